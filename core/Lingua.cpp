@@ -1,0 +1,231 @@
+#include "core/Lingua.h"
+
+#include "core/Percorsi.h"
+#include "core/TestoFile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+namespace {
+
+constexpr qint64 kLimiteFilePiccolo = 64000;
+constexpr int kLunghezzaMassima = 511;
+
+// A parsed language file, kept while the file on disk is unchanged (same size
+// and modification time), so that lookups do not reread it every time while a
+// changed file is still seen at the next lookup.
+struct FileIni
+{
+    qint64 dimensione = -1;
+    QDateTime modificato;
+    QStringList righe;                       // the file's lines, for the large-file rule
+    QHash<QString, QHash<QString, QString>> valori; // section -> key -> raw value (lower-case names)
+};
+
+QHash<QString, FileIni> &cache()
+{
+    static QHash<QString, FileIni> c;
+    return c;
+}
+
+QString senzaVirgolette(const QString &valore)
+{
+    const QString v = valore.trimmed();
+    if (v.size() >= 2 && v.startsWith(QLatin1Char('"')) && v.endsWith(QLatin1Char('"')))
+        return v.mid(1, v.size() - 2);
+    return v;
+}
+
+void analizza(FileIni &f, const QString &testo)
+{
+    f.righe = TestoFile::righe(testo);
+    f.valori.clear();
+    QString sezione;
+    for (const QString &grezza : f.righe) {
+        const QString riga = grezza.trimmed();
+        if (riga.isEmpty() || riga.startsWith(QLatin1Char(';')))
+            continue;
+        if (riga.startsWith(QLatin1Char('[')) && riga.contains(QLatin1Char(']'))) {
+            sezione = riga.mid(1, riga.indexOf(QLatin1Char(']')) - 1).trimmed().toLower();
+            continue;
+        }
+        const int uguale = riga.indexOf(QLatin1Char('='));
+        if (uguale <= 0)
+            continue;
+        const QString chiave = riga.left(uguale).trimmed().toLower();
+        auto &sez = f.valori[sezione];
+        if (!sez.contains(chiave)) // the first occurrence wins, as INI readers do
+            sez.insert(chiave, riga.mid(uguale + 1));
+    }
+}
+
+const FileIni *carica(const QString &percorso)
+{
+    const QFileInfo info(percorso);
+    if (!info.isFile()) {
+        cache().remove(percorso);
+        return nullptr;
+    }
+    FileIni &f = cache()[percorso];
+    if (f.dimensione == info.size() && f.modificato == info.lastModified())
+        return &f;
+    QString testo;
+    if (!TestoFile::leggi(percorso, &testo)) {
+        cache().remove(percorso);
+        return nullptr;
+    }
+    f.dimensione = info.size();
+    f.modificato = info.lastModified();
+    analizza(f, testo);
+    return &f;
+}
+
+} // namespace
+
+std::optional<QString> MLSReadKey(const QString &file, const QString &sezione, const QString &chiave)
+{
+    const QString percorso = Percorsi::risolvi(file);
+    const FileIni *f = carica(percorso);
+    if (!f)
+        return std::nullopt;
+
+    if (f->dimensione > kLimiteFilePiccolo) {
+        // Large files: the first line that begins with the key, whatever its
+        // section; the key and "=" are dropped, then the enclosing quotes.
+        for (const QString &riga : f->righe) {
+            if (!riga.startsWith(chiave) || riga.size() <= chiave.size()
+                || riga.at(chiave.size()) != QLatin1Char('='))
+                continue;
+            return senzaVirgolette(riga.mid(chiave.size() + 1)).left(kLunghezzaMassima);
+        }
+        return QString();
+    }
+
+    const auto sez = f->valori.constFind(sezione.trimmed().toLower());
+    if (sez == f->valori.constEnd())
+        return QString();
+    const auto val = sez->constFind(chiave.trimmed().toLower());
+    if (val == sez->constEnd())
+        return QString();
+    return senzaVirgolette(*val).left(kLunghezzaMassima);
+}
+
+bool MLSWriteKey(const QString &file, const QString &sezione, const QString &chiave, const QString &valore)
+{
+    const QString percorso = Percorsi::risolvi(file);
+    QStringList righe;
+    QString testo;
+    if (QFileInfo(percorso).isFile()) {
+        if (!TestoFile::leggi(percorso, &testo))
+            return false;
+        righe = TestoFile::righe(testo);
+    }
+
+    const QString nuova = chiave + QLatin1Char('=') + valore;
+    int inizioSezione = -1;
+    int fineSezione = righe.size();
+    for (int i = 0; i < righe.size(); ++i) {
+        const QString r = righe.at(i).trimmed();
+        if (r.startsWith(QLatin1Char('[')) && r.contains(QLatin1Char(']'))) {
+            if (inizioSezione >= 0) {
+                fineSezione = i;
+                break;
+            }
+            const QString nome = r.mid(1, r.indexOf(QLatin1Char(']')) - 1).trimmed();
+            if (nome.compare(sezione, Qt::CaseInsensitive) == 0)
+                inizioSezione = i;
+        }
+    }
+
+    if (inizioSezione < 0) {
+        if (!righe.isEmpty() && !righe.last().trimmed().isEmpty())
+            righe << QString();
+        righe << QLatin1Char('[') + sezione + QLatin1Char(']') << nuova;
+    } else {
+        bool sostituita = false;
+        int ultimaNonVuota = inizioSezione;
+        for (int i = inizioSezione + 1; i < fineSezione; ++i) {
+            const QString r = righe.at(i).trimmed();
+            if (!r.isEmpty())
+                ultimaNonVuota = i;
+            const int uguale = r.indexOf(QLatin1Char('='));
+            if (uguale > 0 && r.left(uguale).trimmed().compare(chiave, Qt::CaseInsensitive) == 0) {
+                righe[i] = nuova;
+                sostituita = true;
+                break;
+            }
+        }
+        if (!sostituita)
+            righe.insert(ultimaNonVuota + 1, nuova);
+    }
+    const bool ok = TestoFile::scriviRighe(percorso, righe);
+    cache().remove(percorso);
+    return ok;
+}
+
+QString &LinguaCorrente()
+{
+    static QString lingua;
+    return lingua;
+}
+
+QString MLSGetText(const QString &chiave)
+{
+    if (LinguaCorrente().isEmpty())
+        LinguaCorrente() = Lingua::linguaSalvata();
+    if (LinguaCorrente().isEmpty())
+        return QString();
+    return MLSReadKey(Lingua::fileLingua(LinguaCorrente()), QStringLiteral("Strings"), chiave)
+        .value_or(QString());
+}
+
+namespace Lingua {
+
+QString cartella()
+{
+    return Percorsi::programma(QStringLiteral("lngpinnole"));
+}
+
+QString fileImpostazioneLingua()
+{
+    return Percorsi::risolvi(cartella() + QStringLiteral("/LangSetting.ini"));
+}
+
+QString fileLingua(const QString &lingua)
+{
+    return Percorsi::risolvi(cartella() + QLatin1Char('/') + lingua + QStringLiteral(".lng"));
+}
+
+QString linguaSalvata()
+{
+    return MLSReadKey(fileImpostazioneLingua(), QStringLiteral("Language"), QStringLiteral("CurrentLanguage"))
+        .value_or(QString());
+}
+
+QStringList lingueDisponibili()
+{
+    QStringList nomi;
+    const QStringList file = QDir(cartella()).entryList(QDir::Files, QDir::Name);
+    for (const QString &f : file) {
+        if (f.endsWith(QStringLiteral(".lng"), Qt::CaseInsensitive))
+            nomi << f.left(f.size() - 4);
+    }
+    return nomi;
+}
+
+bool scegliLingua(const QString &lingua)
+{
+    LinguaCorrente() = lingua;
+    return MLSWriteKey(fileImpostazioneLingua(), QStringLiteral("Language"),
+                       QStringLiteral("CurrentLanguage"), lingua);
+}
+
+void svuotaCache()
+{
+    cache().clear();
+}
+
+} // namespace Lingua

@@ -1,0 +1,8 @@
+target_sources(pinnole_logic PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Casuale.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TestoFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Percorsi.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Impostazioni.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Lingua.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Modulo1.cpp
+)
