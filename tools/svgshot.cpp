@@ -1,13 +1,14 @@
 // svgshot: renders an SVG picture to a PNG, so the artwork can be looked at
 // and checked without opening the program.
 //
-//   svgshot [--bg #RRGGBB] [--parts] in.svg out.png W H [ms]
+//   svgshot [--bg #RRGGBB] [--parts] [--zoom N] in.svg out.png W H [ms]
 //       Draws the picture into a W x H image, centred with its aspect kept.
 //       With ms, the picture's animation runs for that many milliseconds of
 //       wall-clock time first (QtSvg plays animations on the wall clock).
 //       --bg fills the image with a colour first (the picture widget draws
 //       the sky itself); --parts draws each known house element on its own,
-//       in document order, the way the picture widget does.
+//       in document order, the way the picture widget does; --zoom N enlarges
+//       the finished image N times, pixel by pixel, to inspect small sizes.
 //   svgshot --ids in.svg id...
 //       Prints every id the file lacks; the exit status is 1 if any is missing.
 #include <QColor>
@@ -17,28 +18,29 @@
 #include <QPainter>
 #include <QStringList>
 #include <QSvgRenderer>
-#include <QTextStream>
 #include <QThread>
+#include <QXmlStreamReader>
 
 #include <cstdio>
 
 namespace {
 
-// The house elements the picture widget draws, in drawing order.
-const QStringList kHouseParts = {
-    QStringLiteral("nuvole.interno"),    QStringLiteral("nuvole.contorno"),
-    QStringLiteral("fumo.interno"),      QStringLiteral("fumo.contorno"),
-    QStringLiteral("comignolo.interno"), QStringLiteral("comignolo.contorno"),
-    QStringLiteral("pareti.interno"),    QStringLiteral("pareti.contorno"),
-    QStringLiteral("tetto.interno"),     QStringLiteral("tetto.contorno"),
-    QStringLiteral("finestre.interno"),  QStringLiteral("finestre.contorno"),
-    QStringLiteral("porta.interno"),     QStringLiteral("porta.contorno"),
-    QStringLiteral("gradino.interno"),   QStringLiteral("gradino.contorno"),
-};
+// The house elements the picture widget draws, in drawing order: each
+// part's fill, its outline, then its fixed shading.
+QStringList houseElements()
+{
+    QStringList ids;
+    for (const char *part : {"nuvole", "fumo", "comignolo", "pareti", "tetto", "finestre",
+                             "porta", "gradino"}) {
+        for (const char *layer : {".interno", ".contorno", ".ombra"})
+            ids << QLatin1String(part) + QLatin1String(layer);
+    }
+    return ids;
+}
 
 int usage()
 {
-    std::fputs("usage: svgshot [--bg #RRGGBB] [--parts] in.svg out.png W H [ms]\n"
+    std::fputs("usage: svgshot [--bg #RRGGBB] [--parts] [--zoom N] in.svg out.png W H [ms]\n"
                "       svgshot --ids in.svg id...\n",
                stderr);
     return 2;
@@ -72,12 +74,42 @@ QRectF fittedRect(const QSizeF &picture, const QSize &image)
                   size);
 }
 
-void drawParts(QSvgRenderer &renderer, QPainter &painter, const QRectF &target)
+// Ids of the elements the file hides with display="none" (the smoke and the
+// clouds of the blank house). Drawing by id ignores a hidden parent, so the
+// picture widget reads these itself, and so does --parts.
+QStringList hiddenIds(const QString &fileName)
+{
+    QStringList hidden;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return hidden;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QXmlStreamAttributes attributes = xml.attributes();
+        if (attributes.value(QLatin1String("display")) == QLatin1String("none"))
+            hidden << attributes.value(QLatin1String("id")).toString();
+    }
+    return hidden;
+}
+
+bool isHidden(const QString &id, const QStringList &hidden)
+{
+    for (const QString &group : hidden) {
+        if (!group.isEmpty() && (id == group || id.startsWith(group + QLatin1Char('.'))))
+            return true;
+    }
+    return false;
+}
+
+void drawParts(QSvgRenderer &renderer, const QStringList &hidden, QPainter &painter,
+               const QRectF &target)
 {
     const QRectF box = renderer.viewBoxF();
     const qreal scale = target.width() / box.width();
-    for (const QString &id : kHouseParts) {
-        if (!renderer.elementExists(id))
+    for (const QString &id : houseElements()) {
+        if (!renderer.elementExists(id) || isHidden(id, hidden))
             continue;
         painter.save();
         painter.translate(target.topLeft());
@@ -103,10 +135,15 @@ int main(int argc, char *argv[])
 
     QColor background(Qt::transparent);
     bool parts = false;
+    int zoom = 1;
     while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
         const QString option = args.takeFirst();
         if (option == QLatin1String("--parts")) {
             parts = true;
+        } else if (option == QLatin1String("--zoom") && !args.isEmpty()) {
+            zoom = args.takeFirst().toInt();
+            if (zoom < 1 || zoom > 64)
+                return usage();
         } else if (option == QLatin1String("--bg") && !args.isEmpty()) {
             background = QColor(args.takeFirst());
             if (!background.isValid())
@@ -144,11 +181,13 @@ int main(int argc, char *argv[])
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF target = fittedRect(renderer.viewBoxF().size(), size);
     if (parts)
-        drawParts(renderer, painter, target);
+        drawParts(renderer, hiddenIds(args.at(0)), painter, target);
     else
         renderer.render(&painter, target);
     painter.end();
 
+    if (zoom > 1)
+        image = image.scaled(size * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     if (!image.save(args.at(1))) {
         std::fprintf(stderr, "svgshot: cannot write %s\n", qPrintable(args.at(1)));
         return 2;
