@@ -1,0 +1,189 @@
+#include "core/Avvio.h"
+
+#include "core/Casuale.h"
+#include "core/Lingua.h"
+#include "core/Modulo1.h"
+#include "core/Percorsi.h"
+#include "core/TestoFile.h"
+#include "platform/Messaggi.h"
+#include "vocabulary/ModuloColoriSuoni.h"
+#include "vocabulary/Parole.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLockFile>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kFileFont = QStringLiteral("indis1.ttf");
+
+QString fileBlocco()
+{
+    return Percorsi::cartellaPinnole() + QStringLiteral("pinnole.lock");
+}
+
+// Takes the single-instance lock; a lock left by a crashed run is taken over.
+std::unique_ptr<QLockFile> prendiBlocco()
+{
+    auto blocco = std::make_unique<QLockFile>(fileBlocco());
+    blocco->setStaleLockTime(0);
+    if (blocco->tryLock(0))
+        return blocco;
+    if (blocco->error() == QLockFile::LockFailedError)
+        return nullptr;
+    // The folder cannot hold a lock (read-only, say): go on without one
+    // rather than refusing to start.
+    return std::make_unique<QLockFile>(QString());
+}
+
+void segnalaErroreCartella(const QString &percorso)
+{
+    messaggi().mostra(QStringLiteral("Impossibile creare la cartella delle impostazioni o il file "
+                                     "\"leggimi.txt\":\n%1\n\nIl programma viene chiuso.")
+                          .arg(QDir::toNativeSeparators(percorso)),
+                      titoloProgramma());
+}
+
+} // namespace
+
+QStringList righeLeggimi()
+{
+    return {
+        QStringLiteral("Questa cartella contiene i files di impostazione dei programmi presenti nel sito "
+                       "www.vermilo.example."),
+        QString(),
+        QStringLiteral("Se qualche programma presenta problemi di funzionamento può essere utile cancellare "
+                       "il file *.ini relativo al programma in quata cartella."),
+        QString(),
+        QStringLiteral("Non cancellare questo file."),
+    };
+}
+
+bool CreaCartella(const QString &percorso)
+{
+    const QString cartella = Percorsi::risolvi(percorso);
+    if (!QDir().mkdir(cartella) && !QFileInfo(cartella).isDir()) {
+        segnalaErroreCartella(cartella);
+        return false;
+    }
+    if (!TestoFile::scriviRighe(Percorsi::fileLeggimi(), righeLeggimi())) {
+        segnalaErroreCartella(Percorsi::fileLeggimi());
+        return false;
+    }
+    return true;
+}
+
+bool PreparaCartelle(const std::function<void(const QString &)> &dopoCreazione)
+{
+    // The root's parent (the user's configuration folder) may not exist yet
+    // on a brand-new account.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    auto crea = [&](const QString &cartella) {
+        if (!CreaCartella(cartella))
+            return false;
+        if (dopoCreazione)
+            dopoCreazione(cartella);
+        return true;
+    };
+    if (!EsisteCartella(Percorsi::radiceImpostazioni()) && !crea(Percorsi::radiceImpostazioni()))
+        return false;
+    if (!EsisteCartella(Percorsi::cartellaPinnole())) {
+        if (!crea(Percorsi::cartellaPinnole()))
+            return false;
+        InstallaFont();
+    }
+    if (!EsisteCartella(Percorsi::cartellaDati()) && !crea(Percorsi::cartellaDati()))
+        return false;
+    return true;
+}
+
+QString CartellaFont()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/fonts/");
+}
+
+void InstallaFont()
+{
+    const QString destinazione = CartellaFont() + kFileFont;
+    if (EsisteFile(destinazione))
+        return;
+    const QString sorgente = Percorsi::programma(kFileFont);
+    if (!EsisteFile(sorgente) || !QDir().mkpath(CartellaFont()) || !QFile::copy(sorgente, destinazione))
+        return;
+    const int id = QFontDatabase::addApplicationFont(destinazione);
+    const QStringList famiglie = QFontDatabase::applicationFontFamilies(id);
+    if (id < 0 || famiglie.isEmpty())
+        return;
+    QFont::insertSubstitution(QStringLiteral("Indis1"), famiglie.first());
+    messaggi().mostra(MLSGetText(QStringLiteral("0006")) + QLatin1Char('\n')
+                          + QStringLiteral(" ----------------------- ") + QLatin1Char('\n')
+                          + QStringLiteral("Font prodotto da Jean-Marie Douteau") + QLatin1Char('\n')
+                          + QStringLiteral(" perso.orange.fr/jm.douteau (SIL Open Font License)"),
+                      titoloProgramma());
+}
+
+void RegistraFontCorsivo()
+{
+    if (QFontDatabase::families().contains(QStringLiteral("Indis1")))
+        return;
+    for (const QString &file : {CartellaFont() + kFileFont, Percorsi::programma(kFileFont)}) {
+        if (!EsisteFile(file))
+            continue;
+        const int id = QFontDatabase::addApplicationFont(file);
+        const QStringList famiglie = QFontDatabase::applicationFontFamilies(id);
+        if (id >= 0 && !famiglie.isEmpty()) {
+            QFont::insertSubstitution(QStringLiteral("Indis1"), famiglie.first());
+            return;
+        }
+    }
+}
+
+Avvio AvvioProgramma()
+{
+    Avvio avvio;
+    StatoProgramma &stato = Stato();
+
+    // A running instance holds the lock in the program's settings folder; with
+    // no such folder yet nobody can be running, and the lock is taken once the
+    // folder exists.
+    if (EsisteCartella(Percorsi::cartellaPinnole())) {
+        avvio.blocco = prendiBlocco();
+        if (!avvio.blocco) {
+            messaggi().mostra(MLSGetText(QStringLiteral("0001")), titoloProgramma());
+            avvio.esito = EsitoAvvio::GiaInEsecuzione;
+            return avvio;
+        }
+    }
+
+    static FonteOrologio orologio;
+    orologio.seminaDallOrologio();
+    impostaFonteCasuale(&orologio);
+
+    if (!PreparaCartelle()) {
+        avvio.esito = EsitoAvvio::ErroreCartelle;
+        return avvio;
+    }
+    if (!avvio.blocco) {
+        avvio.blocco = prendiBlocco();
+        if (!avvio.blocco) {
+            messaggi().mostra(MLSGetText(QStringLiteral("0001")), titoloProgramma());
+            avvio.esito = EsitoAvvio::GiaInEsecuzione;
+            return avvio;
+        }
+    }
+    RegistraFontCorsivo();
+
+    stato.PercorsoImpostazioni = percorsoUtentePredefinito();
+    stato.UtenteCorrente = QStringLiteral("_predefinito");
+    stato.IdLinguaAgente = MLSGetText(QStringLiteral("0003"));
+    LeggiImpostazioni(stato.PercorsoImpostazioni, &stato.imp, MLSGetText(QStringLiteral("0041")));
+    PreparaTavolozza(stato.TavolozzaVB, stato.TavolozzaHex);
+    CaricaParole(stato.TabellaParole);
+    stato.IntestazioneEsatti = MLSGetText(QStringLiteral("0004")) + QLatin1Char(' ');
+    stato.IntestazioneErrati = MLSGetText(QStringLiteral("0005")) + QLatin1Char(' ');
+    stato.IntestazioneLivello = MLSGetText(QStringLiteral("0105")) + QLatin1Char(' ');
+    return avvio;
+}

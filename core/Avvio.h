@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QLockFile;
+
+// What the start procedure decided.
+enum class EsitoAvvio {
+    Continua,        // the program goes on to its first window
+    GiaInEsecuzione, // another instance runs: the "0001" message was shown
+    ErroreCartelle,  // a settings folder or the notice file could not be written (reported)
+};
+
+// The start procedure. On Continua the returned lock must be kept for the
+// whole run: it is what tells a second instance that this one is running.
+struct Avvio
+{
+    EsitoAvvio esito = EsitoAvvio::Continua;
+    std::unique_ptr<QLockFile> blocco;
+};
+Avvio AvvioProgramma();
+
+// Creates the missing settings folders in root, program, data order,
+// installing the font when the program folder is created. False (with the
+// failure reported) when a folder or the notice file cannot be written.
+// dopoCreazione, when given, hears of each folder created.
+bool PreparaCartelle(const std::function<void(const QString &)> &dopoCreazione = {});
+
+// Creates one folder (its parent must exist) and rewrites the notice file.
+bool CreaCartella(const QString &percorso);
+
+// The five lines of the notice file in the settings root.
+QStringList righeLeggimi();
+
+// The user fonts folder that stands for the system fonts folder, with "/".
+QString CartellaFont();
+
+// Copies the cursive font to the user fonts folder, registers it and tells
+// the user once; every failure is silent.
+void InstallaFont();
+
+// Makes the family "Indis1" usable by the running program: loads the cursive
+// font (installed copy, else the program folder's) and maps the name to it.
+void RegistraFontCorsivo();

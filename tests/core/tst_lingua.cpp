@@ -1,0 +1,176 @@
+#include "core/Lingua.h"
+#include "core/Percorsi.h"
+#include "core/TestoFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestLingua : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString file(const QString &nome) const { return m_dir.filePath(nome); }
+
+    static void scrivi(const QString &percorso, const QByteArray &byte)
+    {
+        QFile f(percorso);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(byte);
+    }
+
+    // A language file padded past the size where lookups go line by line.
+    QString fileGrande()
+    {
+        QByteArray b = "[Strings]\r\n0001=\"primo\"\r\n0007=il tetto\r\n[FormMenu]\r\n0001=\"secondo\"\r\n";
+        while (b.size() <= 64000)
+            b += "; riempimento per superare la soglia dei sessantaquattromila byte\r\n";
+        b += "[Altro]\r\n0099=\"in fondo\"\r\n";
+        const QString p = file(QStringLiteral("grande.lng"));
+        scrivi(p, b);
+        return p;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        scrivi(file(QStringLiteral("piccolo.lng")),
+               "[Strings]\r\n"
+               "0001=\"Il programma è già in esecuzione\"\r\n"
+               "0002 =  senza virgolette  \r\n"
+               "0003=\"\"\r\n"
+               "0004=\"solo all'inizio\r\n"
+               "0005=\"Esatte\"\r\n"
+               "0005=\"doppione\"\r\n"
+               "[FormMenu]\r\n"
+               "Command1(3).Caption=\"Uguali\"\r\n"
+               "FormMenu.Caption=\"Menu\"\r\n");
+    }
+
+    // Small files: sections and keys without regard to case, blanks and
+    // enclosing quotes dropped, the first of two equal keys.
+    void letturaFilePiccolo_data()
+    {
+        QTest::addColumn<QString>("sezione");
+        QTest::addColumn<QString>("chiave");
+        QTest::addColumn<QString>("atteso");
+        QTest::newRow("quoted") << "Strings" << "0001" << QStringLiteral("Il programma è già in esecuzione");
+        QTest::newRow("section case") << "STRINGS" << "0001" << QStringLiteral("Il programma è già in esecuzione");
+        QTest::newRow("unquoted, blanks") << "Strings" << "0002" << "senza virgolette";
+        QTest::newRow("empty quotes") << "Strings" << "0003" << "";
+        QTest::newRow("one quote kept") << "Strings" << "0004" << "\"solo all'inizio";
+        QTest::newRow("first of two") << "Strings" << "0005" << "Esatte";
+        QTest::newRow("array key") << "FormMenu" << "Command1(3).Caption" << "Uguali";
+        QTest::newRow("key case") << "formmenu" << "formmenu.caption" << "Menu";
+        QTest::newRow("missing key") << "Strings" << "0099" << "";
+        QTest::newRow("missing section") << "FormEs1" << "0001" << "";
+        QTest::newRow("key in other section") << "FormMenu" << "0001" << "";
+    }
+
+    void letturaFilePiccolo()
+    {
+        QFETCH(QString, sezione);
+        QFETCH(QString, chiave);
+        QFETCH(QString, atteso);
+        const auto valore = MLSReadKey(file(QStringLiteral("piccolo.lng")), sezione, chiave);
+        QVERIFY(valore.has_value());
+        QCOMPARE(*valore, atteso);
+    }
+
+    // Large files are searched line by line for the first line that begins
+    // with the key, whatever the section.
+    void letturaFileGrande_data()
+    {
+        QTest::addColumn<QString>("sezione");
+        QTest::addColumn<QString>("chiave");
+        QTest::addColumn<QString>("atteso");
+        QTest::newRow("quotes dropped") << "Strings" << "0001" << "primo";
+        QTest::newRow("first line wins over section") << "FormMenu" << "0001" << "primo";
+        QTest::newRow("any section") << "Strings" << "0099" << "in fondo";
+        QTest::newRow("missing") << "Strings" << "0050" << "";
+        QTest::newRow("prefix of a key") << "Strings" << "00" << "";
+    }
+
+    void letturaFileGrande()
+    {
+        QFETCH(QString, sezione);
+        QFETCH(QString, chiave);
+        QFETCH(QString, atteso);
+        QCOMPARE(MLSReadKey(fileGrande(), sezione, chiave).value_or(QStringLiteral("?")), atteso);
+    }
+
+    void valoreTagliatoA511()
+    {
+        const QString lungo(600, QLatin1Char('a'));
+        scrivi(file(QStringLiteral("lungo.lng")), "[Strings]\r\n0001=\"" + lungo.toLatin1() + "\"\r\n");
+        QCOMPARE(MLSReadKey(file(QStringLiteral("lungo.lng")), QStringLiteral("Strings"), QStringLiteral("0001"))->size(), 511);
+    }
+
+    void fileMancante()
+    {
+        QVERIFY(!MLSReadKey(file(QStringLiteral("nessuno.lng")), QStringLiteral("Strings"), QStringLiteral("0001")));
+    }
+
+    // A Windows-1252 file and a UTF-8 file with the same text read the same.
+    void codifiche()
+    {
+        scrivi(file(QStringLiteral("cp1252.lng")), "[Strings]\r\n0001=\"\xe8 gi\xe0 \x80\"\r\n");
+        scrivi(file(QStringLiteral("utf8.lng")), "[Strings]\r\n0001=\"\xc3\xa8 gi\xc3\xa0 \xe2\x82\xac\"\r\n");
+        const QString atteso = QStringLiteral("è già €");
+        QCOMPARE(*MLSReadKey(file(QStringLiteral("cp1252.lng")), QStringLiteral("Strings"), QStringLiteral("0001")), atteso);
+        QCOMPARE(*MLSReadKey(file(QStringLiteral("utf8.lng")), QStringLiteral("Strings"), QStringLiteral("0001")), atteso);
+        QCOMPARE(TestoFile::codifica1252(atteso), QByteArray("\xe8 gi\xe0 \x80"));
+    }
+
+    // Writing creates the file, then the section, then replaces the key,
+    // keeping everything else; the file is Windows-1252 with CR LF.
+    void scritturaChiavi()
+    {
+        const QString p = file(QStringLiteral("LangSetting.ini"));
+        QVERIFY(MLSWriteKey(p, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), QStringLiteral("Italiano")));
+        QVERIFY(MLSWriteKey(p, QStringLiteral("Altro"), QStringLiteral("x"), QStringLiteral("1")));
+        QVERIFY(MLSWriteKey(p, QStringLiteral("language"), QStringLiteral("currentlanguage"), QStringLiteral("Français")));
+        QVERIFY(MLSWriteKey(p, QStringLiteral("Language"), QStringLiteral("Nuova"), QStringLiteral("2")));
+        QFile f(p);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("[Language]\r\ncurrentlanguage=Fran\xe7" "ais\r\nNuova=2\r\n\r\n[Altro]\r\nx=1\r\n"));
+        QCOMPARE(*MLSReadKey(p, QStringLiteral("Language"), QStringLiteral("CurrentLanguage")), QStringLiteral("Français"));
+    }
+
+    // The current language is read at the first lookup; without a choice or a
+    // file every text is empty and the next lookup tries again.
+    void testoDellaLinguaCorrente()
+    {
+        QTemporaryDir programma;
+        Percorsi::impostaCartellaProgramma(programma.path());
+        LinguaCorrente().clear();
+        QCOMPARE(MLSGetText(QStringLiteral("0001")), QString());
+        QVERIFY(LinguaCorrente().isEmpty());
+
+        QDir(programma.path()).mkdir(QStringLiteral("lngpinnole"));
+        scrivi(programma.filePath(QStringLiteral("lngpinnole/LangSetting.ini")),
+               "[Language]\r\nCurrentLanguage=Italiano\r\n");
+        QCOMPARE(MLSGetText(QStringLiteral("0001")), QString()); // language file still missing
+        QCOMPARE(LinguaCorrente(), QStringLiteral("Italiano"));
+
+        scrivi(programma.filePath(QStringLiteral("lngpinnole/Italiano.lng")), "[Strings]\r\n0004=\"Esatte\"\r\n");
+        QCOMPARE(MLSGetText(QStringLiteral("0004")), QStringLiteral("Esatte"));
+        // A changed file is seen at the next lookup.
+        scrivi(programma.filePath(QStringLiteral("lngpinnole/Italiano.lng")), "[Strings]\r\n0004=\"Giuste ora\"\r\n");
+        QCOMPARE(MLSGetText(QStringLiteral("0004")), QStringLiteral("Giuste ora"));
+
+        scrivi(programma.filePath(QStringLiteral("lngpinnole/English.lng")), "[Strings]\r\n0004=\"Right\"\r\n");
+        QCOMPARE(Lingua::lingueDisponibili(), QStringList({QStringLiteral("English"), QStringLiteral("Italiano")}));
+        QVERIFY(Lingua::scegliLingua(QStringLiteral("English")));
+        QCOMPARE(MLSGetText(QStringLiteral("0004")), QStringLiteral("Right"));
+        LinguaCorrente().clear(); // as after a restart
+        QCOMPARE(MLSGetText(QStringLiteral("0004")), QStringLiteral("Right"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLingua)
+#include "tst_lingua.moc"
