@@ -111,7 +111,7 @@ private slots:
     // gets an empty caption; a missing language keeps the design captions.
     void didascalieDellaFinestra()
     {
-        Finestra senza(QString());
+        Finestra senza{QString()};
         MLSTranslateForm(&senza.finestra);
         QVERIFY(senza.finestra.windowTitle().isEmpty());
 

@@ -1,0 +1,2 @@
+pinnole_logic_test(livelli ${PINNOLE_TEST_DIR}/tst_livelli.cpp)
+pinnole_logic_test(scansione ${PINNOLE_TEST_DIR}/tst_scansione.cpp)

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+struct StatoProgramma;
+
+// The activity table: one row per exercise run with its name, then one row per
+// level segment with the level and the right and wrong answers. Rows 0..500
+// are the whole table; once it is full nothing more is recorded, and no row
+// beyond 500 is ever touched (NumeroRighe 501 means "full").
+
+// Starting an exercise: the next row gets the exercise's name. False when the
+// table is full.
+bool iniziaRigaEsercizio(StatoProgramma &stato, const QString &nomeEsercizio);
+
+// Completing a level segment: the current row gets level, right and wrong
+// answers, and the next row becomes current. False when the table is full.
+bool completaSegmento(StatoProgramma &stato, int livello);
+
+// A change of user empties the rows used so far.
+void svuotaRegistro(StatoProgramma &stato);
