@@ -1,0 +1,2 @@
+target_sources(pinnole_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/Suoni.cpp)
+target_sources(pinnole_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/SuoniQt.cpp)

@@ -1,0 +1,1 @@
+pinnole_logic_test(feedback ${PINNOLE_TEST_DIR}/tst_feedback.cpp)
