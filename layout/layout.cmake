@@ -1,0 +1,8 @@
+target_sources(pinnole_logic PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/ScalaLayout.cpp
+)
+target_sources(pinnole_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Linea.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/clsResize.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PosizioneTwips.cpp
+)

@@ -1,0 +1,2 @@
+pinnole_logic_test(scalalayout ${PINNOLE_TEST_DIR}/tst_scalalayout.cpp)
+pinnole_ui_test(clsresize ${PINNOLE_TEST_DIR}/tst_clsresize.cpp)
