@@ -1,0 +1,1 @@
+pinnole_ui_test(shockwaveflash ${PINNOLE_TEST_DIR}/tst_shockwaveflash.cpp)
