@@ -1,0 +1,467 @@
+#include "framework/FinestraEsercizio.h"
+
+#include "core/ColoriVB.h"
+#include "core/Modulo1.h"
+#include "core/Percorsi.h"
+#include "core/TraduciFinestra.h"
+#include "framework/Navigazione.h"
+#include "framework/Personaggio.h"
+#include "framework/Pulsante.h"
+#include "layout/PosizioneTwips.h"
+#include "layout/clsResize.h"
+#include "platform/Agente.h"
+#include "platform/Puntatore.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStatusBar>
+#include <QSvgRenderer>
+#include <QTimer>
+
+namespace {
+
+constexpr int kAltezzaBarraTwips = 500;
+
+QPixmap iconaPannello(const QString &file, int lato)
+{
+    QPixmap immagine(lato, lato);
+    immagine.fill(Qt::transparent);
+    QSvgRenderer disegno(Percorsi::programma(file));
+    if (disegno.isValid()) {
+        QPainter p(&immagine);
+        p.setRenderHint(QPainter::Antialiasing);
+        disegno.render(&p, QRectF(0, 0, lato, lato));
+    }
+    return immagine;
+}
+
+void impostaSfondo(QWidget *w, const QColor &colore)
+{
+    QPalette tavolozza = w->palette();
+    tavolozza.setColor(QPalette::Window, colore);
+    w->setPalette(tavolozza);
+    w->setAutoFillBackground(true);
+}
+
+} // namespace
+
+FinestraEsercizio::FinestraEsercizio(const Progetto &progetto, QWidget *parent)
+    : QMainWindow(parent)
+    , m_progetto(progetto)
+    , m_livelli(Stato(), progetto.livelli)
+{
+    setObjectName(progetto.nome);
+    setWindowTitle(progetto.titolo);
+    setAccessibleName(progetto.titolo);
+
+    m_area = new QWidget(this);
+    m_area->setObjectName(QStringLiteral("areaControlli"));
+    m_area->setMouseTracking(true);
+    m_area->installEventFilter(this);
+    impostaSfondo(m_area, progetto.sfondo);
+    setCentralWidget(m_area);
+
+    m_label1 = new QLabel(m_area);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setWordWrap(true);
+    m_label1->setAlignment(Qt::AlignCenter);
+    m_label1->setMargin(8);
+    m_label1->setAccessibleName(QStringLiteral("Frase"));
+    m_label1->setMouseTracking(true);
+    m_label1->installEventFilter(this);
+
+    m_picMerlino = new QWidget(m_area);
+    m_picMerlino->setObjectName(QStringLiteral("PicMerlino"));
+    m_picMerlino->hide();
+
+    m_scansione = new ControlloScansione(m_area);
+
+    creaMenu();
+    creaBarraDiStato();
+    dimensionaInternoTwips(this, progetto.larghezzaTwips, progetto.altezzaTwips);
+}
+
+FinestraEsercizio::~FinestraEsercizio() = default;
+
+void FinestraEsercizio::creaMenu()
+{
+    m_mnuLivelli = menuBar()->addMenu(m_progetto.menuLivelli);
+    m_mnuLivelli->setObjectName(QStringLiteral("mnuLivelli"));
+    for (int i = 1; i <= m_progetto.livelli.numeroLivelli; ++i) {
+        QAction *voce = m_mnuLivelli->addAction(QString::number(i));
+        voce->setObjectName(QStringLiteral("mnuLiv"));
+        voce->setProperty("index", i);
+        voce->setCheckable(true);
+        voce->setChecked(i == 1);
+        voce->setShortcut(QKeySequence(Qt::Key_F1 + (i - 1)));
+        connect(voce, &QAction::triggered, this, [this, i] { mnuLiv_Click(i); });
+        m_mnuLiv << voce;
+    }
+
+    QMenu *stampa = menuBar()->addMenu(QStringLiteral("&Stampa"));
+    stampa->setObjectName(QStringLiteral("mnuSt"));
+    QAction *veloce = stampa->addAction(QStringLiteral("veloce"));
+    veloce->setObjectName(QStringLiteral("mnuStEserc"));
+    veloce->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(veloce, &QAction::triggered, this, &FinestraEsercizio::stampaVeloce);
+
+    QMenu *opzioni = stampa->addMenu(QStringLiteral("con opzioni"));
+    opzioni->setObjectName(QStringLiteral("mnuStPg"));
+    QAction *orizzontale = opzioni->addAction(QStringLiteral("foglio orizzontale"));
+    orizzontale->setObjectName(QStringLiteral("mnuStOr"));
+    orizzontale->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction *verticale = opzioni->addAction(QStringLiteral("foglio verticale"));
+    verticale->setObjectName(QStringLiteral("mnuStVer"));
+    verticale->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    QAction *figura = stampa->addAction(QStringLiteral("figura da colorare"));
+    figura->setObjectName(m_progetto.voceFigura);
+    figura->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+
+    // The print window and the picture for colouring open modally; when they
+    // close, this window opens again from the start.
+    const bool conStampa = bool(apriStampaConOpzioni());
+    opzioni->menuAction()->setEnabled(conStampa);
+    connect(orizzontale, &QAction::triggered, this, [this] {
+        apriStampaConOpzioni()(this, 2);
+        Form_Activate();
+    });
+    connect(verticale, &QAction::triggered, this, [this] {
+        apriStampaConOpzioni()(this, 1);
+        Form_Activate();
+    });
+    figura->setEnabled(bool(apriFiguraDaColorare()));
+    connect(figura, &QAction::triggered, this, [this] {
+        apriFiguraDaColorare()(this);
+        Form_Activate();
+    });
+
+    m_mnuEsci = menuBar()->addAction(QStringLiteral("&Esci"));
+    m_mnuEsci->setObjectName(QStringLiteral("mnuEsci"));
+    connect(m_mnuEsci, &QAction::triggered, this, &FinestraEsercizio::mnuEsci_Click);
+}
+
+void FinestraEsercizio::creaBarraDiStato()
+{
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    m_statusBar->setSizeGripEnabled(false);
+    setStatusBar(m_statusBar);
+    const int altezza = qRound(kAltezzaBarraTwips / 15.0);
+    m_statusBar->setFixedHeight(altezza);
+    QFont carattere = m_statusBar->font();
+    carattere.setPointSize(13);
+    carattere.setBold(true);
+
+    const QStringList testi = {QStringLiteral("Esatti"), QStringLiteral("Errati"), QStringLiteral("Livello")};
+    const QStringList icone = {QStringLiteral("immagini/pollicesu.svg"), QStringLiteral("immagini/pollicegiu.svg"),
+                               QString()};
+    for (int i = 0; i < 3; ++i) {
+        auto *pannello = new QWidget(m_statusBar);
+        auto *disposizione = new QHBoxLayout(pannello);
+        disposizione->setContentsMargins(8, 0, 8, 0);
+        if (!icone.at(i).isEmpty()) {
+            auto *icona = new QLabel(pannello);
+            icona->setPixmap(iconaPannello(icone.at(i), altezza - 6));
+            disposizione->addWidget(icona);
+        }
+        auto *testo = new QLabel(testi.at(i), pannello);
+        testo->setFont(carattere);
+        disposizione->addWidget(testo, 1);
+        m_statusBar->addWidget(pannello, 1);
+        m_pannelli << testo;
+    }
+}
+
+Pulsante *FinestraEsercizio::Command1(int indice) const
+{
+    return (indice >= 0 && indice < m_pulsanti.size()) ? m_pulsanti.at(indice) : nullptr;
+}
+
+QString FinestraEsercizio::testoPannello(int pannello) const
+{
+    return (pannello >= 1 && pannello <= 3) ? m_pannelli.at(pannello - 1)->text() : QString();
+}
+
+QAction *FinestraEsercizio::mnuLiv(int livello) const
+{
+    return (livello >= 1 && livello <= m_mnuLiv.size()) ? m_mnuLiv.at(livello - 1) : nullptr;
+}
+
+Pulsante *FinestraEsercizio::aggiungiPulsante(int indice, int left, int top, int width, int height,
+                                              const QString &didascalia, const QString &immagineSvg)
+{
+    auto *pulsante = new Pulsante(m_area);
+    pulsante->setObjectName(QStringLiteral("Command1"));
+    pulsante->setProperty("index", indice);
+    pulsante->setText(didascalia);
+    pulsante->setAccessibleName(didascalia.isEmpty() ? QStringLiteral("Avanti") : didascalia);
+    if (!immagineSvg.isEmpty())
+        pulsante->setImmagine(Percorsi::programma(immagineSvg));
+    posizionaTwips(pulsante, left, top, width, height);
+    pulsante->installEventFilter(this);
+    connect(pulsante, &QPushButton::clicked, this, [this, indice] {
+        // Clicks count only in mouse mode.
+        if (!m_scansione->attivo())
+            Command1_Click(indice);
+    });
+    while (m_pulsanti.size() <= indice)
+        m_pulsanti << nullptr;
+    m_pulsanti[indice] = pulsante;
+    return pulsante;
+}
+
+void FinestraEsercizio::Form_Load()
+{
+    MLSTranslateForm(this);
+    m_ridimensiona = new clsResize(this);
+    m_ridimensiona->setSourceForm(this);
+    m_ridimensiona->SizeFormToScreen(75);
+    m_personaggio = CaricaPersonaggio();
+    m_caricata = true;
+}
+
+void FinestraEsercizio::showEvent(QShowEvent *evento)
+{
+    QMainWindow::showEvent(evento);
+    if (!m_primaApertura)
+        return;
+    m_primaApertura = false;
+    // The opening set-up resizes the window: run it once the show is done.
+    QTimer::singleShot(0, this, &FinestraEsercizio::Form_Activate);
+}
+
+QColor FinestraEsercizio::colorePulsanti() const
+{
+    return coloreVB(Stato().imp.ColorePulsanti);
+}
+
+QColor FinestraEsercizio::colorePulsanteSelezionato() const
+{
+    return coloreVB(Stato().imp.ColorePulsanteSelezionato);
+}
+
+void FinestraEsercizio::evidenziaPulsante(int indice, bool evidenziato)
+{
+    if (Pulsante *p = Command1(indice))
+        p->setColoreSfondo(evidenziato ? colorePulsanteSelezionato() : colorePulsanti());
+}
+
+void FinestraEsercizio::spegniPulsanti()
+{
+    const QColor normale = colorePulsanti();
+    for (Pulsante *p : std::as_const(m_pulsanti)) {
+        if (p && p->coloreSfondo() != normale)
+            p->setColoreSfondo(normale);
+    }
+}
+
+void FinestraEsercizio::applicaImpostazioni()
+{
+    const Impostazioni &imp = Stato().imp;
+    const QCursor puntatorePulsanti = imp.CursoreDiSistema ? QCursor(Qt::ArrowCursor) : cursoreProgramma();
+    for (Pulsante *p : std::as_const(m_pulsanti)) {
+        if (p)
+            p->setCursor(puntatorePulsanti);
+    }
+    const QColor sfondo = imp.ColoriVari ? m_progetto.sfondo : coloreVB(imp.ColoreSfondo);
+    impostaSfondo(m_area, sfondo);
+    m_scansione->impostaSfondo(sfondo);
+
+    QPalette tavolozza = m_label1->palette();
+    tavolozza.setColor(QPalette::Window, coloreVB(imp.ColoreSfondoTesto));
+    tavolozza.setColor(QPalette::WindowText, coloreVB(imp.ColoreTesto));
+    m_label1->setPalette(tavolozza);
+    m_label1->setAutoFillBackground(true);
+    m_label1->setFont(QFont(imp.FontTesto, imp.DimensioneFontTesto));
+
+    const QColor testo = coloreVB(imp.ColoreTesto);
+    for (Pulsante *p : std::as_const(m_pulsanti)) {
+        if (!p)
+            continue;
+        p->setColoreSfondo(colorePulsanti());
+        p->setColoreTesto(testo);
+        p->setFont(QFont(imp.FontTesto, qMax(14, imp.DimensioneFontTesto - 4), QFont::Bold));
+    }
+}
+
+void FinestraEsercizio::Form_Activate()
+{
+    if (!m_caricata)
+        return;
+    const Impostazioni &imp = Stato().imp;
+    mostraASchermoIntero(this);
+    m_ridimensiona->ResizeControls();
+    if (m_personaggio) {
+        ImpostaMerlino(*m_personaggio);
+        if (imp.VoceAttiva)
+            MostraPersonaggio(*m_personaggio, *m_picMerlino);
+    }
+    trattamentoPulsantiVoce(imp.VoceAttiva);
+    m_picMerlino->hide();
+    applicaImpostazioni();
+    m_livelli.apertura();
+    m_mnuLivelli->menuAction()->setVisible(!imp.PassaggioLivelli);
+    impostaInput();
+    aggiornaPannello(3);
+    aggiornaPannello(1);
+    aggiornaPannello(2);
+    m_statusBar->setFixedHeight(qRound(kAltezzaBarraTwips / 15.0));
+    aperturaEsercizio();
+}
+
+void FinestraEsercizio::impostaInput()
+{
+    const Impostazioni &imp = Stato().imp;
+    if (imp.ModoInput >= IngressoScansioneManuale && imp.ModoInput <= IngressoTastiera) {
+        for (Pulsante *p : std::as_const(m_pulsanti)) {
+            if (p)
+                p->setCursor(Qt::ArrowCursor);
+        }
+        m_scansione->avvia(imp.ModoInput, imp.VelocitaScansione, anelloScansione(), 0, true);
+    } else {
+        m_scansione->ferma();
+    }
+}
+
+ControlloScansione::Anello FinestraEsercizio::anelloScansione()
+{
+    ControlloScansione::Anello anello;
+    const int n = m_pulsanti.size();
+    anello.posizioni = ::Anello(
+        n, [this](int p) { return Command1(p) && Command1(p)->isEnabled(); }, n - 1);
+    anello.evidenzia = [this](int p, bool acceso) { evidenziaPulsante(p, acceso); };
+    anello.seleziona = [this](int p) { selezionaPulsante(p); };
+    return anello;
+}
+
+void FinestraEsercizio::aggiornaPannello(int pannello)
+{
+    const StatoProgramma &s = Stato();
+    switch (pannello) {
+    case 1:
+        m_pannelli[0]->setText(s.IntestazioneEsatti + QString::number(static_cast<qint64>(s.RisposteEsatte)));
+        break;
+    case 2:
+        m_pannelli[1]->setText(s.IntestazioneErrati + QString::number(s.RisposteErrate));
+        break;
+    case 3:
+        m_pannelli[2]->setText(s.IntestazioneLivello + QString::number(m_livelli.Livello()));
+        break;
+    default:
+        break;
+    }
+}
+
+void FinestraEsercizio::contaRispostaGiusta()
+{
+    m_livelli.rispostaGiusta();
+    aggiornaPannello(1);
+}
+
+void FinestraEsercizio::contaRispostaSbagliata()
+{
+    m_livelli.rispostaSbagliata();
+    aggiornaPannello(2);
+}
+
+void FinestraEsercizio::GeneraEsercizio()
+{
+    if (Stato().imp.PassaggioLivelli) {
+        m_livelli.CambiaLivello();
+        aggiornaPannello(1);
+        aggiornaPannello(2);
+        aggiornaPannello(3);
+    }
+    generaItem();
+}
+
+void FinestraEsercizio::mnuLiv_Click(int livello)
+{
+    if (livello < 1 || livello > m_progetto.livelli.numeroLivelli)
+        return;
+    m_livelli.sceltaDalMenu(livello);
+    aggiornaPannello(1);
+    aggiornaPannello(2);
+    for (QAction *voce : std::as_const(m_mnuLiv))
+        voce->setChecked(voce->property("index").toInt() == livello);
+    GeneraEsercizio();
+    aggiornaPannello(3);
+}
+
+void FinestraEsercizio::mnuEsci_Click()
+{
+    m_livelli.uscita();
+    m_uscitaDaMenu = true;
+    apriMenu();
+    close();
+}
+
+void FinestraEsercizio::leggi(const QString &testo)
+{
+    if (m_personaggio)
+        LeggiTesto(*m_personaggio, testo);
+}
+
+void FinestraEsercizio::Form_Unload()
+{
+    m_scansione->ferma();
+    if (m_personaggio) {
+        m_personaggio->StopAll();
+        m_personaggio.reset();
+    }
+}
+
+void FinestraEsercizio::closeEvent(QCloseEvent *evento)
+{
+    Form_Unload();
+    QMainWindow::closeEvent(evento);
+}
+
+bool FinestraEsercizio::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    // Mouse highlight, in mouse mode only: the button under the pointer takes
+    // the selected colour, the background and the sentence put them all back.
+    const QEvent::Type tipo = evento->type();
+    if (!m_scansione->attivo() && (tipo == QEvent::Enter || tipo == QEvent::MouseMove)) {
+        if (auto *pulsante = qobject_cast<Pulsante *>(oggetto)) {
+            const QColor selezionato = colorePulsanteSelezionato();
+            if (pulsante->coloreSfondo() != selezionato) {
+                const QColor normale = colorePulsanti();
+                for (Pulsante *p : std::as_const(m_pulsanti)) {
+                    if (p && p != pulsante && p->coloreSfondo() != normale)
+                        p->setColoreSfondo(normale);
+                }
+                pulsante->setColoreSfondo(selezionato);
+            }
+        } else if (oggetto == m_area || oggetto == m_label1) {
+            spegniPulsanti();
+        }
+    }
+    return QMainWindow::eventFilter(oggetto, evento);
+}
+
+void FinestraEsercizio::stampaVeloce()
+{
+    const QPrinterInfo predefinita = QPrinterInfo::defaultPrinter();
+    if (predefinita.isNull())
+        return;
+    const QPixmap immagine = grab();
+    QPrinter stampante(predefinita, QPrinter::HighResolution);
+    stampante.setPageOrientation(immagine.width() > immagine.height() ? QPageLayout::Landscape
+                                                                        : QPageLayout::Portrait);
+    QPainter p;
+    if (!p.begin(&stampante))
+        return;
+    const QRect pagina = p.viewport();
+    QSize dimensione = immagine.size();
+    dimensione.scale(pagina.size(), Qt::KeepAspectRatio);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(QRect(pagina.topLeft(), dimensione), immagine);
+    p.end();
+}
