@@ -1,0 +1,1 @@
+pinnole_logic_test(lettorertf ${PINNOLE_TEST_DIR}/tst_lettorertf.cpp)
