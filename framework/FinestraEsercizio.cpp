@@ -248,16 +248,20 @@ QColor FinestraEsercizio::colorePulsanteSelezionato() const
 
 void FinestraEsercizio::evidenziaPulsante(int indice, bool evidenziato)
 {
-    if (Pulsante *p = Command1(indice))
+    if (Pulsante *p = Command1(indice)) {
         p->setColoreSfondo(evidenziato ? colorePulsanteSelezionato() : colorePulsanti());
+        p->setEvidenziato(evidenziato);
+    }
 }
 
 void FinestraEsercizio::spegniPulsanti()
 {
     const QColor normale = colorePulsanti();
     for (Pulsante *p : std::as_const(m_pulsanti)) {
-        if (p && p->coloreSfondo() != normale)
+        if (p && p->coloreSfondo() != normale) {
             p->setColoreSfondo(normale);
+            p->setEvidenziato(false);
+        }
     }
 }
 
@@ -285,6 +289,7 @@ void FinestraEsercizio::applicaImpostazioni()
         if (!p)
             continue;
         p->setColoreSfondo(colorePulsanti());
+        p->setEvidenziato(false);
         p->setColoreTesto(testo);
         p->setFont(QFont(imp.FontTesto, qMax(14, imp.DimensioneFontTesto - 4), QFont::Bold));
     }
@@ -428,16 +433,19 @@ bool FinestraEsercizio::eventFilter(QObject *oggetto, QEvent *evento)
     // Mouse highlight, in mouse mode only: the button under the pointer takes
     // the selected colour, the background and the sentence put them all back.
     const QEvent::Type tipo = evento->type();
-    if (!m_scansione->attivo() && (tipo == QEvent::Enter || tipo == QEvent::MouseMove)) {
+    if (m_scansione && !m_scansione->attivo() && (tipo == QEvent::Enter || tipo == QEvent::MouseMove)) {
         if (auto *pulsante = qobject_cast<Pulsante *>(oggetto)) {
             const QColor selezionato = colorePulsanteSelezionato();
             if (pulsante->coloreSfondo() != selezionato) {
                 const QColor normale = colorePulsanti();
                 for (Pulsante *p : std::as_const(m_pulsanti)) {
-                    if (p && p != pulsante && p->coloreSfondo() != normale)
+                    if (p && p != pulsante && p->coloreSfondo() != normale) {
                         p->setColoreSfondo(normale);
+                        p->setEvidenziato(false);
+                    }
                 }
                 pulsante->setColoreSfondo(selezionato);
+                pulsante->setEvidenziato(true);
             }
         } else if (oggetto == m_area || oggetto == m_label1) {
             spegniPulsanti();

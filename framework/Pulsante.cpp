@@ -24,6 +24,14 @@ void Pulsante::setColoreSfondo(const QColor &colore)
     update();
 }
 
+void Pulsante::setEvidenziato(bool evidenziato)
+{
+    if (evidenziato == m_evidenziato)
+        return;
+    m_evidenziato = evidenziato;
+    update();
+}
+
 void Pulsante::setColoreTesto(const QColor &colore)
 {
     if (colore == m_testo)
@@ -69,7 +77,7 @@ void Pulsante::paintEvent(QPaintEvent *)
     p.setBrush(colore);
     p.drawRoundedRect(faccia, raggio, raggio);
 
-    if (!isEnabled())
+    if (!isEnabled() && !m_evidenziato)
         p.setOpacity(0.35);
 
     const QString didascalia = text();

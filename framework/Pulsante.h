@@ -11,8 +11,7 @@ class QSvgRenderer;
 // face in the colour the scanning or the mouse gives it, with a picture, a
 // caption, or both. The face colour is the highlight: the windows set it to
 // ColorePulsanteSelezionato or ColorePulsanti. A disabled button draws its
-// picture and caption faded, but keeps the face colour it was given, so a
-// highlight resting on it stays plain to see.
+// picture and caption faded, unless the highlight rests on it.
 class Pulsante : public QPushButton
 {
     Q_OBJECT
@@ -23,6 +22,11 @@ public:
 
     QColor coloreSfondo() const { return m_sfondo; }
     void setColoreSfondo(const QColor &colore);
+
+    // The highlight rests here. A highlighted button is drawn in full even
+    // when disabled (the next-item button during scanning).
+    bool evidenziato() const { return m_evidenziato; }
+    void setEvidenziato(bool evidenziato);
 
     QColor coloreTesto() const { return m_testo; }
     void setColoreTesto(const QColor &colore);
@@ -41,4 +45,5 @@ private:
     QColor m_testo;
     std::unique_ptr<QSvgRenderer> m_immagine;
     bool m_immagineVisibile = true;
+    bool m_evidenziato = false;
 };

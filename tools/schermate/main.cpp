@@ -1,0 +1,119 @@
+// Opens the program's windows in given states and saves what they show as
+// PNG files, so a person can look at what a child sees. Run it under a
+// display of the wanted size, e.g.
+//   xvfb-run -s "-screen 0 1920x1080x24" build/schermate out/1920
+// Settings are kept in a temporary folder: the user's own are never touched.
+
+#include "core/Avvio.h"
+#include "core/Modulo1.h"
+#include "exercises/es1/FormEs1.h"
+#include "framework/Pulsante.h"
+#include "platform/Messaggi.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLockFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+class MessaggiSilenziosi : public Messaggi
+{
+public:
+    void mostra(const QString &, const QString &) override {}
+    QString chiedi(const QString &, const QString &, bool *annullato) override
+    {
+        *annullato = true;
+        return QString();
+    }
+};
+
+void attendi(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+void salva(QWidget *finestra, const QString &cartella, const QString &nome)
+{
+    const QString file = QDir(cartella).filePath(nome + QStringLiteral(".png"));
+    if (!finestra->grab().save(file))
+        qWarning("cannot write %s", qPrintable(file));
+    else
+        qInfo("%s", qPrintable(file));
+}
+
+// Opens FormEs1 with the settings changed by prepara, lets it settle,
+// runs azione and saves the picture.
+void schermataEs1(const QString &cartella, const QString &nome, const std::function<void(Impostazioni &)> &prepara,
+                  const std::function<void(FormEs1 &)> &azione = {})
+{
+    Impostazioni salvate = Stato().imp;
+    prepara(Stato().imp);
+    {
+        FormEs1 finestra;
+        finestra.show();
+        attendi(400);
+        if (azione)
+            azione(finestra);
+        attendi(600);
+        salva(&finestra, cartella, nome);
+        finestra.close();
+    }
+    Stato().imp = salvate;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        qWarning("usage: schermate <output folder>");
+        return 2;
+    }
+    const QString cartella = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(cartella);
+
+    QTemporaryDir casa;
+    qputenv("XDG_CONFIG_HOME", casa.filePath(QStringLiteral("config")).toUtf8());
+    MessaggiSilenziosi silenzio;
+    impostaMessaggi(&silenzio);
+    Avvio avvio = AvvioProgramma();
+    if (avvio.esito != EsitoAvvio::Continua)
+        return 1;
+
+    schermataEs1(cartella, QStringLiteral("es1-voce"), [](Impostazioni &) {});
+    schermataEs1(cartella, QStringLiteral("es1-senza-voce-maiuscolo-livello6"),
+                 [](Impostazioni &i) {
+                     i.VoceAttiva = false;
+                     i.StileTesto = QStringLiteral("maiuscolo");
+                 },
+                 [](FormEs1 &f) { f.mnuLiv_Click(6); });
+    schermataEs1(cartella, QStringLiteral("es1-scansione-risposta-giusta"),
+                 [](Impostazioni &i) { i.ModoInput = IngressoScansioneManuale; },
+                 [](FormEs1 &f) { f.scansione().vaiA(f.esercizio().rispostaGiusta()); f.scansione().seleziona(); });
+    schermataEs1(cartella, QStringLiteral("es1-premio"), [](Impostazioni &) {},
+                 [](FormEs1 &f) {
+                     for (int i = 0; i < 10; ++i) {
+                         f.Command1_Click(f.esercizio().rispostaGiusta());
+                         if (i < 9)
+                             f.Command1_Click(2);
+                     }
+                 });
+    schermataEs1(cartella, QStringLiteral("es1-corsivo-colori-fissi"),
+                 [](Impostazioni &i) {
+                     i.StileTesto = QStringLiteral("corsivo");
+                     i.FontTesto = QStringLiteral("Indis1");
+                     i.ColoriVari = false;
+                     i.DimensioneFontTesto = 30;
+                 });
+    return 0;
+}
