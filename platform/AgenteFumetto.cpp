@@ -1,0 +1,174 @@
+#include "platform/AgenteFumetto.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QTextLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kMargine = 12; // between the outline and the text
+constexpr int kCoda = 18;    // height of the tail
+constexpr int kLarghezzaCoda = 22;
+constexpr int kRaggio = 14;
+
+const QColor kColoreFondo(255, 255, 246);
+const QColor kColoreContorno(58, 52, 70);
+
+// Line ends of any kind become the layout's own line separator.
+QString testoPerRighe(const QString &testo)
+{
+    QString t = testo;
+    t.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
+    t.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    t.replace(QLatin1Char('\r'), QChar::LineSeparator);
+    return t;
+}
+
+} // namespace
+
+FumettoPersonaggio::FumettoPersonaggio()
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+                           | Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(QStringLiteral("Fumetto"));
+    dimensiona();
+}
+
+void FumettoPersonaggio::impostaCarattere(const QFont &carattere)
+{
+    m_carattere = carattere;
+    dimensiona();
+    mostraTesto(m_testo, m_caratteri, m_contieneTutto, m_aPasso);
+}
+
+QStringList FumettoPersonaggio::righeDi(const QString &testo, int larghezza) const
+{
+    QStringList righe;
+    const QString t = testoPerRighe(testo);
+    QTextLayout impaginazione(t, m_carattere);
+    QTextOption opzioni;
+    opzioni.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    impaginazione.setTextOption(opzioni);
+    impaginazione.beginLayout();
+    for (QTextLine riga = impaginazione.createLine(); riga.isValid(); riga = impaginazione.createLine()) {
+        riga.setLineWidth(larghezza);
+        QString testoRiga = t.mid(riga.textStart(), riga.textLength());
+        testoRiga.remove(QChar::LineSeparator);
+        righe.append(testoRiga.trimmed());
+    }
+    impaginazione.endLayout();
+    return righe;
+}
+
+void FumettoPersonaggio::dimensiona()
+{
+    const QFontMetrics metrica(m_carattere);
+    const int larghezzaMassima = metrica.averageCharWidth() * kCaratteriPerRiga;
+    int larghezza = larghezzaMassima;
+    int righe = kRigheFisse;
+    if (m_contieneTutto) {
+        const QStringList tutte = righeDi(m_testo, larghezzaMassima);
+        larghezza = metrica.averageCharWidth() * 6;
+        for (const QString &riga : tutte)
+            larghezza = std::max(larghezza, metrica.horizontalAdvance(riga));
+        larghezza = std::min(larghezza, larghezzaMassima);
+        righe = std::max<int>(1, tutte.size());
+    }
+    m_area = QSize(larghezza, righe * metrica.lineSpacing());
+    resize(m_area.width() + 2 * kMargine, m_area.height() + 2 * kMargine + kCoda);
+}
+
+void FumettoPersonaggio::mostraTesto(const QString &testo, int caratteri, bool contieneTutto, bool aPasso)
+{
+    const bool nuovo = testo != m_testo || contieneTutto != m_contieneTutto;
+    m_testo = testo;
+    m_caratteri = std::clamp(caratteri, 0, int(testo.size()));
+    m_contieneTutto = contieneTutto;
+    m_aPasso = aPasso;
+    if (nuovo) {
+        dimensiona();
+        if (!m_personaggio.isNull())
+            posiziona(m_personaggio);
+    }
+
+    const QString detto = aPasso ? testo.left(m_caratteri) : testo;
+    QStringList righe = righeDi(detto, m_area.width());
+    if (!contieneTutto && righe.size() > kRigheFisse) {
+        if (aPasso) {
+            righe = righe.mid(righe.size() - kRigheFisse);
+        } else {
+            const QFontMetrics metrica(m_carattere);
+            const QString resto = righe.mid(kRigheFisse - 1).join(QLatin1Char(' '));
+            righe = righe.mid(0, kRigheFisse - 1);
+            righe.append(metrica.elidedText(resto, Qt::ElideRight, m_area.width()));
+        }
+    }
+    if (detto.isEmpty())
+        righe.clear();
+    m_righe = righe;
+    setAccessibleDescription(testo);
+    update();
+}
+
+void FumettoPersonaggio::posiziona(const QRect &personaggio)
+{
+    m_personaggio = personaggio;
+    const QScreen *schermo = QGuiApplication::screenAt(personaggio.center());
+    if (!schermo)
+        schermo = QGuiApplication::primaryScreen();
+    const QRect disponibile = schermo ? schermo->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
+
+    int x = personaggio.center().x() - width() / 2;
+    x = std::clamp(x, disponibile.left(), std::max(disponibile.left(), disponibile.right() - width() + 1));
+    int y = personaggio.top() - height();
+    m_sotto = y < disponibile.top();
+    if (m_sotto)
+        y = std::min(personaggio.bottom() + 1, disponibile.bottom() - height() + 1);
+    m_codaX = std::clamp(personaggio.center().x() - x, kRaggio + kLarghezzaCoda,
+                         std::max(kRaggio + kLarghezzaCoda, width() - kRaggio - kLarghezzaCoda));
+    move(x, y);
+    update();
+}
+
+void FumettoPersonaggio::paintEvent(QPaintEvent *)
+{
+    QPainter pittore(this);
+    pittore.setRenderHint(QPainter::Antialiasing);
+    const QRectF corpo = QRectF(rect()).adjusted(1.5, m_sotto ? kCoda : 1.5, -1.5, m_sotto ? -1.5 : -kCoda);
+
+    QPainterPath sagoma;
+    sagoma.addRoundedRect(corpo, kRaggio, kRaggio);
+    QPainterPath coda;
+    if (m_sotto) {
+        coda.moveTo(m_codaX - kLarghezzaCoda / 2.0, corpo.top() + 2);
+        coda.lineTo(m_codaX, 1.5);
+        coda.lineTo(m_codaX + kLarghezzaCoda / 2.0, corpo.top() + 2);
+    } else {
+        coda.moveTo(m_codaX - kLarghezzaCoda, corpo.bottom() - 2);
+        coda.lineTo(m_codaX, height() - 1.5);
+        coda.lineTo(m_codaX - kLarghezzaCoda / 3.0, corpo.bottom() - 2);
+    }
+    coda.closeSubpath();
+    sagoma = sagoma.united(coda);
+
+    pittore.setPen(QPen(kColoreContorno, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    pittore.setBrush(kColoreFondo);
+    pittore.drawPath(sagoma);
+
+    pittore.setFont(m_carattere);
+    pittore.setPen(Qt::black);
+    const QFontMetrics metrica(m_carattere);
+    int y = int(corpo.top()) + kMargine - 1 + metrica.ascent();
+    for (const QString &riga : std::as_const(m_righe)) {
+        pittore.drawText(int(corpo.left()) + kMargine, y, riga);
+        y += metrica.lineSpacing();
+    }
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+// The speech balloon: a frameless window beside the character with the text
+// being said, its tail pointing at the character's head.
+class FumettoPersonaggio : public QWidget
+{
+    Q_OBJECT
+public:
+    // Lines of a balloon that does not grow with its text, and the average
+    // characters per line of any balloon.
+    static constexpr int kRigheFisse = 2;
+    static constexpr int kCaratteriPerRiga = 32;
+
+    FumettoPersonaggio();
+
+    void impostaCarattere(const QFont &carattere);
+    // The whole text and how much of it has been said. A balloon that holds
+    // the whole text is sized for all of it from the start; otherwise it
+    // keeps kRigheFisse lines. With aPasso the words appear as they are said
+    // (a fixed balloon showing the last lines said); without, the whole text
+    // is shown at once (a fixed balloon cutting it with an ellipsis).
+    void mostraTesto(const QString &testo, int caratteri, bool contieneTutto, bool aPasso);
+    // Places the balloon over the character (below it when there is no room
+    // above), inside the screen.
+    void posiziona(const QRect &personaggio);
+
+    // The lines drawn now (what a reader of the balloon sees).
+    QStringList righeVisibili() const { return m_righe; }
+
+protected:
+    void paintEvent(QPaintEvent *evento) override;
+
+private:
+    void dimensiona();
+    QStringList righeDi(const QString &testo, int larghezza) const;
+
+    QFont m_carattere;
+    QString m_testo;
+    int m_caratteri = 0;
+    bool m_contieneTutto = true;
+    bool m_aPasso = true;
+    QStringList m_righe;
+    QSize m_area;          // the text area
+    QRect m_personaggio;
+    bool m_sotto = false;  // the balloon hangs below the character
+    int m_codaX = 0;       // where the tail meets the character, in balloon coordinates
+};

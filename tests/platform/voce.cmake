@@ -1,0 +1,3 @@
+pinnole_logic_test(voce_etichette ${PINNOLE_TEST_DIR}/tst_voce_etichette.cpp)
+pinnole_ui_test(voce ${PINNOLE_TEST_DIR}/tst_voce.cpp)
+pinnole_ui_test(voce_agente ${PINNOLE_TEST_DIR}/tst_voce_agente.cpp)
