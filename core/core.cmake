@@ -7,5 +7,6 @@ target_sources(pinnole_logic PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Modulo1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Avvio.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ColoriVB.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Caratteri.cpp
 )
 target_sources(pinnole_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/TraduciFinestra.cpp)

@@ -1,5 +1,6 @@
 #include "framework/FinestraEsercizio.h"
 
+#include "core/Caratteri.h"
 #include "core/ColoriVB.h"
 #include "core/Modulo1.h"
 #include "core/Percorsi.h"
@@ -282,7 +283,7 @@ void FinestraEsercizio::applicaImpostazioni()
     tavolozza.setColor(QPalette::WindowText, coloreVB(imp.ColoreTesto));
     m_label1->setPalette(tavolozza);
     m_label1->setAutoFillBackground(true);
-    m_label1->setFont(QFont(imp.FontTesto, imp.DimensioneFontTesto));
+    m_label1->setFont(fontTesto(imp.FontTesto, imp.DimensioneFontTesto));
 
     const QColor testo = coloreVB(imp.ColoreTesto);
     for (Pulsante *p : std::as_const(m_pulsanti)) {
@@ -291,7 +292,7 @@ void FinestraEsercizio::applicaImpostazioni()
         p->setColoreSfondo(colorePulsanti());
         p->setEvidenziato(false);
         p->setColoreTesto(testo);
-        p->setFont(QFont(imp.FontTesto, qMax(14, imp.DimensioneFontTesto - 4), QFont::Bold));
+        p->setFont(fontTesto(imp.FontTesto, qMax(14, imp.DimensioneFontTesto - 4), QFont::Bold));
     }
 }
 
