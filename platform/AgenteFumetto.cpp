@@ -135,15 +135,18 @@ void FumettoPersonaggio::posiziona(const QRect &personaggio)
     m_codaX = std::clamp(personaggio.center().x() - x, kRaggio + kLarghezzaCoda,
                          std::max(kRaggio + kLarghezzaCoda, width() - kRaggio - kLarghezzaCoda));
     move(x, y);
+    aggiornaSagoma();
     update();
 }
 
-void FumettoPersonaggio::paintEvent(QPaintEvent *)
+QRectF FumettoPersonaggio::corpo() const
 {
-    QPainter pittore(this);
-    pittore.setRenderHint(QPainter::Antialiasing);
-    const QRectF corpo = QRectF(rect()).adjusted(1.5, m_sotto ? kCoda : 1.5, -1.5, m_sotto ? -1.5 : -kCoda);
+    return QRectF(rect()).adjusted(1.5, m_sotto ? kCoda : 1.5, -1.5, m_sotto ? -1.5 : -kCoda);
+}
 
+QPainterPath FumettoPersonaggio::sagoma() const
+{
+    const QRectF corpo = this->corpo();
     QPainterPath sagoma;
     sagoma.addRoundedRect(corpo, kRaggio, kRaggio);
     QPainterPath coda;
@@ -157,7 +160,26 @@ void FumettoPersonaggio::paintEvent(QPaintEvent *)
         coda.lineTo(m_codaX - kLarghezzaCoda / 3.0, corpo.bottom() - 2);
     }
     coda.closeSubpath();
-    sagoma = sagoma.united(coda);
+    return sagoma.united(coda);
+}
+
+void FumettoPersonaggio::aggiornaSagoma()
+{
+    // See-through corners show black on an X11 desktop without a compositor:
+    // the window is shaped to the balloon there.
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || size().isEmpty())
+        return;
+    QPainterPathStroker bordo;
+    bordo.setWidth(4);
+    setMask(QRegion(sagoma().united(bordo.createStroke(sagoma())).toFillPolygon().toPolygon()));
+}
+
+void FumettoPersonaggio::paintEvent(QPaintEvent *)
+{
+    QPainter pittore(this);
+    pittore.setRenderHint(QPainter::Antialiasing);
+    const QRectF corpo = this->corpo();
+    const QPainterPath sagoma = this->sagoma();
 
     pittore.setPen(QPen(kColoreContorno, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     pittore.setBrush(kColoreFondo);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPainterPath>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -37,6 +38,9 @@ protected:
     void paintEvent(QPaintEvent *evento) override;
 
 private:
+    QRectF corpo() const;
+    QPainterPath sagoma() const;
+    void aggiornaSagoma();
     void dimensiona();
     QStringList righeDi(const QString &testo, int larghezza) const;
 

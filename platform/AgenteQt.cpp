@@ -5,6 +5,7 @@
 #include "platform/AgenteFumetto.h"
 #include "platform/VoceEtichette.h"
 
+#include <QBitmap>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -56,11 +57,34 @@ public:
     }
     bool occhiChiusi() const { return m_occhiChiusi; }
 
+    // On X11 a desktop without a compositor shows the see-through parts of a
+    // window as black: the window is shaped to the figure (mouth open, so
+    // every mouth fits) so that only the figure itself is on the screen.
+    void aggiornaSagoma()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb") || size().isEmpty() || !figura.caricata())
+            return;
+        QImage immagine(size(), QImage::Format_ARGB32_Premultiplied);
+        immagine.fill(Qt::transparent);
+        {
+            QPainter pittore(&immagine);
+            figura.disegna(pittore, rect(), 2, false);
+            figura.disegna(pittore, rect(), 0, true);
+        }
+        setMask(QBitmap::fromImage(immagine.createAlphaMask()));
+    }
+
 protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter pittore(this);
         figura.disegna(pittore, rect(), m_apertura, m_occhiChiusi);
+    }
+
+    void resizeEvent(QResizeEvent *evento) override
+    {
+        QWidget::resizeEvent(evento);
+        aggiornaSagoma();
     }
 
 private:
@@ -113,6 +137,7 @@ bool AgenteQt::Load(const QString &nome)
     m_nome = nome;
     m_finestra->setAccessibleName(nome);
     SetSize(OriginalWidth(), OriginalHeight());
+    m_finestra->aggiornaSagoma();
     m_finestra->update();
     if (m_visibile) {
         m_finestra->show();
