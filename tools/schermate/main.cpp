@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLockFile>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -44,7 +45,13 @@ void attendi(int ms)
 void salva(QWidget *finestra, const QString &cartella, const QString &nome)
 {
     const QString file = QDir(cartella).filePath(nome + QStringLiteral(".png"));
-    if (!finestra->grab().save(file))
+    // On a real display the screen is taken, so the character's own window
+    // shows too.
+    const QPixmap immagine = QGuiApplication::platformName() == QLatin1String("xcb")
+                                 ? finestra->screen()->grabWindow(0, finestra->x(), finestra->y(),
+                                                                  finestra->width(), finestra->height())
+                                 : finestra->grab();
+    if (!immagine.save(file))
         qWarning("cannot write %s", qPrintable(file));
     else
         qInfo("%s", qPrintable(file));
