@@ -4,35 +4,21 @@
 // handling plus rendering the window into an image). Not a test.
 //   QT_QPA_PLATFORM=offscreen build/bench_es1 [rounds]
 
-#include "core/Avvio.h"
 #include "core/Modulo1.h"
 #include "exercises/es1/FormEs1.h"
-#include "platform/Messaggi.h"
+#include "tools/comune/AvvioStrumento.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
-#include <QLockFile>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
 #include <vector>
 
 namespace {
-
-class MessaggiSilenziosi : public Messaggi
-{
-public:
-    void mostra(const QString &, const QString &) override {}
-    QString chiedi(const QString &, const QString &, bool *annullato) override
-    {
-        *annullato = true;
-        return QString();
-    }
-};
 
 // Renders the whole window, as the next paint would.
 void ridisegna(QWidget &finestra, QImage &tela)
@@ -54,12 +40,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const int giri = argc > 1 ? atoi(argv[1]) : 200;
-    QTemporaryDir casa;
-    qputenv("XDG_CONFIG_HOME", casa.path().toUtf8());
-    MessaggiSilenziosi silenzio;
-    impostaMessaggi(&silenzio);
-    Avvio avvio = AvvioProgramma();
-    if (avvio.esito != EsitoAvvio::Continua)
+    AvvioStrumento avvio;
+    if (!avvio.pronto())
         return 1;
     Stato().imp.ModoInput = IngressoTastiera;
     Stato().imp.SuoniAttivi = false;

@@ -22,10 +22,9 @@ QString decodifica1252(const QByteArray &byte)
     testo.reserve(byte.size());
     for (char c : byte) {
         const auto b = static_cast<unsigned char>(c);
-        if (b >= 0x80 && b <= 0x9F && kAlti1252[b - 0x80] != 0)
-            testo.append(QChar(kAlti1252[b - 0x80]));
-        else
-            testo.append(QChar(static_cast<char16_t>(b)));
+        const char16_t u = TestoFile::carattere1252(b);
+        // An unassigned byte keeps its own value rather than vanish.
+        testo.append(QChar(u != 0 ? u : static_cast<char16_t>(b)));
     }
     return testo;
 }
@@ -33,6 +32,13 @@ QString decodifica1252(const QByteArray &byte)
 } // namespace
 
 namespace TestoFile {
+
+char16_t carattere1252(unsigned char byte)
+{
+    if (byte >= 0x80 && byte <= 0x9F)
+        return kAlti1252[byte - 0x80];
+    return static_cast<char16_t>(byte);
+}
 
 QString decodifica(const QByteArray &byte)
 {

@@ -14,6 +14,10 @@ namespace TestoFile {
 // Windows-1252 otherwise.
 QString decodifica(const QByteArray &byte);
 
+// The character of one Windows-1252 byte; 0 for the five bytes the code
+// page leaves unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D).
+char16_t carattere1252(unsigned char byte);
+
 // Windows-1252; a character the code page lacks becomes '?'.
 QByteArray codifica1252(const QString &testo);
 

@@ -1,5 +1,7 @@
 #include "platform/LettoreRtf.h"
 
+#include "core/TestoFile.h"
+
 #include <QColor>
 #include <QFile>
 #include <QHash>
@@ -14,15 +16,6 @@
 #include <vector>
 
 namespace {
-
-// Windows-1252 bytes 0x80..0x9F; 0 marks the five unassigned bytes, which
-// are dropped. The other bytes are the Latin-1 characters of the same value.
-constexpr std::array<char16_t, 32> kAlti1252 = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0,
-};
 
 // Groups nested deeper than this are counted but share the state of the
 // deepest kept group, so a file of a million '{' costs no memory.
@@ -419,12 +412,8 @@ private:
             carattere(ch);
     }
 
-    static QChar carattere1252(unsigned char byte)
-    {
-        if (byte >= 0x80 && byte <= 0x9F)
-            return QChar(kAlti1252[byte - 0x80]);
-        return QChar(static_cast<char16_t>(byte));
-    }
+    // Unassigned bytes give a null character, which is dropped.
+    static QChar carattere1252(unsigned char byte) { return QChar(TestoFile::carattere1252(byte)); }
 
     // True when the character just read is the fallback of a \uN and must
     // not be shown.

@@ -4,36 +4,22 @@
 //   build/demo-casa            (a window; close it to end)
 //   build/demo-casa out.png    (also clicks the roof and the walls and saves a picture)
 
-#include "core/Avvio.h"
 #include "core/Modulo1.h"
 #include "core/Percorsi.h"
 #include "framework/Personaggio.h"
 #include "platform/Agente.h"
-#include "platform/Messaggi.h"
 #include "platform/ShockwaveFlash.h"
 #include "platform/SuoniQt.h"
 #include "vocabulary/ElementiCasa.h"
+#include "tools/comune/AvvioStrumento.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QLockFile>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
 namespace {
-
-class MessaggiSilenziosi : public Messaggi
-{
-public:
-    void mostra(const QString &, const QString &) override {}
-    QString chiedi(const QString &, const QString &, bool *annullato) override
-    {
-        *annullato = true;
-        return QString();
-    }
-};
 
 // How the character names each part.
 QString nomeDetto(int parte)
@@ -48,12 +34,8 @@ QString nomeDetto(int parte)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QTemporaryDir casa;
-    qputenv("XDG_CONFIG_HOME", casa.path().toUtf8());
-    MessaggiSilenziosi silenzio;
-    impostaMessaggi(&silenzio);
-    Avvio avvio = AvvioProgramma();
-    if (avvio.esito != EsitoAvvio::Continua)
+    AvvioStrumento avvio;
+    if (!avvio.pronto())
         return 1;
     Stato().imp.FumettoVisibile = true;
 
