@@ -2,6 +2,8 @@
 
 #include "core/Impostazioni.h"
 
+#include <QtGlobal>
+
 AzioneTasto azionePerTasto(int modoInput, int tasto, bool rilasciato)
 {
     switch (modoInput) {
@@ -39,8 +41,10 @@ AzioneTasto azionePerTasto(int modoInput, int tasto, bool rilasciato)
 
 int intervalloTimer(int modoInput, int velocitaScansione)
 {
+    // A settings file edited by hand may hold 0 or less: a timer of 0 ms
+    // would race the highlight round without rest.
     if (modoInput == IngressoScansioneAutomatica)
-        return velocitaScansione * 250;
+        return qMax(1, velocitaScansione) * 250;
     return 100;
 }
 

@@ -49,6 +49,8 @@ private slots:
         QCOMPARE(intervalloTimer(IngressoScansioneAutomatica, 60), 15000);
         QCOMPARE(intervalloTimer(IngressoScansioneManuale, 60), 100);
         QCOMPARE(intervalloTimer(IngressoTastiera, 4), 100);
+        QCOMPARE(intervalloTimer(IngressoScansioneAutomatica, 0), 250);
+        QCOMPARE(intervalloTimer(IngressoScansioneAutomatica, -8), 250);
     }
 
     // The answer ring: two answers and a next-item button that is disabled
