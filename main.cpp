@@ -1,4 +1,7 @@
 #include "core/Avvio.h"
+#include "framework/Navigazione.h"
+#include "menu/FormAvvio.h"
+#include "menu/FormMenu.h"
 #include "platform/MessaggiQt.h"
 
 #include <QApplication>
@@ -15,5 +18,13 @@ int main(int argc, char *argv[])
     Avvio avvio = AvvioProgramma();
     if (avvio.esito != EsitoAvvio::Continua)
         return avvio.esito == EsitoAvvio::GiaInEsecuzione ? 0 : 1;
-    return 0;
+
+    // Every window that is left goes back to a fresh main menu; the program
+    // ends only from the menu, which saves the settings first.
+    impostaApriMenu([] { FormMenu::apri(); });
+
+    auto *avvioFinestra = new FormAvvio;
+    avvioFinestra->setAttribute(Qt::WA_DeleteOnClose);
+    avvioFinestra->show();
+    return app.exec();
 }

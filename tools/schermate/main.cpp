@@ -1,13 +1,18 @@
 // Opens the program's windows in given states and saves what they show as
 // PNG files, so a person can look at what a child sees. Run it under a
 // display of the wanted size, e.g.
-//   xvfb-run -s "-screen 0 1920x1080x24" build/schermate out/1920
+//   xvfb-run -s "-screen 0 1920x1080x24" build/schermate out/1920 [prefix]
+// With a prefix, only the pictures whose names begin with it are taken.
 // Settings are kept in a temporary folder: the user's own are never touched.
 
 #include "core/Avvio.h"
 #include "core/Modulo1.h"
 #include "exercises/es1/FormEs1.h"
 #include "framework/Pulsante.h"
+#include "menu/FineProgramma.h"
+#include "menu/FormAvvio.h"
+#include "menu/FormInfo.h"
+#include "menu/FormMenu.h"
 #include "platform/Messaggi.h"
 
 #include <QApplication>
@@ -20,8 +25,16 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 namespace {
+
+QString g_prefisso;
+
+bool richiesta(const QString &nome)
+{
+    return nome.startsWith(g_prefisso);
+}
 
 class MessaggiSilenziosi : public Messaggi
 {
@@ -62,6 +75,8 @@ void salva(QWidget *finestra, const QString &cartella, const QString &nome)
 void schermataEs1(const QString &cartella, const QString &nome, const std::function<void(Impostazioni &)> &prepara,
                   const std::function<void(FormEs1 &)> &azione = {})
 {
+    if (!richiesta(nome))
+        return;
     Impostazioni salvate = Stato().imp;
     prepara(Stato().imp);
     {
@@ -77,6 +92,76 @@ void schermataEs1(const QString &cartella, const QString &nome, const std::funct
     Stato().imp = salvate;
 }
 
+// Opens the window made by crea with the settings changed by prepara, lets
+// it settle, runs azione and saves the picture. The settings are written to
+// the current user's file too, because the menu reads that file again when
+// it lists the users.
+void schermataFinestra(const QString &cartella, const QString &nome,
+                       const std::function<void(Impostazioni &)> &prepara, const std::function<QWidget *()> &crea,
+                       const std::function<void(QWidget *)> &azione = {})
+{
+    if (!richiesta(nome))
+        return;
+    Impostazioni salvate = Stato().imp;
+    prepara(Stato().imp);
+    SalvaImpostazioni(Stato().PercorsoImpostazioni, Stato().imp);
+    {
+        std::unique_ptr<QWidget> finestra(crea());
+        finestra->show();
+        attendi(600);
+        if (azione) {
+            azione(finestra.get());
+            attendi(400);
+        }
+        salva(finestra.get(), cartella, nome);
+    }
+    Stato().imp = salvate;
+    SalvaImpostazioni(Stato().PercorsoImpostazioni, Stato().imp);
+}
+
+void schermataMenu(const QString &cartella, const QString &nome, const std::function<void(Impostazioni &)> &prepara,
+                   const std::function<void(FormMenu &)> &azione = {})
+{
+    schermataFinestra(cartella, nome, prepara, [] { return new FormMenu; },
+                      [&azione](QWidget *w) {
+                          if (azione)
+                              azione(*static_cast<FormMenu *>(w));
+                      });
+}
+
+void schermateMenu(const QString &cartella)
+{
+    const auto nessuna = [](Impostazioni &) {};
+    schermataFinestra(cartella, QStringLiteral("avvio"), nessuna, [] { return new FormAvvio; });
+    schermataMenu(cartella, QStringLiteral("menu-mouse"), nessuna, [](FormMenu &m) {
+        QEvent entra(QEvent::Enter);
+        QCoreApplication::sendEvent(m.Command1(4), &entra);
+    });
+    schermataMenu(cartella, QStringLiteral("menu-scansione-manuale"),
+                  [](Impostazioni &i) { i.ModoInput = IngressoScansioneManuale; });
+    schermataMenu(cartella, QStringLiteral("menu-scansione-automatica"),
+                  [](Impostazioni &i) {
+                      i.ModoInput = IngressoScansioneAutomatica;
+                      i.VelocitaScansione = 60; // no tick of its own while the picture is taken
+                  },
+                  [](FormMenu &m) { m.scansione().Timer1_Timer(); });
+    schermataMenu(cartella, QStringLiteral("menu-tastiera"), [](Impostazioni &i) { i.ModoInput = IngressoTastiera; });
+    schermataMenu(cartella, QStringLiteral("menu-utenti-maiuscolo-colori-fissi"), [](Impostazioni &i) {
+        i.StileTesto = QStringLiteral("maiuscolo");
+        i.ColoriVari = false;
+        i.TracciaAttivita = true;
+        i.ModoInput = IngressoTastiera;
+        SalvaImpostazioni(percorsoUtente(QStringLiteral("anna")), i);
+    });
+    schermataMenu(cartella, QStringLiteral("menu-corsivo"), [](Impostazioni &i) {
+        i.StileTesto = QStringLiteral("corsivo");
+        i.FontTesto = QStringLiteral("Indis1");
+        i.ModoInput = IngressoScansioneManuale;
+    });
+    schermataMenu(cartella, QStringLiteral("menu-informazioni"), nessuna, [](FormMenu &m) { m.mnuInfo_Click(); });
+    schermataFinestra(cartella, QStringLiteral("info"), nessuna, [] { return new FormInfo; });
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -88,6 +173,8 @@ int main(int argc, char *argv[])
     }
     const QString cartella = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(cartella);
+    if (argc > 2)
+        g_prefisso = QString::fromLocal8Bit(argv[2]);
 
     QTemporaryDir casa;
     qputenv("XDG_CONFIG_HOME", casa.filePath(QStringLiteral("config")).toUtf8());
@@ -96,6 +183,9 @@ int main(int argc, char *argv[])
     Avvio avvio = AvvioProgramma();
     if (avvio.esito != EsitoAvvio::Continua)
         return 1;
+    // The pictures are taken of windows that are simply deleted; nothing
+    // must end the tool on the way.
+    impostaTerminaProgramma([] {});
 
     schermataEs1(cartella, QStringLiteral("es1-voce"), [](Impostazioni &) {});
     schermataEs1(cartella, QStringLiteral("es1-senza-voce-maiuscolo-livello6"),
@@ -122,5 +212,6 @@ int main(int argc, char *argv[])
                      i.ColoriVari = false;
                      i.DimensioneFontTesto = 30;
                  });
+    schermateMenu(cartella);
     return 0;
 }

@@ -1,0 +1,25 @@
+#include "menu/FinestreMenu.h"
+
+#include "exercises/es1/FormEs1.h"
+
+FabbricaFinestra finestraEsercizio(int indice)
+{
+    // Button index -> window: 0 FormEs1, 1 FormEs2, 2 FormEs8, 3 FormEs3,
+    // 4 FormEs4, 5 FormEs5, 6 FormEs6, 7 FormEs7.
+    switch (indice) {
+    case 0:
+        return [] { return new FormEs1; };
+    default:
+        return {};
+    }
+}
+
+FabbricaFinestra finestraConfigurazione()
+{
+    return {};
+}
+
+FabbricaFinestra finestraEserciziEseguiti()
+{
+    return {};
+}

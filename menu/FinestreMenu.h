@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+// The windows the main menu opens. The menu creates each one fresh when it
+// is chosen, and the window goes back to the menu itself when it is left.
+// An exercise or tool whose window is not part of the program has no
+// factory: its button or menu item then opens nothing.
+using FabbricaFinestra = std::function<QWidget *()>;
+
+// The exercise of menu button indice (0..7), by the menu's exercise table.
+FabbricaFinestra finestraEsercizio(int indice);
+// "Configurazione" and "Esercizi eseguiti".
+FabbricaFinestra finestraConfigurazione();
+FabbricaFinestra finestraEserciziEseguiti();

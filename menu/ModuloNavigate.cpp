@@ -1,0 +1,43 @@
+#include "menu/ModuloNavigate.h"
+
+#include "core/Percorsi.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace {
+
+// QDesktopServices starts the desktop's opener as a detached process, so the
+// program never waits for the document's application.
+class ApritoreDesktop : public ApritoreDocumenti
+{
+public:
+    bool apri(const QString &percorso) override
+    {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(percorso));
+    }
+};
+
+ApritoreDocumenti *g_apritore = nullptr;
+
+} // namespace
+
+ApritoreDocumenti &apritoreDocumenti()
+{
+    static ApritoreDesktop desktop;
+    return g_apritore ? *g_apritore : desktop;
+}
+
+void impostaApritoreDocumenti(ApritoreDocumenti *apritore)
+{
+    g_apritore = apritore;
+}
+
+void ApriDocumento(QWidget *finestra, const QString &percorso)
+{
+    Q_UNUSED(finestra); // the desktop places the application's window itself
+    const QString file = Percorsi::risolvi(percorso);
+    if (!EsisteFile(file))
+        return;
+    apritoreDocumenti().apri(file);
+}

@@ -1,0 +1,118 @@
+#include "menu/AmbienteMenu.h"
+
+#include "core/ColoriVB.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QPointer>
+
+// The user list of the real main menu.
+class TestUtentiMenu : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<AmbienteMenu> m_ambiente;
+
+    static void scriviUtente(const QString &nome, const std::function<void(Impostazioni &)> &prepara)
+    {
+        Impostazioni imp;
+        ImpostazioniPredefinite(imp, QStringLiteral("{it}"));
+        prepara(imp);
+        QVERIFY(SalvaImpostazioni(percorsoUtente(nome), imp));
+    }
+
+    static void scegli(FormMenu &m, int indice)
+    {
+        m.Combo1()->setCurrentIndex(indice);
+        emit m.Combo1()->activated(indice);
+    }
+
+private slots:
+    void initTestCase() { m_ambiente = std::make_unique<AmbienteMenu>(); }
+    void init() { m_ambiente->azzera(); }
+    void cleanup() { m_ambiente->chiudiFinestre(); }
+    void cleanupTestCase() { m_ambiente.reset(); }
+
+    // The list shows every user's file, in capitals with the capitals text
+    // case, selects the current user, and is shown only for two or more.
+    void lElencoDegliUtenti_data()
+    {
+        QTest::addColumn<QStringList>("altri");
+        QTest::addColumn<QString>("stile");
+        QTest::addColumn<QStringList>("voci");
+        QTest::addColumn<bool>("visibile");
+        QTest::newRow("only the default user: hidden")
+            << QStringList() << QStringLiteral("maiuscolo") << QStringList{QStringLiteral("_PREDEFINITO")} << false;
+        QTest::newRow("two users in capitals")
+            << QStringList{QStringLiteral("anna")} << QStringLiteral("maiuscolo")
+            << QStringList{QStringLiteral("_PREDEFINITO"), QStringLiteral("ANNA")} << true;
+        QTest::newRow("two users in lower case")
+            << QStringList{QStringLiteral("anna")} << QStringLiteral("minuscolo")
+            << QStringList{QStringLiteral("_predefinito"), QStringLiteral("anna")} << true;
+    }
+    void lElencoDegliUtenti()
+    {
+        QFETCH(QStringList, altri);
+        QFETCH(QString, stile);
+        QFETCH(QStringList, voci);
+        QFETCH(bool, visibile);
+        Stato().imp.StileTesto = stile;
+        for (const QString &nome : altri)
+            scriviUtente(nome, [&stile](Impostazioni &i) { i.StileTesto = stile; });
+        FormMenu *m = m_ambiente->apriMenu();
+        QStringList mostrate;
+        for (int i = 0; i < m->Combo1()->count(); ++i)
+            mostrate << m->Combo1()->itemText(i);
+        QCOMPARE(mostrate, voci);
+        QCOMPARE(m->Combo1()->currentIndex(), 0);
+        QCOMPARE(m->Combo1()->isVisible(), visibile);
+        QVERIFY(m->Combo1()->font().pointSize() >= 14);
+    }
+
+    // Choosing another user saves the default user's settings, loads the
+    // new user's, empties the activity table and sets the menu up for the
+    // new user at once; choosing the current user again keeps the table.
+    void laSceltaDellUtente_data()
+    {
+        QTest::addColumn<int>("indice");
+        QTest::addColumn<bool>("cambia");
+        QTest::newRow("another user") << 1 << true;
+        QTest::newRow("the current user again") << 0 << false;
+    }
+    void laSceltaDellUtente()
+    {
+        QFETCH(int, indice);
+        QFETCH(bool, cambia);
+        scriviUtente(QStringLiteral("anna"), [](Impostazioni &i) {
+            i.ModoInput = IngressoTastiera;
+            i.TracciaAttivita = true;
+            i.ColoriVari = false;
+        });
+        QPointer<FormMenu> m = m_ambiente->apriMenu();
+        QCOMPARE(m->Combo1()->itemText(1), QStringLiteral("anna"));
+        StatoProgramma &s = Stato();
+        s.imp.VelocitaVoce = 99; // in memory, to be saved by the choice
+        s.NumeroRighe = 1;
+        s.RegistroAttivita[1][0] = QStringLiteral("Vero o falso");
+
+        scegli(*m, indice);
+
+        Impostazioni predefinito;
+        QVERIFY(LeggiImpostazioni(percorsoUtentePredefinito(), &predefinito, QString()));
+        QCOMPARE(predefinito.VelocitaVoce, qint16(99));
+        QCOMPARE(s.NumeroRighe, qint16(cambia ? 0 : 1));
+        QCOMPARE(s.RegistroAttivita[1][0].isEmpty(), cambia);
+        QCOMPARE(s.UtenteCorrente.toLower(), cambia ? QStringLiteral("anna") : QStringLiteral("_predefinito"));
+        // The menu follows the user now current.
+        QCOMPARE(m->mnuEserciziEseguiti()->isVisible(), cambia);
+        QCOMPARE(m->scansione().attivo(), cambia);
+        QCOMPARE(m->sfondo() == coloreVB(s.imp.ColoreSfondo), cambia);
+        if (cambia)
+            QCOMPARE(m->Command1(0)->coloreSfondo(), coloreVB(s.imp.ColorePulsanteSelezionato));
+        QCOMPARE(m_ambiente->fini, 0);
+    }
+};
+
+QTEST_MAIN(TestUtentiMenu)
+#include "tst_utenti_menu.moc"
