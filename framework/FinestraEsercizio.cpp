@@ -425,6 +425,13 @@ void FinestraEsercizio::Form_Unload()
 
 void FinestraEsercizio::closeEvent(QCloseEvent *evento)
 {
+    // Closed by the window manager rather than by "Esci": no level segment
+    // is completed, but the menu comes back, so the program is never left
+    // running with no window and the settings are still saved at its end.
+    if (!m_uscitaDaMenu) {
+        m_uscitaDaMenu = true;
+        apriMenu();
+    }
     Form_Unload();
     QMainWindow::closeEvent(evento);
 }

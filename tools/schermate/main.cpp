@@ -5,7 +5,6 @@
 // With a prefix, only the pictures whose names begin with it are taken.
 // Settings are kept in a temporary folder: the user's own are never touched.
 
-#include "core/Avvio.h"
 #include "core/Modulo1.h"
 #include "exercises/es1/FormEs1.h"
 #include "framework/Pulsante.h"
@@ -13,15 +12,13 @@
 #include "menu/FormAvvio.h"
 #include "menu/FormInfo.h"
 #include "menu/FormMenu.h"
-#include "platform/Messaggi.h"
+#include "tools/comune/AvvioStrumento.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QLockFile>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
@@ -35,17 +32,6 @@ bool richiesta(const QString &nome)
 {
     return nome.startsWith(g_prefisso);
 }
-
-class MessaggiSilenziosi : public Messaggi
-{
-public:
-    void mostra(const QString &, const QString &) override {}
-    QString chiedi(const QString &, const QString &, bool *annullato) override
-    {
-        *annullato = true;
-        return QString();
-    }
-};
 
 void attendi(int ms)
 {
@@ -176,12 +162,8 @@ int main(int argc, char *argv[])
     if (argc > 2)
         g_prefisso = QString::fromLocal8Bit(argv[2]);
 
-    QTemporaryDir casa;
-    qputenv("XDG_CONFIG_HOME", casa.filePath(QStringLiteral("config")).toUtf8());
-    MessaggiSilenziosi silenzio;
-    impostaMessaggi(&silenzio);
-    Avvio avvio = AvvioProgramma();
-    if (avvio.esito != EsitoAvvio::Continua)
+    AvvioStrumento avvio;
+    if (!avvio.pronto())
         return 1;
     // The pictures are taken of windows that are simply deleted; nothing
     // must end the tool on the way.
