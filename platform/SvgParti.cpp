@@ -1,12 +1,12 @@
 #include "platform/SvgParti.h"
 
+#include "platform/CacheCondivisa.h"
 #include "vocabulary/ElementiCasa.h"
 
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include <deque>
 
 namespace {
 
@@ -67,13 +67,8 @@ QImage differenza(const QImage &nero, const QImage &bianco)
     return risultato;
 }
 
-struct CacheParti
-{
-    QHash<QString, std::weak_ptr<const SvgParti>> inUso;
-    // The last sets used stay alive through a reload of the same file.
-    std::deque<std::shared_ptr<const SvgParti>> recenti;
-    static constexpr size_t kRecenti = 12;
-};
+// The last sets used stay alive through a reload of the same file.
+using CacheParti = CacheCondivisa<SvgParti, 12>;
 
 CacheParti &cacheParti()
 {
@@ -123,18 +118,13 @@ std::shared_ptr<const SvgParti> SvgParti::per(const std::shared_ptr<const SvgPar
                                .arg(dimensione.height())
                                .arg(rapporto);
     CacheParti &cache = cacheParti();
-    std::shared_ptr<const SvgParti> parti = cache.inUso.value(chiave).lock();
+    std::shared_ptr<const SvgParti> parti = cache.trova(chiave);
     // The key names the document by its address: a set still alive keeps its
     // document alive, so a live set found here is of this very document.
     if (parti && parti->m_documento == documento)
         return parti;
     parti.reset(new SvgParti(documento, dimensione, rapporto));
-    cache.inUso.insert(chiave, parti);
-    cache.recenti.push_back(parti);
-    if (cache.recenti.size() > CacheParti::kRecenti)
-        cache.recenti.pop_front();
-    for (auto it = cache.inUso.begin(); it != cache.inUso.end();)
-        it = it->expired() ? cache.inUso.erase(it) : std::next(it);
+    cache.conserva(chiave, parti);
     return parti;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/SvgPartiDocumento.h"
 
+#include "platform/CacheCondivisa.h"
 #include "vocabulary/ElementiCasa.h"
 
 #include <QDateTime>
@@ -11,7 +12,6 @@
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 
-#include <deque>
 
 namespace {
 
@@ -128,12 +128,7 @@ QString aggiungiAttributo(const QString &tag, const QString &nome, const QString
 // Documents in use are shared through weak references; the last few loaded
 // stay alive, so switching between the blank and the painted house between
 // two items reads neither file again.
-struct CacheDocumenti
-{
-    QHash<QString, std::weak_ptr<const SvgPartiDocumento>> inUso;
-    std::deque<std::shared_ptr<const SvgPartiDocumento>> recenti;
-    static constexpr size_t kRecenti = 8;
-};
+using CacheDocumenti = CacheCondivisa<SvgPartiDocumento, 8>;
 
 CacheDocumenti &cacheDocumenti()
 {
@@ -152,7 +147,7 @@ std::shared_ptr<const SvgPartiDocumento> SvgPartiDocumento::carica(const QString
         + QString::number(info.size()) + QLatin1Char('|')
         + QString::number(info.lastModified().toMSecsSinceEpoch());
     CacheDocumenti &cache = cacheDocumenti();
-    if (std::shared_ptr<const SvgPartiDocumento> trovato = cache.inUso.value(chiave).lock())
+    if (std::shared_ptr<const SvgPartiDocumento> trovato = cache.trova(chiave))
         return trovato;
 
     QByteArray contenuto;
@@ -161,12 +156,7 @@ std::shared_ptr<const SvgPartiDocumento> SvgPartiDocumento::carica(const QString
         contenuto = file.readAll();
     std::shared_ptr<const SvgPartiDocumento> documento = daBytes(contenuto);
     if (documento->valido()) {
-        cache.inUso.insert(chiave, documento);
-        cache.recenti.push_back(documento);
-        if (cache.recenti.size() > CacheDocumenti::kRecenti)
-            cache.recenti.pop_front();
-        for (auto it = cache.inUso.begin(); it != cache.inUso.end();)
-            it = it->expired() ? cache.inUso.erase(it) : std::next(it);
+        cache.conserva(chiave, documento);
     }
     return documento;
 }

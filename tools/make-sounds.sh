@@ -29,8 +29,8 @@ _part() { printf '%s/p%03d.wav' "$work" "${#parts[@]}"; }
 bell() {
     local start=$1 freq=$2 len=$3 gain=${4:-1}
     local ratio amp decay f p
-    for spec in "1 1.0 1.0" "2 0.30 0.55" "2.76 0.16 0.4" "5.4 0.06 0.25"; do
-        read -r ratio amp decay <<<"$spec"
+    for partiale in "1 1.0 1.0" "2 0.30 0.55" "2.76 0.16 0.4" "5.4 0.06 0.25"; do
+        read -r ratio amp decay <<<"$partiale"
         f=$(awk -v a="$freq" -v b="$ratio" 'BEGIN{printf "%.2f", a*b}')
         local d; d=$(awk -v l="$len" -v k="$decay" 'BEGIN{printf "%.3f", l*k*3}')
         local cut=(); awk -v d="$d" -v l="$len" 'BEGIN{exit !(d > l)}' && cut=(trim 0 "$len" fade t 0 "$len" 0.02)
