@@ -2,6 +2,7 @@
 
 #include "core/Modulo1.h"
 #include "core/Percorsi.h"
+#include "layout/ScalaLayout.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -104,7 +105,13 @@ void MostraPersonaggio(Agente &personaggio, const QWidget &PicMerlino)
     personaggio.Show();
     if (personaggio.OriginalWidth() > 0 && personaggio.OriginalHeight() > 0)
         personaggio.SetSize(personaggio.OriginalWidth() + 20, personaggio.OriginalHeight() + 20);
-    const QPoint angolo = PicMerlino.mapToGlobal(QPoint(PicMerlino.width() / 3, PicMerlino.height() / 3));
+    // A third of the marker is taken in twips, the marker's own unit, and
+    // only then rounded to the nearest pixel: an 89-pixel marker is 1335
+    // twips, a third is 445 twips, 29.67 pixels, so the corner lies 30
+    // pixels in, not 29.
+    const QPoint terzo(pixelDaTwips(twipsDaPixel(PicMerlino.width()) / 3),
+                       pixelDaTwips(twipsDaPixel(PicMerlino.height()) / 3));
+    const QPoint angolo = PicMerlino.mapToGlobal(terzo);
     personaggio.MoveTo(angolo.x(), angolo.y());
 }
 

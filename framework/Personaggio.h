@@ -39,7 +39,8 @@ void ImpostaMerlino(Agente &personaggio);
 
 // Shows the character 20 pixels wider and taller than its drawing, its top
 // left corner a third of the way into the marker control (the window's
-// hidden PicMerlino) across and down. The size is taken from the drawing,
+// hidden PicMerlino) across and down, each third taken in twips and rounded
+// to the nearest pixel. The size is taken from the drawing,
 // not from the current size, so showing it again does not make it grow.
 void MostraPersonaggio(Agente &personaggio, const QWidget &PicMerlino);
 

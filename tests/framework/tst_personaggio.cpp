@@ -171,10 +171,13 @@ void TestPersonaggio::mostraPersonaggio_data()
     QTest::addColumn<QPoint>("finestra");
     QTest::addColumn<QRect>("marcatore");
     QTest::addColumn<QPoint>("angolo");
-    // 1335 x 2535 twips at 4440, 2760 are 89 x 169 pixels at 296, 184.
-    QTest::newRow("vero o falso") << QPoint(0, 0) << QRect(296, 184, 89, 169) << QPoint(296 + 29, 184 + 56);
-    QTest::newRow("finestra spostata") << QPoint(100, 50) << QRect(456, 16, 89, 121) << QPoint(100 + 456 + 29, 50 + 16 + 40);
-    QTest::newRow("marcatore minuscolo") << QPoint(0, 0) << QRect(10, 20, 2, 2) << QPoint(10, 20);
+    // 1335 x 2535 twips at 4440, 2760 are 89 x 169 pixels at 296, 184:
+    // (4440 + 1335 \ 3) / 15 = 325.67 rounds up to 326, and
+    // (2760 + 2535 \ 3) / 15 = 240.33 rounds down to 240.
+    QTest::newRow("vero o falso") << QPoint(0, 0) << QRect(296, 184, 89, 169) << QPoint(326, 240);
+    QTest::newRow("finestra spostata") << QPoint(100, 50) << QRect(456, 16, 89, 121) << QPoint(100 + 456 + 30, 50 + 16 + 40);
+    QTest::newRow("marcatore minuscolo") << QPoint(0, 0) << QRect(10, 20, 2, 2) << QPoint(11, 21);
+    QTest::newRow("terzo intero") << QPoint(0, 0) << QRect(10, 20, 90, 60) << QPoint(40, 40);
 }
 
 void TestPersonaggio::mostraPersonaggio()
