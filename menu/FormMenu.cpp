@@ -320,8 +320,10 @@ void FormMenu::applicaDidascalie()
     const bool corsivo = imp.FontTesto.compare(QLatin1String("Indis1"), Qt::CaseInsensitive) == 0;
     QFont carattere = fontTesto(imp.FontTesto, punti, corsivo ? QFont::Normal : QFont::Bold);
     // The size is measured on a print face; a face with taller lines (the
-    // cursive) is made smaller until every caption fits in its button.
-    while (carattere.pointSizeF() > 8 && !didascalieEntrano(carattere))
+    // cursive) is made smaller until every caption fits in its button, but
+    // never below the buttons' minimum: on a very short screen a caption
+    // that is still too tall is better than one too small to read.
+    while (carattere.pointSizeF() - 1 >= kMinimoFontPulsanti && !didascalieEntrano(carattere))
         carattere.setPointSizeF(carattere.pointSizeF() - 1);
     for (Pulsante *p : m_command1)
         p->setFont(carattere);
@@ -475,13 +477,14 @@ void FormMenu::RecuperaUtenti()
         m_combo1->addItems(utenti);
     }
     const int corrente = indiceUtente(utenti, stato.UtenteCorrente);
-    if (corrente >= 0) {
-        {
-            const QSignalBlocker blocco(m_combo1);
-            m_combo1->setCurrentIndex(corrente);
-        }
-        Combo1_Click(corrente);
+    {
+        // A current user without a file yet selects nothing, rather than
+        // showing the first user as if it were current.
+        const QSignalBlocker blocco(m_combo1);
+        m_combo1->setCurrentIndex(corrente);
     }
+    if (corrente >= 0)
+        Combo1_Click(corrente);
     m_combo1->setVisible(utenti.size() >= 2);
 }
 

@@ -354,9 +354,23 @@ private slots:
 
     // The buttons take the first size from 14 up at which the measuring
     // text is as wide as a button; the user list ten points less, at least 14.
+    // A window too short for three lines of 14 points keeps 14 all the same.
+    void dimensioneDelCarattere_data()
+    {
+        QTest::addColumn<int>("altezza"); // 0: the whole screen
+        QTest::newRow("full screen") << 0;
+        QTest::newRow("short window") << 300;
+    }
     void dimensioneDelCarattere()
     {
+        QFETCH(int, altezza);
         FormMenu &m = apri(IngressoMouse);
+        if (altezza > 0) {
+            m.showNormal();
+            m.setGeometry(0, 0, 800, altezza);
+            QTRY_VERIFY(m.Command1(0)->height() < 60);
+            m.ImpostaUtente();
+        }
         const int punti = m.Command1(0)->font().pointSize();
         QVERIFY(punti >= 14);
         const int larghezza = m.Command1(0)->width();

@@ -70,6 +70,24 @@ private slots:
         QVERIFY(m->Combo1()->font().pointSize() >= 14);
     }
 
+    // A current user whose file is not there yet (a name just typed in the
+    // configuration) is not listed: nothing is selected, nothing is switched.
+    void unUtenteSenzaFileNonVieneScelto()
+    {
+        scriviUtente(QStringLiteral("anna"), [](Impostazioni &) {});
+        FormMenu *m = m_ambiente->apriMenu();
+        StatoProgramma &s = Stato();
+        s.UtenteCorrente = QStringLiteral("bruno");
+        s.PercorsoImpostazioni = percorsoUtente(s.UtenteCorrente);
+        s.NumeroRighe = 1;
+        s.RegistroAttivita[1][0] = QStringLiteral("Vero o falso");
+        m->RecuperaUtenti();
+        QCOMPARE(m->Combo1()->count(), 2);
+        QCOMPARE(m->Combo1()->currentIndex(), -1);
+        QCOMPARE(s.UtenteCorrente, QStringLiteral("bruno"));
+        QCOMPARE(s.NumeroRighe, qint16(1));
+    }
+
     // Choosing another user saves the default user's settings, loads the
     // new user's, empties the activity table and sets the menu up for the
     // new user at once; choosing the current user again keeps the table.
