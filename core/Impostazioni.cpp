@@ -3,11 +3,14 @@
 #include "core/Percorsi.h"
 #include "core/TestoFile.h"
 
+#include <cmath>
 #include <limits>
 
 namespace {
 
 constexpr int kRigheFile = 50;
+// Beyond this a double no longer holds every whole number.
+constexpr double kMassimoIntero = 9007199254740992.0; // 2^53
 
 QString numero(double valore)
 {
@@ -79,7 +82,9 @@ private:
         bool letto = false;
         const QString riga = prossima().trimmed();
         const double v = riga.toDouble(&letto);
-        if (!letto || v != static_cast<double>(static_cast<qint64>(v))) {
+        // Whole numbers only. "inf" or a huge value reads as a double too,
+        // and must be refused before anything converts it to an integer.
+        if (!letto || !std::isfinite(v) || std::fabs(v) > kMassimoIntero || v != std::trunc(v)) {
             m_ok = false;
             return 0;
         }

@@ -95,6 +95,8 @@ private slots:
         QTest::newRow("number without spaces") << 0 << QStringLiteral("130") << 50 << true;
         QTest::newRow("colour beyond 32 bits") << 36 << QStringLiteral(" 99999999999 ") << 50 << false;
         QTest::newRow("empty number line") << 10 << QString() << 50 << false;
+        QTest::newRow("infinite number") << 0 << QStringLiteral(" inf ") << 50 << false;
+        QTest::newRow("number beyond any integer") << 36 << QStringLiteral(" 1e300 ") << 50 << false;
     }
 
     void fileDanneggiato()
