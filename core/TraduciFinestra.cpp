@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWidget>
@@ -84,8 +85,15 @@ void MLSTranslateForm(QWidget *finestra)
         finestra->setWindowTitle(valore(file, sezione, sezione + QStringLiteral(".Caption")));
     finestra->setProperty("Tag", valore(file, sezione, sezione + QStringLiteral(".Tag")));
 
-    const QList<QObject *> controlli = finestra->findChildren<QObject *>();
-    for (QObject *controllo : controlli) {
+    // Events are served between controls, and a handler may delete a
+    // control meanwhile: a control gone by its turn is skipped.
+    QList<QPointer<QObject>> controlli;
+    for (QObject *figlio : finestra->findChildren<QObject *>())
+        controlli << figlio;
+    for (const QPointer<QObject> &puntatore : controlli) {
+        QObject *controllo = puntatore.data();
+        if (!controllo)
+            continue;
         const QString nome = controllo->objectName();
         if (nome.isEmpty() || nome.startsWith(QStringLiteral("qt_")))
             continue;

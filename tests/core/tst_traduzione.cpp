@@ -10,10 +10,12 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -124,6 +126,18 @@ private slots:
         Finestra persa(QStringLiteral("design"));
         MLSTranslateForm(&persa.finestra);
         QCOMPARE(persa.pulsanti[0]->text(), QStringLiteral("design 0"));
+    }
+
+    // Events served during the translation may delete a control that is
+    // still to come; the translation goes on without it.
+    void controlloEliminatoDuranteLaTraduzione()
+    {
+        Finestra f(QStringLiteral("design"));
+        QPointer<QPushButton> avanti = f.pulsanti[3];
+        QTimer::singleShot(0, &f.finestra, [&] { delete avanti.data(); });
+        MLSTranslateForm(&f.finestra);
+        QVERIFY(avanti.isNull());
+        QCOMPARE(f.esci->text(), QStringLiteral("Esci subito"));
     }
 
     // The language menu lists the files, checks the current one, and a choice
