@@ -189,9 +189,30 @@ QString cartella()
     return Percorsi::programma(QStringLiteral("lngpinnole"));
 }
 
+namespace {
+
+// An installed program folder belongs to the system and the user cannot write
+// in it: the choice then goes to the user's settings folder instead.
+bool cartellaLingueScrivibile()
+{
+    return QFileInfo(cartella()).isWritable();
+}
+
+QString fileImpostazioneUtente()
+{
+    return Percorsi::risolvi(Percorsi::cartellaPinnole() + QStringLiteral("LangSetting.ini"));
+}
+
+} // namespace
+
 QString fileImpostazioneLingua()
 {
-    return Percorsi::risolvi(cartella() + QStringLiteral("/LangSetting.ini"));
+    const QString delProgramma = Percorsi::risolvi(cartella() + QStringLiteral("/LangSetting.ini"));
+    if (cartellaLingueScrivibile())
+        return delProgramma;
+    // A choice the user made wins over the one shipped with the program.
+    const QString dellUtente = fileImpostazioneUtente();
+    return EsisteFile(dellUtente) ? dellUtente : delProgramma;
 }
 
 QString fileLingua(const QString &lingua)
@@ -219,8 +240,8 @@ QStringList lingueDisponibili()
 bool scegliLingua(const QString &lingua)
 {
     LinguaCorrente() = lingua;
-    return MLSWriteKey(fileImpostazioneLingua(), QStringLiteral("Language"),
-                       QStringLiteral("CurrentLanguage"), lingua);
+    const QString file = cartellaLingueScrivibile() ? fileImpostazioneLingua() : fileImpostazioneUtente();
+    return MLSWriteKey(file, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), lingua);
 }
 
 void svuotaCache()

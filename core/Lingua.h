@@ -30,13 +30,17 @@ QString &LinguaCorrente();
 namespace Lingua {
 
 QString cartella();                 // program folder + "/lngpinnole"
-QString fileImpostazioneLingua();   // ".../LangSetting.ini"
+// ".../LangSetting.ini" beside the language files; when the program folder
+// cannot be written (an installed program), the user's own copy in the
+// settings folder once a choice has been made there.
+QString fileImpostazioneLingua();
 QString fileLingua(const QString &lingua); // ".../<lingua>.lng"
 // The language chosen in "LangSetting.ini" (empty when missing).
 QString linguaSalvata();
 // Names of the language files without ".lng", in folder order (by name).
 QStringList lingueDisponibili();
-// Records the choice in "LangSetting.ini" and makes it current.
+// Records the choice in "LangSetting.ini" (the user's copy when the program
+// folder cannot be written) and makes it current.
 bool scegliLingua(const QString &lingua);
 // Forgets the cached files (tests that rewrite files in the same second).
 void svuotaCache();

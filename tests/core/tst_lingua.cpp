@@ -2,10 +2,14 @@
 #include "core/Percorsi.h"
 #include "core/TestoFile.h"
 
+#include "TestPaths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 class TestLingua : public QObject
 {
@@ -169,6 +173,69 @@ private slots:
         QCOMPARE(MLSGetText(QStringLiteral("0004")), QStringLiteral("Right"));
         LinguaCorrente().clear(); // as after a restart
         QCOMPARE(MLSGetText(QStringLiteral("0004")), QStringLiteral("Right"));
+    }
+
+    // Every message key the program looks up has a text in each shipped
+    // language file, and the files are 8-bit Windows-1252 text with CR LF, as
+    // the language files of older installs are.
+    void fileDiLinguaDistribuiti_data()
+    {
+        QTest::addColumn<QString>("percorso");
+        const QDir cartella(QStringLiteral(PINNOLE_DATA_DIR "/lngpinnole"));
+        const QStringList lingue = cartella.entryList({QStringLiteral("*.lng")}, QDir::Files);
+        QVERIFY(lingue.contains(QStringLiteral("Italiano.lng")));
+        for (const QString &nome : lingue)
+            QTest::newRow(qPrintable(nome)) << cartella.filePath(nome);
+    }
+
+    void fileDiLinguaDistribuiti()
+    {
+        QFETCH(QString, percorso);
+        QFile f(percorso);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray byte = f.readAll();
+        const QString testo = TestoFile::decodifica(byte);
+        QCOMPARE(TestoFile::codifica1252(testo), byte);
+        QCOMPARE(byte.count('\n'), byte.count("\r\n"));
+
+        QStringList chiavi{QStringLiteral("0001")};
+        for (int k = 3; k <= 105; ++k)
+            chiavi << QStringLiteral("%1").arg(k, 4, 10, QLatin1Char('0'));
+        chiavi << QStringLiteral("9996") << QStringLiteral("9997") << QStringLiteral("9998") << QStringLiteral("9999");
+        for (const QString &chiave : chiavi) {
+            const auto valore = MLSReadKey(percorso, QStringLiteral("Strings"), chiave);
+            QVERIFY(valore.has_value());
+            QVERIFY2(!valore->isEmpty(), qPrintable(chiave));
+        }
+    }
+
+    // An installed program folder cannot be written by the user: the choice
+    // goes to the user's settings folder, wins from then on, and the shipped
+    // choice stays as it was.
+    void sceltaConCartellaDelProgrammaDiSolaLettura()
+    {
+        if (geteuid() == 0)
+            QSKIP("permissions do not stop root");
+        QTemporaryDir programma;
+        QTemporaryDir casa;
+        qputenv("XDG_CONFIG_HOME", casa.path().toUtf8());
+        QVERIFY(QDir().mkpath(casa.filePath(QStringLiteral("ImpostazioniProgrammiVermilo/pinnole"))));
+        Percorsi::impostaCartellaProgramma(programma.path());
+        const QString lingue = programma.filePath(QStringLiteral("lngpinnole"));
+        QVERIFY(QDir().mkpath(lingue));
+        const QByteArray spedita = "[Language]\r\nCurrentLanguage=Italiano\r\n";
+        scrivi(lingue + QStringLiteral("/LangSetting.ini"), spedita);
+        scrivi(lingue + QStringLiteral("/English.lng"), "[Strings]\r\n0004=\"Right\"\r\n");
+        QFile::setPermissions(lingue, QFile::ReadOwner | QFile::ExeOwner);
+
+        QCOMPARE(Lingua::linguaSalvata(), QStringLiteral("Italiano"));
+        QVERIFY(Lingua::scegliLingua(QStringLiteral("English")));
+        LinguaCorrente().clear(); // as after a restart
+        QCOMPARE(MLSGetText(QStringLiteral("0004")), QStringLiteral("Right"));
+        QFile f(lingue + QStringLiteral("/LangSetting.ini"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), spedita);
+        QFile::setPermissions(lingue, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 };
 
