@@ -440,9 +440,13 @@ bool FinestraEsercizio::eventFilter(QObject *oggetto, QEvent *evento)
 {
     // Mouse highlight, in mouse mode only: the button under the pointer takes
     // the selected colour, the background and the sentence put them all back.
+    // A disabled button takes no mouse events of its own: the pointer over it
+    // is over the background, so the next-item button is never lit while an
+    // item is open.
     const QEvent::Type tipo = evento->type();
     if (m_scansione && !m_scansione->attivo() && (tipo == QEvent::Enter || tipo == QEvent::MouseMove)) {
-        if (auto *pulsante = qobject_cast<Pulsante *>(oggetto)) {
+        auto *pulsante = qobject_cast<Pulsante *>(oggetto);
+        if (pulsante && pulsante->isEnabled()) {
             const QColor selezionato = colorePulsanteSelezionato();
             if (pulsante->coloreSfondo() != selezionato) {
                 const QColor normale = colorePulsanti();
@@ -455,7 +459,7 @@ bool FinestraEsercizio::eventFilter(QObject *oggetto, QEvent *evento)
                 pulsante->setColoreSfondo(selezionato);
                 pulsante->setEvidenziato(true);
             }
-        } else if (oggetto == m_area || oggetto == m_label1) {
+        } else if (pulsante || oggetto == m_area || oggetto == m_label1) {
             spegniPulsanti();
         }
     }

@@ -160,6 +160,45 @@ private slots:
         QVERIFY(evidenziato(0)); // the scan's first highlight, untouched
     }
 
+    // Mouse mode: the pointer lights the enabled button under it and puts the
+    // others back; over the sentence, or over the next-item button while it is
+    // disabled, nothing stays lit. In the scanning modes the pointer changes
+    // nothing.
+    void evidenziazioneColPuntatore_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<int>("sopra"); // -1 the sentence
+        QTest::addColumn<QList<int>>("accesi");
+
+        QTest::newRow("mouse, Vero") << int(IngressoMouse) << 0 << QList<int>{0};
+        QTest::newRow("mouse, Falso") << int(IngressoMouse) << 1 << QList<int>{1};
+        QTest::newRow("mouse, disabled next-item") << int(IngressoMouse) << 2 << QList<int>{};
+        QTest::newRow("mouse, sentence") << int(IngressoMouse) << -1 << QList<int>{};
+        QTest::newRow("keyboard, Falso") << int(IngressoTastiera) << 1 << QList<int>{0};
+        QTest::newRow("manual, sentence") << int(IngressoScansioneManuale) << -1 << QList<int>{0};
+    }
+
+    void evidenziazioneColPuntatore()
+    {
+        QFETCH(int, modo);
+        QFETCH(int, sopra);
+        QFETCH(QList<int>, accesi);
+
+        FormEs1 &f = apri(modo);
+        // Start from Vero lit, as a pointer or the scan would leave it.
+        QTest::mouseMove(f.Label1());
+        QTest::mouseMove(f.Command1(0));
+        QTRY_VERIFY(evidenziato(0));
+        QTest::mouseMove(sopra < 0 ? static_cast<QWidget *>(f.Label1()) : f.Command1(sopra));
+        QTest::qWait(20);
+        QList<int> visti;
+        for (int i = 0; i < 3; ++i) {
+            if (evidenziato(i))
+                visti << i;
+        }
+        QCOMPARE(visti, accesi);
+    }
+
     // Automatic scanning: ticks alternate between the answers; holding the
     // switch stops the timer, releasing it restarts it and selects.
     void scansioneAutomatica()
