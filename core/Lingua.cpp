@@ -191,6 +191,16 @@ QString cartella()
 
 namespace {
 
+QString fileDelProgramma()
+{
+    return Percorsi::risolvi(cartella() + QStringLiteral("/LangSetting.ini"));
+}
+
+QString fileDellUtente()
+{
+    return Percorsi::risolvi(Percorsi::cartellaPinnole() + QStringLiteral("LangSetting.ini"));
+}
+
 // An installed program folder belongs to the system and the user cannot write
 // in it: the choice then goes to the user's settings folder instead.
 bool cartellaLingueScrivibile()
@@ -198,21 +208,15 @@ bool cartellaLingueScrivibile()
     return QFileInfo(cartella()).isWritable();
 }
 
-QString fileImpostazioneUtente()
-{
-    return Percorsi::risolvi(Percorsi::cartellaPinnole() + QStringLiteral("LangSetting.ini"));
-}
-
 } // namespace
 
 QString fileImpostazioneLingua()
 {
-    const QString delProgramma = Percorsi::risolvi(cartella() + QStringLiteral("/LangSetting.ini"));
     if (cartellaLingueScrivibile())
-        return delProgramma;
+        return fileDelProgramma();
     // A choice the user made wins over the one shipped with the program.
-    const QString dellUtente = fileImpostazioneUtente();
-    return EsisteFile(dellUtente) ? dellUtente : delProgramma;
+    const QString dellUtente = fileDellUtente();
+    return EsisteFile(dellUtente) ? dellUtente : fileDelProgramma();
 }
 
 QString fileLingua(const QString &lingua)
@@ -240,7 +244,7 @@ QStringList lingueDisponibili()
 bool scegliLingua(const QString &lingua)
 {
     LinguaCorrente() = lingua;
-    const QString file = cartellaLingueScrivibile() ? fileImpostazioneLingua() : fileImpostazioneUtente();
+    const QString file = cartellaLingueScrivibile() ? fileDelProgramma() : fileDellUtente();
     return MLSWriteKey(file, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), lingua);
 }
 

@@ -471,16 +471,13 @@ void FormMenu::RecuperaUtenti()
     const StatoProgramma &stato = Stato();
     const QStringList utenti =
         elencoUtenti(Percorsi::cartellaPinnole(), stato.imp.StileTesto == QLatin1String("maiuscolo"));
-    {
-        const QSignalBlocker blocco(m_combo1);
-        m_combo1->clear();
-        m_combo1->addItems(utenti);
-    }
     const int corrente = indiceUtente(utenti, stato.UtenteCorrente);
     {
         // A current user without a file yet selects nothing, rather than
         // showing the first user as if it were current.
         const QSignalBlocker blocco(m_combo1);
+        m_combo1->clear();
+        m_combo1->addItems(utenti);
         m_combo1->setCurrentIndex(corrente);
     }
     if (corrente >= 0)
