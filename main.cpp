@@ -2,6 +2,7 @@
 #include "framework/Navigazione.h"
 #include "menu/FormAvvio.h"
 #include "menu/FormMenu.h"
+#include "platform/CommDlgsQt.h"
 #include "platform/MessaggiQt.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@ int main(int argc, char *argv[])
 
     MessaggiQt finestreMessaggi;
     impostaMessaggi(&finestreMessaggi);
+    DialoghiQt dialoghi;
+    impostaDialoghiComuni(&dialoghi);
 
     Avvio avvio = AvvioProgramma();
     if (avvio.esito != EsitoAvvio::Continua)

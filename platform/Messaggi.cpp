@@ -6,9 +6,16 @@ namespace {
 class MessaggiSuTerminale : public Messaggi
 {
 public:
-    void mostra(const QString &testo, const QString &titolo) override
+    void mostra(const QString &testo, const QString &titolo, IconaMessaggio) override
     {
         qWarning("%s: %s", qUtf8Printable(titolo), qUtf8Printable(testo));
+    }
+    // Nobody can answer: the safe choice is the one that does nothing.
+    RispostaDomanda domanda(const QString &testo, const QString &titolo, PulsantiDomanda pulsanti,
+                            IconaMessaggio) override
+    {
+        qWarning("%s: %s", qUtf8Printable(titolo), qUtf8Printable(testo));
+        return pulsanti == PulsantiDomanda::SiNoAnnulla ? RispostaDomanda::Annulla : RispostaDomanda::No;
     }
     QString chiedi(const QString &, const QString &, bool *annullato) override
     {

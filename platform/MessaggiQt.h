@@ -2,10 +2,12 @@
 
 #include "platform/Messaggi.h"
 
-// Message and input boxes shown as Qt dialogs.
+// Message, question and input boxes shown as Qt dialogs.
 class MessaggiQt : public Messaggi
 {
 public:
-    void mostra(const QString &testo, const QString &titolo) override;
+    void mostra(const QString &testo, const QString &titolo, IconaMessaggio icona) override;
+    RispostaDomanda domanda(const QString &testo, const QString &titolo, PulsantiDomanda pulsanti,
+                            IconaMessaggio icona) override;
     QString chiedi(const QString &domanda, const QString &titolo, bool *annullato) override;
 };

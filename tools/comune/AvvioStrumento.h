@@ -27,7 +27,12 @@ private:
     class Silenzio : public Messaggi
     {
     public:
-        void mostra(const QString &, const QString &) override {}
+        void mostra(const QString &, const QString &, IconaMessaggio) override {}
+        RispostaDomanda domanda(const QString &, const QString &, PulsantiDomanda pulsanti,
+                                IconaMessaggio) override
+        {
+            return pulsanti == PulsantiDomanda::SiNoAnnulla ? RispostaDomanda::Annulla : RispostaDomanda::No;
+        }
         QString chiedi(const QString &, const QString &, bool *annullato) override
         {
             *annullato = true;

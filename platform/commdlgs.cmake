@@ -1,0 +1,1 @@
+target_sources(pinnole_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CommDlgs.cpp ${CMAKE_CURRENT_LIST_DIR}/CommDlgsQt.cpp)
