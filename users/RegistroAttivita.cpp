@@ -8,8 +8,10 @@ constexpr int kUltimaRiga = StatoProgramma::kRigheRegistro - 1; // 500
 
 bool iniziaRigaEsercizio(StatoProgramma &stato, const QString &nomeEsercizio)
 {
-    if (stato.NumeroRighe >= kUltimaRiga)
+    if (stato.NumeroRighe >= kUltimaRiga) {
+        stato.NumeroRighe = kUltimaRiga + 1;
         return false;
+    }
     ++stato.NumeroRighe;
     stato.RegistroAttivita[stato.NumeroRighe][0] = nomeEsercizio;
     return true;
@@ -33,4 +35,14 @@ void svuotaRegistro(StatoProgramma &stato)
     for (int r = 0; r <= ultima; ++r)
         stato.RegistroAttivita[r] = {};
     stato.NumeroRighe = 0;
+}
+
+bool registroPieno(const StatoProgramma &stato)
+{
+    return stato.NumeroRighe > kUltimaRiga;
+}
+
+int righeRegistroUsate(const StatoProgramma &stato)
+{
+    return qBound<int>(0, stato.NumeroRighe, kUltimaRiga);
 }

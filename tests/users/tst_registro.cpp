@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using Riga = std::array<QString, 4>;
+
 class TestRegistro : public QObject
 {
     Q_OBJECT
@@ -29,24 +31,51 @@ private slots:
     }
 
     // Rows stop at 500: nothing is written beyond, and the count never
-    // points past the row after the last.
+    // points past the row after the last. A run that finds no row for its
+    // name records nothing, not even on the row of the run before it.
+    void tabellaPiena_data()
+    {
+        QTest::addColumn<int>("numeroRighe");
+        QTest::addColumn<QString>("riga500");
+        QTest::addColumn<bool>("iniziata");
+        QTest::addColumn<Riga>("riga500Attesa");
+
+        QTest::newRow("the last run starts on row 500")
+            << 499 << QString() << true << Riga {"x", "3", "7", "0"};
+        QTest::newRow("after an Esci that left row 500 empty")
+            << 500 << QString() << false << Riga {};
+        QTest::newRow("after a window closed on row 500")
+            << 500 << QStringLiteral("chiusa") << false << Riga {"chiusa", "", "", ""};
+    }
     void tabellaPiena()
     {
+        QFETCH(int, numeroRighe);
+        QFETCH(QString, riga500);
+        QFETCH(bool, iniziata);
+        QFETCH(Riga, riga500Attesa);
+
         StatoProgramma s;
-        s.NumeroRighe = 499;
-        QVERIFY(iniziaRigaEsercizio(s, QStringLiteral("x")));
-        QCOMPARE(s.NumeroRighe, qint16(500));
-        QVERIFY(!iniziaRigaEsercizio(s, QStringLiteral("y")));
-        QCOMPARE(s.RegistroAttivita[500][0], QStringLiteral("x"));
-        QVERIFY(completaSegmento(s, 3));
+        s.NumeroRighe = qint16(numeroRighe);
+        s.RegistroAttivita[500][0] = riga500;
+        QCOMPARE(iniziaRigaEsercizio(s, QStringLiteral("x")), iniziata);
+        QCOMPARE(s.NumeroRighe, qint16(iniziata ? 500 : 501));
+        s.RisposteEsatte = 7;
+        QCOMPARE(completaSegmento(s, 3), iniziata);
         QCOMPARE(s.NumeroRighe, qint16(501));
+        QVERIFY(registroPieno(s));
+        // Further segments and runs are refused.
         QVERIFY(!completaSegmento(s, 4));
         QVERIFY(!iniziaRigaEsercizio(s, QStringLiteral("z")));
         QCOMPARE(s.NumeroRighe, qint16(501));
-        QCOMPARE(s.RegistroAttivita[500][1], QStringLiteral("3"));
+        QCOMPARE(s.RegistroAttivita[500], riga500Attesa);
+        QCOMPARE(righeRegistroUsate(s), 500);
+        // A change of user starts the table afresh.
         svuotaRegistro(s);
         QCOMPARE(s.NumeroRighe, qint16(0));
-        QVERIFY(s.RegistroAttivita[500][0].isEmpty());
+        QVERIFY(!registroPieno(s));
+        QCOMPARE(s.RegistroAttivita[500], Riga {});
+        QVERIFY(iniziaRigaEsercizio(s, QStringLiteral("y")));
+        QCOMPARE(s.NumeroRighe, qint16(1));
     }
 };
 

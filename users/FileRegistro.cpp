@@ -1,0 +1,135 @@
+#include "users/FileRegistro.h"
+
+#include "core/Avvio.h"
+#include "core/Percorsi.h"
+#include "core/TestoFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString suUnaRiga(QString testo)
+{
+    testo.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    testo.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    testo.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return testo;
+}
+
+// Older files wrote the labels as quoted fields.
+QString senzaVirgolette(const QString &riga)
+{
+    if (riga.size() >= 2 && riga.startsWith(QLatin1Char('"')) && riga.endsWith(QLatin1Char('"')))
+        return riga.mid(1, riga.size() - 2);
+    return riga;
+}
+
+bool creaCartella(const QString &cartella)
+{
+    if (QFileInfo(cartella).isDir())
+        return true;
+    if (!QDir().mkdir(cartella))
+        return false;
+    // A folder of the settings tree was created: the notice is written anew.
+    // The folder is there whatever becomes of the notice.
+    TestoFile::scriviRighe(Percorsi::fileLeggimi(), righeLeggimi());
+    return true;
+}
+
+} // namespace
+
+namespace FileRegistro {
+
+QStringList righe(const ContenutoRegistro &contenuto)
+{
+    QStringList linee;
+    linee.reserve(4 + 4 * contenuto.righe.size());
+    linee << suUnaRiga(contenuto.utente) << suUnaRiga(contenuto.data);
+    // Written as a number is printed: a space for the sign, the digits, a space.
+    linee << QStringLiteral(" %1 ").arg(contenuto.righe.size() + 1);
+    for (const RigaRegistro &riga : contenuto.righe) {
+        for (const QString &cella : riga)
+            linee << suUnaRiga(cella);
+    }
+    linee << suUnaRiga(contenuto.chiusura);
+    return linee;
+}
+
+QByteArray codifica(const ContenutoRegistro &contenuto)
+{
+    QByteArray byte;
+    for (const QString &linea : righe(contenuto)) {
+        byte.append(TestoFile::codifica1252(linea));
+        byte.append("\r\n");
+    }
+    return byte;
+}
+
+std::optional<ContenutoRegistro> decodifica(const QByteArray &byte)
+{
+    if (byte.contains('\0'))
+        return std::nullopt;
+    const QStringList linee = TestoFile::righe(TestoFile::decodifica(byte));
+    if (linee.size() < 4)
+        return std::nullopt;
+    bool numero = false;
+    const int r = linee.at(2).trimmed().toInt(&numero);
+    if (!numero || r < 1 || r > kRigheMassime)
+        return std::nullopt;
+    // Three label lines, four per data row, the closing label.
+    if (linee.size() < 4 * r)
+        return std::nullopt;
+
+    ContenutoRegistro contenuto;
+    contenuto.utente = senzaVirgolette(linee.at(0));
+    contenuto.data = senzaVirgolette(linee.at(1));
+    contenuto.righe.reserve(r - 1);
+    for (int i = 1; i < r; ++i) {
+        const int prima = 3 + 4 * (i - 1);
+        contenuto.righe.append({linee.at(prima), linee.at(prima + 1), linee.at(prima + 2), linee.at(prima + 3)});
+    }
+    contenuto.chiusura = linee.at(4 * r - 1);
+    return contenuto;
+}
+
+bool scrivi(const QString &percorso, const ContenutoRegistro &contenuto)
+{
+    if (percorso.isEmpty())
+        return false;
+    return TestoFile::scriviRighe(percorso, righe(contenuto));
+}
+
+std::optional<ContenutoRegistro> leggi(const QString &percorso)
+{
+    QFile file(percorso);
+    if (percorso.isEmpty() || !QFileInfo(percorso).isFile() || file.size() > kByteMassimi
+        || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray byte = file.read(kByteMassimi + 1);
+    if (byte.size() > kByteMassimi)
+        return std::nullopt;
+    return decodifica(byte);
+}
+
+QString cartellaUtente(const QString &utente)
+{
+    if (utente.isEmpty() || utente == QLatin1String(".") || utente == QLatin1String("..")
+        || utente.contains(QLatin1Char('/')) || utente.contains(QLatin1Char('\\')) || utente.contains(QChar(0)))
+        return {};
+    return Percorsi::risolvi(Percorsi::cartellaDati() + utente) + QLatin1Char('/');
+}
+
+QString preparaCartellaUtente(const QString &utente)
+{
+    const QString cartella = cartellaUtente(utente);
+    if (cartella.isEmpty())
+        return {};
+    if (!creaCartella(Percorsi::cartellaDati()) || !creaCartella(Percorsi::risolvi(cartella)))
+        return {};
+    // Resolved again: the folder now exists under the name it was given.
+    return cartellaUtente(utente);
+}
+
+} // namespace FileRegistro
