@@ -45,3 +45,11 @@ bool scegliUtente(StatoProgramma &stato, const QString &nome)
     svuotaRegistro(stato);
     return true;
 }
+
+bool utenteCambiato(StatoProgramma &stato, const QString &vecchio)
+{
+    if (vecchio.compare(stato.UtenteCorrente, Qt::CaseInsensitive) == 0)
+        return false;
+    svuotaRegistro(stato);
+    return true;
+}

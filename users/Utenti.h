@@ -25,3 +25,9 @@ int indiceUtente(const QStringList &elenco, const QString &utenteCorrente);
 // the activity table; true in that case. Re-choosing the current user writes
 // and re-reads its file and keeps the table.
 bool scegliUtente(StatoProgramma &stato, const QString &nome);
+
+// A change of the current user made elsewhere than the menu's list (the
+// configuration dialog switches name and path by its own steps): a different
+// user, ignoring case, empties the activity table, so one child's rows are
+// never shown or saved under another child's name. True when it was emptied.
+bool utenteCambiato(StatoProgramma &stato, const QString &vecchio);

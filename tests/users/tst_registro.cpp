@@ -1,5 +1,6 @@
 #include "core/Modulo1.h"
 #include "users/RegistroAttivita.h"
+#include "users/Utenti.h"
 
 #include <QTest>
 
@@ -76,6 +77,32 @@ private slots:
         QCOMPARE(s.RegistroAttivita[500], Riga {});
         QVERIFY(iniziaRigaEsercizio(s, QStringLiteral("y")));
         QCOMPARE(s.NumeroRighe, qint16(1));
+    }
+
+    // A change of user made outside the menu's list empties the table too;
+    // the same user in another case keeps it.
+    void cambioDiUtente_data()
+    {
+        QTest::addColumn<QString>("vecchio");
+        QTest::addColumn<QString>("nuovo");
+        QTest::addColumn<bool>("svuotato");
+        QTest::newRow("another user") << QStringLiteral("_predefinito") << QStringLiteral("Anna") << true;
+        QTest::newRow("a new user typed") << QStringLiteral("Anna") << QStringLiteral("B") << true;
+        QTest::newRow("the same user in capitals") << QStringLiteral("anna") << QStringLiteral("ANNA") << false;
+    }
+    void cambioDiUtente()
+    {
+        QFETCH(QString, vecchio);
+        QFETCH(QString, nuovo);
+        QFETCH(bool, svuotato);
+        StatoProgramma s;
+        s.UtenteCorrente = vecchio;
+        iniziaRigaEsercizio(s, QStringLiteral("Vero o falso"));
+        completaSegmento(s, 1);
+        s.UtenteCorrente = nuovo;
+        QCOMPARE(utenteCambiato(s, vecchio), svuotato);
+        QCOMPARE(s.NumeroRighe, qint16(svuotato ? 0 : 2));
+        QCOMPARE(s.RegistroAttivita[1][0].isEmpty(), svuotato);
     }
 };
 
