@@ -4,6 +4,7 @@
 #include "menu/FormMenu.h"
 #include "platform/CommDlgsQt.h"
 #include "platform/MessaggiQt.h"
+#include "platform/StampantiCups.h"
 
 #include <QApplication>
 #include <QLockFile>
@@ -17,6 +18,8 @@ int main(int argc, char *argv[])
     impostaMessaggi(&finestreMessaggi);
     DialoghiQt dialoghi;
     impostaDialoghiComuni(&dialoghi);
+    StampantiCups stampantiSistema;
+    impostaStampanti(&stampantiSistema);
 
     Avvio avvio = AvvioProgramma();
     if (avvio.esito != EsitoAvvio::Continua)

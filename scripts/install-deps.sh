@@ -11,7 +11,7 @@ PACKAGES=(
   fonts-ecolier-court fonts-dejavu-core fonts-liberation2
   pulseaudio
   xvfb xauth x11-utils
-  cups printer-driver-cups-pdf poppler-utils fonts-urw-base35
+  cups printer-driver-cups-pdf libcups2-dev poppler-utils fonts-urw-base35
   sox
 )
 

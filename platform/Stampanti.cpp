@@ -1,0 +1,33 @@
+#include "platform/Stampanti.h"
+
+namespace {
+class NessunaStampante : public Stampanti
+{
+public:
+    QStringList nomi() override { return {}; }
+    QString predefinita() override { return QString(); }
+    bool apri(const QString &, ImpostazioniStampa &) override { return false; }
+    std::optional<QSizeF> areaStampabile(const QString &, const ImpostazioniStampa &) override
+    {
+        return std::nullopt;
+    }
+    bool proprieta(QWidget *, const QString &, ImpostazioniStampa &) override { return false; }
+    RisultatoLavoro stampa(QWidget *, const QString &, const ImpostazioniStampa &, const Stampabile &,
+                           const RettangoloMm &, const QString &, int) override
+    {
+        return {};
+    }
+};
+Stampanti *g_stampanti = nullptr;
+} // namespace
+
+Stampanti &stampanti()
+{
+    static NessunaStampante nessuna;
+    return g_stampanti ? *g_stampanti : nessuna;
+}
+
+void impostaStampanti(Stampanti *s)
+{
+    g_stampanti = s;
+}

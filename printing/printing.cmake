@@ -1,0 +1,3 @@
+target_sources(pinnole_logic PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/GeometriaStampa.cpp
+)

@@ -1,0 +1,5 @@
+pinnole_logic_test(geometria_stampa ${PINNOLE_TEST_DIR}/tst_geometria_stampa.cpp)
+pinnole_ui_test(stampanti ${PINNOLE_TEST_DIR}/tst_stampanti.cpp)
+# Reads back the PDFs of the test command's private CUPS server.
+set_tests_properties(ui-stampanti PROPERTIES RESOURCE_LOCK cups-pdf)
+pinnole_ui_test(stampanti_senza_cups ${PINNOLE_TEST_DIR}/tst_stampanti_senza_cups.cpp)
