@@ -1,6 +1,7 @@
 #include "menu/FinestreMenu.h"
 
 #include "exercises/es1/FormEs1.h"
+#include "exercises/es5/FormEs5.h"
 
 FabbricaFinestra finestraEsercizio(int indice)
 {
@@ -9,6 +10,8 @@ FabbricaFinestra finestraEsercizio(int indice)
     switch (indice) {
     case 0:
         return [] { return new FormEs1; };
+    case 5:
+        return [] { return new FormEs5; };
     default:
         return {};
     }

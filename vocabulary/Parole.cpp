@@ -43,6 +43,16 @@ void CaricaParole(TabellaParoleTipo &tabella)
     CaricaParole(tabella, [](const QString &chiave) { return MLSGetText(chiave); });
 }
 
+QString casoDellaFrase(const QString &frase, const QString &stileTesto)
+{
+    if (stileTesto == QLatin1String("maiuscolo"))
+        return frase.toUpper();
+    QString testo = frase.toLower();
+    if (!testo.isEmpty())
+        testo[0] = testo.at(0).toUpper();
+    return testo;
+}
+
 int formaDellaParte(int parte)
 {
     switch (parte) {

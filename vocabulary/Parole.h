@@ -15,6 +15,10 @@ void CaricaParole(TabellaParoleTipo &tabella, const std::function<QString(const 
 // The same from the current language file.
 void CaricaParole(TabellaParoleTipo &tabella);
 
+// The case rule of the sentences shown whole: all capitals when the text style
+// is "maiuscolo", otherwise lower case with a capital first character.
+QString casoDellaFrase(const QString &frase, const QString &stileTesto);
+
 // House parts, numbered as the exercises and the picture number them.
 enum ParteCasa {
     Comignolo = 1,

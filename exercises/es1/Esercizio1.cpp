@@ -23,14 +23,7 @@ void Esercizio1::GeneraEsercizio(int livello, const QString &stileTesto)
     // A house serves four items; the fifth paints a new one.
     m_contatoreFrasi = (m_contatoreFrasi + 1) % kFrasiPerCasa;
     ScriviFrase(m_livello);
-    if (stileTesto == QLatin1String("maiuscolo")) {
-        m_fraseCompleta = m_fraseCompleta.toUpper();
-    } else {
-        m_fraseCompleta = m_fraseCompleta.toLower();
-        if (!m_fraseCompleta.isEmpty())
-            m_fraseCompleta[0] = m_fraseCompleta.at(0).toUpper();
-    }
-    m_fraseCompleta += QLatin1Char('.');
+    m_fraseCompleta = casoDellaFrase(m_fraseCompleta, stileTesto) + QLatin1Char('.');
 }
 
 Esercizio1::Esito Esercizio1::valutaRisposta(int indice) const

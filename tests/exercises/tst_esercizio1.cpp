@@ -4,41 +4,12 @@
 #include "vocabulary/ModuloColoriSuoni.h"
 #include "vocabulary/Parole.h"
 
+#include "Copione.h"
+
 #include <QHash>
 #include <QTest>
 
 namespace {
-
-// A scripted source that, once its script is spent, keeps answering with
-// values that let any redraw loop end, and counts those extra draws: a draw
-// order different from the expected one shows as a wrong sentence or as
-// draws left over or taken beyond the script.
-class Copione : public FonteScriptata
-{
-public:
-    explicit Copione(const QList<double> &valori)
-    {
-        for (double v : valori)
-            aggiungi(v);
-    }
-    double r() override
-    {
-        if (esaurita()) {
-            ++m_oltre;
-            return 0.1 + 0.25 * (m_oltre % 4);
-        }
-        return FonteScriptata::r();
-    }
-    int oltre() const { return m_oltre; }
-
-private:
-    int m_oltre = 0;
-};
-
-// The r that makes each kind of draw give k.
-double parte(int k) { return (k - 0.5) / 8; }  // part 1..8
-double colore(int k) { return (k - 0.5) / 4; } // slot 1..4
-double bit(int k) { return (k + 0.5) / 2; }    // truth, polarity, presence 0/1
 
 // Chimney green, roof red, walls red, windows blue, door red, step yellow,
 // no smoke, clouds (default colour table).

@@ -58,17 +58,6 @@ QString completaUgualeDiverso(const Vocabolario &v, const QString &frase, const 
 // "Colora la pinnola": subject + colour word + full stop, case as fetched.
 QString fraseColora(const Vocabolario &v, int parte, bool affermativa, int slot, bool maiuscolo);
 
-// "Insiemi": a fact is a part with its value (slot 1..4 or presence 0/1).
-struct Fatto
-{
-    int parte = 1;
-    int valore = 1;
-};
-QString primoFatto(const Vocabolario &v, const Fatto &f);
-QString secondoFatto(const Vocabolario &v, int livello, const Fatto &f); // levels 2..4
-QString fraseInsiemi(const Vocabolario &v, int livello, const Fatto &primo, const Fatto &secondo,
-                     bool maiuscolo);
-
 // "Trova gli intrusi" and "Indovina chi?": one line of the characteristic
 // list (case rule and full stop applied).
 QString caratteristica(const Vocabolario &v, int parte, int valore, bool indovinaChi, bool maiuscolo);

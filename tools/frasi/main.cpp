@@ -13,6 +13,7 @@
 #include "core/Impostazioni.h"
 #include "core/Lingua.h"
 #include "core/Percorsi.h"
+#include "exercises/es5/Esercizio5.h"
 #include "tools/frasi/Composizioni.h"
 #include "vocabulary/Parole.h"
 
@@ -256,6 +257,8 @@ void colora(Uscita &u, const Vocabolario &v, bool maiuscolo)
     }
 }
 
+using Fatto = Esercizio5::Fatto;
+
 // Every fact of "Insiemi": each coloured part with each colour, smoke and
 // clouds present and absent.
 std::vector<Fatto> fattiInsiemi()
@@ -279,8 +282,10 @@ QString etichettaFatto(const Fatto &f)
     return nomeParte(f.parte);
 }
 
-void insiemi(Uscita &u, const Vocabolario &v, bool tutte, bool maiuscolo)
+// The sentences as the window composes them.
+void insiemi(Uscita &u, const Esercizio5 &es, bool tutte, bool maiuscolo)
 {
+    const QString stile = maiuscolo ? QStringLiteral("maiuscolo") : QStringLiteral("minuscolo");
     u.titolo(QStringLiteral("Insiemi (FormEs5)"));
     const std::vector<Fatto> f = fattiInsiemi();
     const size_t n = f.size();
@@ -289,7 +294,7 @@ void insiemi(Uscita &u, const Vocabolario &v, bool tutte, bool maiuscolo)
         QStringList frasi;
         for (const Fatto &a : f) {
             if (a.parte == p)
-                frasi << fraseInsiemi(v, 1, a, a, maiuscolo);
+                frasi << es.componiFrase(1, a, a, stile);
         }
         u.riga(nomeParte(p), frasi);
     }
@@ -301,7 +306,7 @@ void insiemi(Uscita &u, const Vocabolario &v, bool tutte, bool maiuscolo)
             for (const Fatto &a : f) {
                 for (const Fatto &b : f) {
                     if (a.parte != b.parte)
-                        u.riga(QStringLiteral("+ ") + etichettaFatto(b), fraseInsiemi(v, livello, a, b, maiuscolo));
+                        u.riga(QStringLiteral("+ ") + etichettaFatto(b), es.componiFrase(livello, a, b, stile));
                 }
             }
             continue;
@@ -311,7 +316,7 @@ void insiemi(Uscita &u, const Vocabolario &v, bool tutte, bool maiuscolo)
             size_t j = (i + 5) % n;
             while (f[j].parte == f[i].parte)
                 j = (j + 1) % n;
-            u.riga(QStringLiteral("+ ") + etichettaFatto(f[i]), fraseInsiemi(v, livello, f[j], f[i], maiuscolo));
+            u.riga(QStringLiteral("+ ") + etichettaFatto(f[i]), es.componiFrase(livello, f[j], f[i], stile));
         }
     }
 }
@@ -469,7 +474,9 @@ int main(int argc, char **argv)
     ugualeDiverso(u, v, maiuscolo);
     consegne(u, v);
     colora(u, v, maiuscolo);
-    insiemi(u, v, tutte, maiuscolo);
+    FonteScriptata nessunaEstrazione;
+    const Esercizio5 es5(nessunaEstrazione, parole, colori);
+    insiemi(u, es5, tutte, maiuscolo);
     caratteristiche(u, v, false, maiuscolo);
     caratteristiche(u, v, true, maiuscolo);
     altriTesti(u, v);

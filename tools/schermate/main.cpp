@@ -7,6 +7,7 @@
 
 #include "core/Modulo1.h"
 #include "exercises/es1/FormEs1.h"
+#include "exercises/es5/FormEs5.h"
 #include "framework/Pulsante.h"
 #include "menu/FineProgramma.h"
 #include "menu/FormAvvio.h"
@@ -56,17 +57,19 @@ void salva(QWidget *finestra, const QString &cartella, const QString &nome)
         qInfo("%s", qPrintable(file));
 }
 
-// Opens FormEs1 with the settings changed by prepara, lets it settle,
-// runs azione and saves the picture.
-void schermataEs1(const QString &cartella, const QString &nome, const std::function<void(Impostazioni &)> &prepara,
-                  const std::function<void(FormEs1 &)> &azione = {})
+// Opens an exercise window with the settings changed by prepara, lets it
+// settle, runs azione and saves the picture.
+template <typename Finestra>
+void schermataEsercizio(const QString &cartella, const QString &nome,
+                        const std::function<void(Impostazioni &)> &prepara,
+                        const std::function<void(Finestra &)> &azione = {})
 {
     if (!richiesta(nome))
         return;
     Impostazioni salvate = Stato().imp;
     prepara(Stato().imp);
     {
-        FormEs1 finestra;
+        Finestra finestra;
         finestra.show();
         attendi(400);
         if (azione)
@@ -76,6 +79,65 @@ void schermataEs1(const QString &cartella, const QString &nome, const std::funct
         finestra.close();
     }
     Stato().imp = salvate;
+}
+
+void schermataEs1(const QString &cartella, const QString &nome, const std::function<void(Impostazioni &)> &prepara,
+                  const std::function<void(FormEs1 &)> &azione = {})
+{
+    schermataEsercizio<FormEs1>(cartella, nome, prepara, azione);
+}
+
+// "Insiemi": right answers until one box is full, or (finoAllaFine false)
+// until the next right answer would fill one.
+void riempiScatole(FormEs5 &f, bool finoAllaFine)
+{
+    for (int i = 0; i < 40 && !f.esercizio().scatolaPiena(); ++i) {
+        const Esercizio5 &es = f.esercizio();
+        const int giusta = es.RispostaGiusta();
+        const int nellaScatola = giusta == Esercizio5::ScatolaSi ? es.NumeroSi() : es.NumeroNo();
+        if (!finoAllaFine && nellaScatola == Esercizio5::kCasePerScatola - 1)
+            break;
+        if (f.scansione().attivo()) {
+            f.scansione().vaiA(giusta);
+            f.scansione().seleziona();
+        } else {
+            f.Command1_Click(giusta);
+        }
+    }
+}
+
+void schermateEs5(const QString &cartella)
+{
+    const auto nessuna = [](Impostazioni &) {};
+    schermataEsercizio<FormEs5>(cartella, QStringLiteral("es5-voce-livello1"), nessuna);
+    schermataEsercizio<FormEs5>(cartella, QStringLiteral("es5-mouse-livello4-in-corso"), nessuna, [](FormEs5 &f) {
+        f.mnuLiv_Click(4);
+        riempiScatole(f, false);
+        QEvent entra(QEvent::Enter);
+        QCoreApplication::sendEvent(f.Command1(1), &entra);
+    });
+    schermataEsercizio<FormEs5>(cartella, QStringLiteral("es5-mouse-scatola-piena"), nessuna,
+                                [](FormEs5 &f) { riempiScatole(f, true); });
+    schermataEsercizio<FormEs5>(cartella, QStringLiteral("es5-tastiera-livello3-maiuscolo"),
+                                [](Impostazioni &i) {
+                                    i.ModoInput = IngressoTastiera;
+                                    i.StileTesto = QStringLiteral("maiuscolo");
+                                },
+                                [](FormEs5 &f) {
+                                    f.mnuLiv_Click(3);
+                                    riempiScatole(f, false);
+                                    f.scansione().vaiA(1);
+                                });
+    schermataEsercizio<FormEs5>(cartella, QStringLiteral("es5-scansione-fine-item-livello2"),
+                                [](Impostazioni &i) {
+                                    i.ModoInput = IngressoScansioneManuale;
+                                    i.VoceAttiva = false;
+                                    i.ColoriVari = false;
+                                },
+                                [](FormEs5 &f) {
+                                    f.mnuLiv_Click(2);
+                                    riempiScatole(f, true);
+                                });
 }
 
 // Opens the window made by crea with the settings changed by prepara, lets
@@ -194,6 +256,7 @@ int main(int argc, char *argv[])
                      i.ColoriVari = false;
                      i.DimensioneFontTesto = 30;
                  });
+    schermateEs5(cartella);
     schermateMenu(cartella);
     return 0;
 }
