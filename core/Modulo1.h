@@ -36,6 +36,13 @@ struct StatoProgramma
 // The one shared state of the running program.
 StatoProgramma &Stato();
 
-// The settings file of the default user and of a named user.
-QString percorsoUtentePredefinito();     // ".../pinnole/_predefinito.INI"
-QString percorsoUtente(const QString &utente); // ".../pinnole/<utente>.ini"
+// The settings file of the default user, ".../pinnole/_predefinito.INI".
+QString percorsoUtentePredefinito();
+// The settings file of a user, ".../pinnole/<utente>.ini"; the default user's
+// file for "_predefinito" in any case. A name that problemaNomeUtente refuses
+// (core/NomeUtente.h) gives an empty path: nothing can be read from it or
+// written to it, so no name ever reaches a file outside the settings folder.
+QString percorsoUtente(const QString &utente);
+// The folder of a user's activity records, ".../pinnole/dati/<utente>/"
+// ("_predefinito" for the default user); empty for a refused name, as above.
+QString cartellaRegistriUtente(const QString &utente);

@@ -5,6 +5,7 @@ target_sources(pinnole_logic PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Impostazioni.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Lingua.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Modulo1.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NomeUtente.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Avvio.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ColoriVB.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Caratteri.cpp

@@ -31,15 +31,19 @@ void impostaTerminaProgramma(std::function<void()> termina)
     terminaRegistrato() = std::move(termina);
 }
 
+void avvisaImpostazioniNonSalvate(const QString &percorso)
+{
+    messaggi().mostra(QStringLiteral("Non è stato possibile salvare le impostazioni nel file\n%1\n\n"
+                                     "Le modifiche fatte in questa sessione non sono state conservate.")
+                          .arg(QDir::toNativeSeparators(percorso)),
+                      titoloProgramma());
+}
+
 void FineProgramma()
 {
     const StatoProgramma &stato = Stato();
-    if (!SalvaImpostazioni(stato.PercorsoImpostazioni, stato.imp)) {
-        messaggi().mostra(QStringLiteral("Non è stato possibile salvare le impostazioni nel file\n%1\n\n"
-                                         "Le modifiche fatte in questa sessione non sono state conservate.")
-                              .arg(QDir::toNativeSeparators(stato.PercorsoImpostazioni)),
-                          titoloProgramma());
-    }
+    if (!SalvaImpostazioni(stato.PercorsoImpostazioni, stato.imp))
+        avvisaImpostazioniNonSalvate(stato.PercorsoImpostazioni);
     if (terminaRegistrato())
         terminaRegistrato()();
     else

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 // The orderly end, from the main menu's "esci": the current user's settings
@@ -7,6 +9,11 @@
 // user knows the changes were not kept), then every window closes and the
 // program ends at once.
 void FineProgramma();
+
+// Tells the user that the settings could not be written to that file, so
+// the changes of this session were not kept there: at the end and when a
+// change of user cannot save the user it leaves.
+void avvisaImpostazioniNonSalvate(const QString &percorso);
 
 // What ends the program once the settings are written: by default every
 // window is hidden and the event loop stops. Tests install their own, so the

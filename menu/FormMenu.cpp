@@ -468,20 +468,24 @@ void FormMenu::apriFinestra(QWidget *finestra)
 
 void FormMenu::RecuperaUtenti()
 {
-    const StatoProgramma &stato = Stato();
-    const QStringList utenti =
+    StatoProgramma &stato = Stato();
+    const QList<VoceUtente> utenti =
         elencoUtenti(Percorsi::cartellaPinnole(), stato.imp.StileTesto == QLatin1String("maiuscolo"));
     const int corrente = indiceUtente(utenti, stato.UtenteCorrente);
     {
         // A current user without a file yet selects nothing, rather than
-        // showing the first user as if it were current.
+        // showing the first user as if it were current. Each entry keeps
+        // the name of its file, whatever text it shows.
         const QSignalBlocker blocco(m_combo1);
         m_combo1->clear();
-        m_combo1->addItems(utenti);
+        for (const VoceUtente &utente : utenti)
+            m_combo1->addItem(utente.testo, utente.nome);
         m_combo1->setCurrentIndex(corrente);
     }
+    // Selecting the current user writes and re-reads its file. A write that
+    // fails here keeps the values in memory; the end of the program reports it.
     if (corrente >= 0)
-        Combo1_Click(corrente);
+        scegliUtente(stato, utenti.at(corrente).nome);
     m_combo1->setVisible(utenti.size() >= 2);
 }
 
@@ -489,8 +493,24 @@ void FormMenu::Combo1_Click(int indice)
 {
     if (indice < 0 || indice >= m_combo1->count())
         return;
-    if (scegliUtente(Stato(), m_combo1->itemText(indice)))
+    StatoProgramma &stato = Stato();
+    switch (scegliUtente(stato, m_combo1->itemData(indice).toString())) {
+    case EsitoSceltaUtente::UtenteCambiato:
         ImpostaUtente();
+        break;
+    case EsitoSceltaUtente::SalvataggioFallito: {
+        // The user stays the one whose settings could not be saved, and
+        // the list shows it again.
+        avvisaImpostazioniNonSalvate(stato.PercorsoImpostazioni);
+        const QSignalBlocker blocco(m_combo1);
+        m_combo1->setCurrentIndex(m_combo1->findData(stato.UtenteCorrente, Qt::UserRole,
+                                                     Qt::MatchFixedString));
+        break;
+    }
+    case EsitoSceltaUtente::StessoUtente:
+    case EsitoSceltaUtente::NomeRifiutato:
+        break;
+    }
 }
 
 void FormMenu::mnuConfigura_Click()

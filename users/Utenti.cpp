@@ -2,48 +2,75 @@
 
 #include "core/Lingua.h"
 #include "core/Modulo1.h"
+#include "core/NomeUtente.h"
 #include "users/RegistroAttivita.h"
 
 #include <QDir>
+#include <QFile>
 
-QStringList elencoUtenti(const QString &cartella, bool maiuscolo)
+namespace {
+
+// Every settings file begins with its first value, a number; a file that
+// begins with "[" is an INI file of another kind (the language choice) and
+// choosing it as a user would overwrite it with settings. An empty or
+// damaged settings file still counts: it reads as the defaults.
+bool eFileImpostazioni(const QString &percorso)
+{
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray inizio = file.read(64).trimmed();
+    return !inizio.startsWith('[');
+}
+
+} // namespace
+
+QList<VoceUtente> elencoUtenti(const QString &cartella, bool maiuscolo)
 {
     // Settings files only: a folder whose name ends in ".ini" is no user, and
     // choosing it would leave the settings with nowhere to be written. The
     // extension is matched without regard to case ("_predefinito.INI").
     const QFileInfoList voci =
         QDir(cartella).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
-    QStringList nomi;
+    QList<VoceUtente> utenti;
     for (const QFileInfo &voce : voci) {
         const QString file = voce.fileName();
         if (file.size() <= 4 || !file.endsWith(QLatin1String(".ini"), Qt::CaseInsensitive))
             continue;
         const QString nome = file.left(file.size() - 4);
-        nomi << (maiuscolo ? nome.toUpper() : nome);
+        if (!eUtentePredefinito(nome) && !nomeUtenteValido(nome))
+            continue;
+        if (!eFileImpostazioni(voce.filePath()))
+            continue;
+        utenti.append({nome, maiuscolo ? nome.toUpper() : nome});
     }
-    return nomi;
+    return utenti;
 }
 
-int indiceUtente(const QStringList &elenco, const QString &utenteCorrente)
+int indiceUtente(const QList<VoceUtente> &elenco, const QString &utenteCorrente)
 {
     for (int i = 0; i < elenco.size(); ++i) {
-        if (elenco.at(i).compare(utenteCorrente, Qt::CaseInsensitive) == 0)
+        if (elenco.at(i).nome.compare(utenteCorrente, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;
 }
 
-bool scegliUtente(StatoProgramma &stato, const QString &nome)
+EsitoSceltaUtente scegliUtente(StatoProgramma &stato, const QString &nome)
 {
+    const QString percorso = percorsoUtente(nome);
+    if (percorso.isEmpty())
+        return EsitoSceltaUtente::NomeRifiutato;
+    if (!SalvaImpostazioni(stato.PercorsoImpostazioni, stato.imp))
+        return EsitoSceltaUtente::SalvataggioFallito;
     const QString vecchio = stato.UtenteCorrente;
-    SalvaImpostazioni(stato.PercorsoImpostazioni, stato.imp);
     stato.UtenteCorrente = nome;
-    stato.PercorsoImpostazioni = percorsoUtente(nome);
+    stato.PercorsoImpostazioni = percorso;
     LeggiImpostazioni(stato.PercorsoImpostazioni, &stato.imp, MLSGetText(QStringLiteral("0041")));
     if (vecchio.compare(nome, Qt::CaseInsensitive) == 0)
-        return false;
+        return EsitoSceltaUtente::StessoUtente;
     svuotaRegistro(stato);
-    return true;
+    return EsitoSceltaUtente::UtenteCambiato;
 }
 
 bool utenteCambiato(StatoProgramma &stato, const QString &vecchio)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 struct StatoProgramma;
 
@@ -9,22 +9,43 @@ struct StatoProgramma;
 // the default user "_predefinito" is the file "_predefinito.INI". Names are
 // matched without regard to case.
 
-// The users for the main menu's list: every "*.ini" file of the folder (the
-// extension matched without regard to case), the default user's file
-// included; the name is the file name without its last four characters, in
-// capitals when maiuscolo. Listing order, which here is by name without
-// regard to case. An unreadable folder gives an empty list.
-QStringList elencoUtenti(const QString &cartella, bool maiuscolo);
+// One entry of a list of users: the name the user's file really has, and the
+// text shown for it (in capitals with the capitals text case). The two may
+// differ in more than case ("Straße" is shown "STRASSE"), so a choice always
+// goes by the name.
+struct VoceUtente
+{
+    QString nome;
+    QString testo;
 
-// The entry of the list that names the current user (ignoring case); -1 for none.
-int indiceUtente(const QStringList &elenco, const QString &utenteCorrente);
+    bool operator==(const VoceUtente &altra) const { return nome == altra.nome && testo == altra.testo; }
+};
+
+// The users of the settings folder, in listing order (by name without regard
+// to case): every settings file "*.ini" (the extension matched without regard
+// to case), the default user's included. Skipped: folders, files whose name
+// is not a valid user name (core/NomeUtente.h), and files that are not
+// settings files (one that begins with an INI section, like a language
+// choice). An unreadable folder gives an empty list.
+QList<VoceUtente> elencoUtenti(const QString &cartella, bool maiuscolo);
+
+// The entry that names the current user (ignoring case); -1 for none.
+int indiceUtente(const QList<VoceUtente> &elenco, const QString &utenteCorrente);
+
+enum class EsitoSceltaUtente {
+    StessoUtente,       // the current user again: its file written and read again
+    UtenteCambiato,     // another user is current; the activity table is empty
+    NomeRifiutato,      // not a valid user name: nothing saved, nothing changed
+    SalvataggioFallito, // the current user's settings could not be saved: still current, nothing lost
+};
 
 // Makes nome the current user: the old user's settings are saved to its file,
 // name and path switch, and the new user's settings are read (the defaults
 // when the file is missing). A different user (ignoring case) also empties
-// the activity table; true in that case. Re-choosing the current user writes
-// and re-reads its file and keeps the table.
-bool scegliUtente(StatoProgramma &stato, const QString &nome);
+// the activity table. Re-choosing the current user writes and re-reads its
+// file and keeps the table. When the old user's settings cannot be saved the
+// switch does not happen, so the values in memory are not replaced unsaved.
+EsitoSceltaUtente scegliUtente(StatoProgramma &stato, const QString &nome);
 
 // A change of the current user made elsewhere than the menu's list (the
 // configuration dialog switches name and path by its own steps): a different

@@ -130,6 +130,57 @@ private slots:
             QCOMPARE(m->Command1(0)->coloreSfondo(), coloreVB(s.imp.ColorePulsanteSelezionato));
         QCOMPARE(m_ambiente->fini, 0);
     }
+
+    // A choice whose save of the old user fails shows the message of a
+    // failed save, keeps the old user with its values and its table, and the
+    // list shows the old user again.
+    void unSalvataggioFallitoNonCambiaUtente()
+    {
+        scriviUtente(QStringLiteral("anna"), [](Impostazioni &i) { i.ModoInput = IngressoTastiera; });
+        QPointer<FormMenu> m = m_ambiente->apriMenu();
+        QCOMPARE(m->Combo1()->itemText(1), QStringLiteral("anna"));
+        StatoProgramma &s = Stato();
+        const QString percorso = s.PercorsoImpostazioni;
+        // A folder in place of the default user's file: it cannot be written.
+        QVERIFY(QFile::remove(percorso));
+        QVERIFY(QDir().mkpath(percorso));
+        s.imp.VelocitaVoce = 99;
+        s.NumeroRighe = 1;
+        s.RegistroAttivita[1][0] = QStringLiteral("Vero o falso");
+
+        scegli(*m, 1);
+
+        QCOMPARE(m_ambiente->messaggi->mostrati.size(), 1);
+        QVERIFY(m_ambiente->messaggi->mostrati.first().startsWith(
+            QStringLiteral("Non è stato possibile salvare le impostazioni nel file")));
+        QVERIFY(m_ambiente->messaggi->mostrati.first().contains(percorso));
+        QCOMPARE(m_ambiente->messaggi->titoli.first(), QStringLiteral("Pinnole"));
+        QCOMPARE(s.UtenteCorrente, QStringLiteral("_predefinito"));
+        QCOMPARE(s.PercorsoImpostazioni, percorso);
+        QCOMPARE(s.imp.VelocitaVoce, qint16(99));
+        QCOMPARE(s.imp.ModoInput, qint16(IngressoMouse));
+        QCOMPARE(s.NumeroRighe, qint16(1));
+        QCOMPARE(m->Combo1()->currentIndex(), 0);
+        QVERIFY(!m->scansione().attivo());
+    }
+
+    // With the capitals text case "Aydın" is shown "AYDIN": choosing it
+    // loads Aydın's own file.
+    void unNomeInMaiuscoloSceglieIlSuoFile()
+    {
+        Stato().imp.StileTesto = QStringLiteral("maiuscolo");
+        scriviUtente(QStringLiteral("Aydın"), [](Impostazioni &i) {
+            i.StileTesto = QStringLiteral("maiuscolo");
+            i.VelocitaVoce = 77;
+        });
+        QPointer<FormMenu> m = m_ambiente->apriMenu();
+        const int indice = m->Combo1()->findText(QStringLiteral("AYDIN"));
+        QVERIFY(indice >= 0);
+        scegli(*m, indice);
+        QCOMPARE(Stato().UtenteCorrente, QStringLiteral("Aydın"));
+        QCOMPARE(Stato().imp.VelocitaVoce, qint16(77));
+        QCOMPARE(Stato().PercorsoImpostazioni, percorsoUtente(QStringLiteral("Aydın")));
+    }
 };
 
 QTEST_MAIN(TestUtentiMenu)
