@@ -1,6 +1,7 @@
 #include "users/FileRegistro.h"
 
 #include "core/Avvio.h"
+#include "core/Modulo1.h"
 #include "core/Percorsi.h"
 #include "core/TestoFile.h"
 
@@ -115,10 +116,7 @@ std::optional<ContenutoRegistro> leggi(const QString &percorso)
 
 QString cartellaUtente(const QString &utente)
 {
-    if (utente.isEmpty() || utente == QLatin1String(".") || utente == QLatin1String("..")
-        || utente.contains(QLatin1Char('/')) || utente.contains(QLatin1Char('\\')) || utente.contains(QChar(0)))
-        return {};
-    return Percorsi::risolvi(Percorsi::cartellaDati() + utente) + QLatin1Char('/');
+    return cartellaRegistriUtente(utente);
 }
 
 QString preparaCartellaUtente(const QString &utente)

@@ -67,8 +67,9 @@ bool scrivi(const QString &percorso, const ContenutoRegistro &contenuto);
 std::optional<ContenutoRegistro> leggi(const QString &percorso);
 
 // The record folder of a user: the data folder + the user's name, matched on
-// disk without regard to case; ends with "/". Empty for a name that cannot be
-// a folder of its own (empty, "." or "..", or holding a path separator).
+// disk without regard to case; ends with "/". Empty for a name that the one
+// rule for user names refuses (core/NomeUtente.h), so no name reaches a
+// folder outside the data folder.
 QString cartellaUtente(const QString &utente);
 
 // Makes sure the user's record folder exists, creating the data folder and
