@@ -63,6 +63,7 @@ void ShockwaveFlash::Movie(const QString &percorso)
     m_intero.reset();
     m_colori.clear();
     m_coloriInCache.clear();
+    m_aloniInCache.clear();
     m_oggetto.clear();
     m_fotogramma = 0;
     m_documento = percorso.isEmpty() ? nullptr : SvgPartiDocumento::carica(Percorsi::risolvi(percorso));
@@ -199,6 +200,7 @@ const SvgParti *ShockwaveFlash::partiAttuali()
     if (!m_parti || m_parti->dimensione() != dimensione || m_parti->rapporto() != rapporto) {
         m_parti = SvgParti::per(m_documento, dimensione, rapporto);
         m_coloriInCache = QList<StratoColorato>(m_parti->strati().size());
+        m_aloniInCache.clear();
     }
     return m_parti.get();
 }
@@ -221,6 +223,30 @@ QString ShockwaveFlash::comandoNelPunto(QPoint punto)
     return parte > 0 ? QString::number(parte) : QString();
 }
 
+QList<int> ShockwaveFlash::partiEvidenziate() const
+{
+    QList<int> parti;
+    if (!eCasa())
+        return parti;
+    for (int parte = ElementiCasa::kPrimaParte; parte <= ElementiCasa::kUltimaParte; ++parte) {
+        const auto colore = m_colori.constFind(ElementiCasa::idContorno(parte));
+        if (colore != m_colori.constEnd() && (*colore & 0xFFFFFF) != 0 && m_visibili.mostra(parte))
+            parti << parte;
+    }
+    return parti;
+}
+
+std::optional<QPoint> ShockwaveFlash::puntoSullaParte(int parte)
+{
+    const SvgParti *parti = partiAttuali();
+    if (!parti)
+        return std::nullopt;
+    const std::optional<QPoint> punto = puntoDellaParte(*parti, parte, m_visibili);
+    if (!punto)
+        return std::nullopt;
+    return rettangoloDisegno().topLeft() + (QPointF(*punto) / parti->rapporto()).toPoint();
+}
+
 QSize ShockwaveFlash::sizeHint() const
 {
     return QSize(300, 375);
@@ -240,8 +266,10 @@ void ShockwaveFlash::paintEvent(QPaintEvent *)
     pittore.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     if (m_intero)
         m_intero->render(&pittore, area);
-    else
+    else {
         disegnaCasa(pittore, area);
+        disegnaAloni(pittore, area);
+    }
     if (!m_documento->mancanti().isEmpty())
         disegnaCroce(pittore);
 }
@@ -270,6 +298,30 @@ void ShockwaveFlash::disegnaCasa(QPainter &pittore, QRect area)
             inCache.colore = *colore;
             inCache.immagine = colora(disegnato, *colore);
         }
+        pittore.drawImage(dove, inCache.immagine);
+    }
+}
+
+// The bands of the highlighted parts, over everything else.
+void ShockwaveFlash::disegnaAloni(QPainter &pittore, QRect area)
+{
+    const QList<int> evidenziate = partiEvidenziate();
+    if (evidenziate.isEmpty())
+        return;
+    const SvgParti *parti = partiAttuali();
+    if (!parti)
+        return;
+    for (int parte : evidenziate) {
+        const SvgParti::Alone &alone = parti->alone(parte);
+        if (alone.banda.isNull())
+            continue;
+        const QRgb colore = m_colori.value(ElementiCasa::idContorno(parte));
+        StratoColorato &inCache = m_aloniInCache[parte];
+        if (inCache.immagine.isNull() || inCache.colore != colore) {
+            inCache.colore = colore;
+            inCache.immagine = coloraAlone(alone, parti->rapporto(), colore);
+        }
+        const QPointF dove = QPointF(area.topLeft()) + QPointF(alone.posizione) / parti->rapporto();
         pittore.drawImage(dove, inCache.immagine);
     }
 }

@@ -34,6 +34,17 @@ class QSvgRenderer;
 //      winning; a click on no part reports nothing; the program's own pointer.
 //   3  as 2, with the system pointer.
 // Other frame numbers behave as 0. The argument text is always empty.
+//
+// Highlighting a part (the scanning highlight of the windows that scan over
+// the parts of a house): paint its outline in the highlight colour,
+//   SetVariable("QualeOggetto", "tetto.contorno");
+//   SetVariable("TestoColore.QualeColore", "FF0000");
+// and put it out by painting it "000000" again. An outline painted any colour
+// but black is drawn as a broad band of that colour with a dark edge, along
+// the outside of the part and above every other part, so it is seen even
+// where other parts cover the outline and never hides the part's own colours.
+// Several parts may be highlighted at once; a part of a hidden group (smoke,
+// clouds) shows no band. partiEvidenziate() tells which parts show one.
 class ShockwaveFlash : public QWidget
 {
     Q_OBJECT
@@ -76,6 +87,12 @@ public:
     // The command a click at a widget point reports in the current frame,
     // empty for none.
     QString comandoNelPunto(QPoint punto);
+    // The parts 1..8 whose outline is highlighted and shown, in part order.
+    QList<int> partiEvidenziate() const;
+    // A widget point where part 1..8 is drawn topmost (well inside it), for
+    // pointing at a part from outside (tests, tools); nothing when the part
+    // is hidden, covered or not loaded.
+    std::optional<QPoint> puntoSullaParte(int parte);
 
     QSize sizeHint() const override;
 
@@ -95,6 +112,7 @@ private:
 
     const SvgParti *partiAttuali();
     void disegnaCasa(QPainter &pittore, QRect area);
+    void disegnaAloni(QPainter &pittore, QRect area);
     void disegnaCroce(QPainter &pittore);
     void aggiornaPuntatore();
 
@@ -104,6 +122,7 @@ private:
     std::unique_ptr<QSvgRenderer> m_intero; // pictures drawn whole
     QHash<QString, QRgb> m_colori;          // painted elements
     QList<StratoColorato> m_coloriInCache;  // per layer, for m_parti
+    QHash<int, StratoColorato> m_aloniInCache; // per highlighted part, for m_parti
     VisibilitaGruppi m_visibili;
     QString m_oggetto;
     QColor m_sfondo = Qt::white;

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 
 namespace {
 
@@ -128,6 +130,61 @@ std::shared_ptr<const SvgParti> SvgParti::per(const std::shared_ptr<const SvgPar
     return parti;
 }
 
+const SvgParti::Alone &SvgParti::alone(int parte) const
+{
+    const auto trovato = m_aloni.constFind(parte);
+    if (trovato != m_aloni.constEnd())
+        return *trovato;
+    Alone alone;
+    const int contorno = m_documento->indiceStrato(ElementiCasa::idContorno(parte));
+    if (contorno >= 0) {
+        const QImage bordo = disegnaVariante(*m_documento, contorno, Variante::AloneBordo, m_dimensione);
+        const QRect usata = areaUsata(bordo);
+        if (!usata.isEmpty()) {
+            alone.posizione = usata.topLeft();
+            alone.banda = disegnaVariante(*m_documento, contorno, Variante::Alone, m_dimensione).copy(usata);
+            alone.bordo = bordo.copy(usata);
+            // The part's fill stays uncovered: the band lies outside it.
+            alone.fuori = QImage(usata.size(), QImage::Format_Alpha8);
+            alone.fuori.fill(255);
+            const int interno = m_documento->indiceStrato(ElementiCasa::idInterno(parte));
+            if (interno >= 0 && !m_strati[interno].nero.isNull()) {
+                const StratoDisegnato &fondo = m_strati[interno];
+                const QRect comune = fondo.rettangolo() & usata;
+                for (int y = comune.top(); y <= comune.bottom(); ++y) {
+                    const QRgb *f = reinterpret_cast<const QRgb *>(fondo.nero.constScanLine(y - fondo.posizione.y()));
+                    uchar *r = alone.fuori.scanLine(y - usata.top());
+                    for (int x = comune.left(); x <= comune.right(); ++x)
+                        r[x - usata.left()] = uchar(255 - qAlpha(f[x - fondo.posizione.x()]));
+                }
+            }
+        }
+    }
+    return *m_aloni.insert(parte, alone);
+}
+
+QImage coloraAlone(const SvgParti::Alone &alone, qreal rapporto, QRgb colore)
+{
+    QImage risultato(alone.banda.size(), QImage::Format_ARGB32_Premultiplied);
+    risultato.setDevicePixelRatio(rapporto);
+    const int rosso = qRed(colore), verde = qGreen(colore), blu = qBlue(colore);
+    for (int y = 0; y < risultato.height(); ++y) {
+        const QRgb *b = reinterpret_cast<const QRgb *>(alone.banda.constScanLine(y));
+        const QRgb *o = reinterpret_cast<const QRgb *>(alone.bordo.constScanLine(y));
+        const uchar *f = alone.fuori.constScanLine(y);
+        QRgb *d = reinterpret_cast<QRgb *>(risultato.scanLine(y));
+        for (int x = 0; x < risultato.width(); ++x) {
+            // The band in the colour over the black edge, then only outside the part.
+            const int banda = qAlpha(b[x]);
+            const int alfa = banda + qAlpha(o[x]) * (255 - banda) / 255;
+            const int resto = f[x];
+            const auto canale = [&](int c) { return (c * banda * resto + 32512) / 65025; };
+            d[x] = qRgba(canale(rosso), canale(verde), canale(blu), (alfa * resto + 127) / 255);
+        }
+    }
+    return risultato;
+}
+
 bool VisibilitaGruppi::mostra(int gruppo) const
 {
     if (gruppo == ElementiCasa::kFumo)
@@ -206,4 +263,45 @@ QRect estensioneDisegno(const SvgParti &parti, const VisibilitaGruppi &visibili)
             estensione |= parti.strati()[i].rettangolo();
     }
     return estensione;
+}
+
+std::optional<QPoint> puntoDellaParte(const SvgParti &parti, int parte, const VisibilitaGruppi &visibili)
+{
+    const int interno = parti.documento().indiceStrato(ElementiCasa::idInterno(parte));
+    if (interno < 0)
+        return std::nullopt;
+    const QRect area = parti.strati()[interno].rettangolo();
+    QList<QPoint> punti;
+    qint64 sommaX = 0, sommaY = 0;
+    for (int y = area.top(); y <= area.bottom(); y += 2) {
+        for (int x = area.left(); x <= area.right(); x += 2) {
+            if (parteNelPunto(parti, QPoint(x, y), visibili) == parte) {
+                punti << QPoint(x, y);
+                sommaX += x;
+                sommaY += y;
+            }
+        }
+    }
+    if (punti.isEmpty())
+        return std::nullopt;
+    // Points well inside the part, when it has any: a click there is not
+    // at the mercy of an edge.
+    QList<QPoint> interni;
+    for (const QPoint &p : std::as_const(punti)) {
+        const QPoint vicini[4] = {p + QPoint(4, 0), p - QPoint(4, 0), p + QPoint(0, 4), p - QPoint(0, 4)};
+        if (std::all_of(std::begin(vicini), std::end(vicini),
+                        [&](QPoint v) { return parteNelPunto(parti, v, visibili) == parte; }))
+            interni << p;
+    }
+    if (!interni.isEmpty())
+        punti = interni;
+    // The point nearest the middle of the uncovered area: for a shape in two
+    // pieces (two windows) the middle itself may lie between them.
+    const QPoint centro(int(sommaX / punti.size()), int(sommaY / punti.size()));
+    QPoint migliore = punti.first();
+    for (const QPoint &p : std::as_const(punti)) {
+        if ((p - centro).manhattanLength() < (migliore - centro).manhattanLength())
+            migliore = p;
+    }
+    return migliore;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/SvgPartiDocumento.h"
 
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QPoint>
@@ -10,6 +11,7 @@
 #include <QSize>
 
 #include <memory>
+#include <optional>
 
 // The layers of a house file rendered once at one picture size, in device
 // pixels (a high-density screen gets sharp outlines). Every picture
@@ -35,6 +37,20 @@ public:
     static std::shared_ptr<const SvgParti> per(const std::shared_ptr<const SvgPartiDocumento> &documento,
                                                QSize dimensione, qreal rapporto = 1.0);
 
+    // The band drawn along the outline of a highlighted part, as shapes
+    // (premultiplied alpha): the band in white, the broader edge drawn in
+    // black under it, and the mask of what lies outside the part's own fill,
+    // where alone they show, so the part keeps every colour it shows. Made
+    // on first use and kept; null images for a part the file does not draw.
+    struct Alone
+    {
+        QPoint posizione; // top-left of the images in the picture, device pixels
+        QImage banda;
+        QImage bordo;
+        QImage fuori;     // Alpha8: 255 outside the part's fill, 0 inside
+    };
+    const Alone &alone(int parte) const;
+
     const SvgPartiDocumento &documento() const { return *m_documento; }
     QSize dimensione() const { return m_dimensione; }
     qreal rapporto() const { return m_rapporto; }
@@ -47,6 +63,7 @@ private:
     QSize m_dimensione;
     qreal m_rapporto = 1.0;
     QList<StratoDisegnato> m_strati;
+    mutable QHash<int, Alone> m_aloni;
 };
 
 // Which of the two groups the program hides are shown.
@@ -73,6 +90,15 @@ bool contieneElemento(const SvgParti &parti, const QString &id, QPoint punto);
 // The part drawn topmost at a point of the picture (1..8), 0 for none. Parts
 // of a hidden group are not there to be clicked.
 int parteNelPunto(const SvgParti &parti, QPoint punto, const VisibilitaGruppi &visibili);
+
+// The band of a highlighted part in a colour, with its black edge, ready to
+// be drawn at the band's place.
+QImage coloraAlone(const SvgParti::Alone &alone, qreal rapporto, QRgb colore);
+
+// A point of the picture where the part is drawn topmost (the middle of its
+// uncovered area), for pointing at a part from outside; nothing when the
+// part is hidden or covered everywhere.
+std::optional<QPoint> puntoDellaParte(const SvgParti &parti, int parte, const VisibilitaGruppi &visibili);
 
 // The box around everything drawn and shown, in picture coordinates.
 QRect estensioneDisegno(const SvgParti &parti, const VisibilitaGruppi &visibili);

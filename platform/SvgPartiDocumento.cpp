@@ -119,6 +119,17 @@ QString togliProprieta(QString tag, const QString &nome)
     return tag;
 }
 
+// The stroke width a start tag gives (attribute or style), 1 when it gives none.
+double larghezzaTratto(const QString &tag)
+{
+    static const QRegularExpression larghezza(
+        QStringLiteral("stroke-width\\s*[=:]\\s*[\"']?\\s*([0-9]*\\.?[0-9]+)"));
+    const QRegularExpressionMatch m = larghezza.match(tag);
+    bool ok = false;
+    const double valore = m.hasMatch() ? m.captured(1).toDouble(&ok) : 0.0;
+    return ok && valore > 0 ? valore : 1.0;
+}
+
 QString aggiungiAttributo(const QString &tag, const QString &nome, const QString &valore)
 {
     const qsizetype fine = tag.endsWith(QStringLiteral("/>")) ? tag.size() - 2 : tag.size() - 1;
@@ -203,7 +214,7 @@ void SvgPartiDocumento::leggi(const QByteArray &contenuto)
     }
     m_stratoDelNodo = QList<int>(m_nodi.size(), -1);
     dividi(m_radice);
-    m_renderer.resize(size_t(m_strati.size()) * 3);
+    m_renderer.resize(size_t(m_strati.size()) * kVarianti);
 }
 
 bool SvgPartiDocumento::costruisciAlbero()
@@ -319,6 +330,12 @@ void SvgPartiDocumento::scrivi(int indice, int strato, Variante v, QString &usci
                                                                    : QStringLiteral("fill");
         tag = aggiungiAttributo(togliProprieta(tag, proprieta), proprieta,
                                 v == Variante::Nero ? QStringLiteral("#000000") : QStringLiteral("#ffffff"));
+        if (proprieta == QLatin1String("stroke") && (v == Variante::Alone || v == Variante::AloneBordo)) {
+            const double fattore = v == Variante::Alone ? kLarghezzaAlone : kLarghezzaAloneBordo;
+            const double larghezza = larghezzaTratto(tag) * fattore;
+            tag = aggiungiAttributo(togliProprieta(tag, QStringLiteral("stroke-width")), QStringLiteral("stroke-width"),
+                                    QString::number(larghezza, 'g', 6));
+        }
     }
     uscita += tag;
     int posizione = nodo.fineApertura;
@@ -345,7 +362,7 @@ QByteArray SvgPartiDocumento::variante(int strato, Variante v) const
 
 QSvgRenderer &SvgPartiDocumento::renderer(int strato, Variante v) const
 {
-    std::unique_ptr<QSvgRenderer> &r = m_renderer.at(size_t(strato) * 3 + size_t(v));
+    std::unique_ptr<QSvgRenderer> &r = m_renderer.at(size_t(strato) * kVarianti + size_t(v));
     if (!r)
         r = std::make_unique<QSvgRenderer>(variante(strato, v));
     return *r;

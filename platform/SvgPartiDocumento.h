@@ -25,7 +25,14 @@ class QSvgRenderer;
 class SvgPartiDocumento
 {
 public:
-    enum class Variante { Originale, Nero, Bianco };
+    // Alone and AloneBordo draw an outline element in white with a broader
+    // stroke (the band of a highlighted part and its dark edge); for other
+    // elements they are Bianco.
+    enum class Variante { Originale, Nero, Bianco, Alone, AloneBordo };
+    static constexpr int kVarianti = 5;
+    // How many times the outline's own stroke width the two bands are.
+    static constexpr double kLarghezzaAlone = 2.6;
+    static constexpr double kLarghezzaAloneBordo = 3.4;
 
     struct Strato
     {

@@ -49,6 +49,12 @@ QString idContorno(int numero)
     return nome.isEmpty() ? nome : nome + suffissoContorno().toString();
 }
 
+QString immagineParte(int numero)
+{
+    const QString nome = nomeParte(numero);
+    return nome.isEmpty() ? nome : QStringLiteral("immagini/parti/") + nome + QStringLiteral(".svg");
+}
+
 QStringList idRichiesti()
 {
     QStringList ids;

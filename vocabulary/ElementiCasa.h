@@ -28,6 +28,11 @@ int numeroParte(QStringView nome);
 QString idInterno(int numero);
 QString idContorno(int numero);
 
+// The small picture of a part 1..8 on its own, relative to the program
+// folder ("immagini/parti/tetto.svg"); one set for every window that shows
+// the parts as buttons. Empty outside 1..8.
+QString immagineParte(int numero);
+
 // Every id a house file must hold: the sixteen fill and outline elements of
 // parts 1..8 and the groups "fumo" and "nuvole".
 QStringList idRichiesti();

@@ -120,6 +120,10 @@ private slots:
     void framesChooseThePointer_data();
     void framesChooseThePointer();
 
+    void aHighlightedOutlineIsABandAroundThePart_data();
+    void aHighlightedOutlineIsABandAroundThePart();
+    void everyShippedPartCanBePointedAt();
+
     void smokeAndCloudsShowAndHide_data();
     void smokeAndCloudsShowAndHide();
     void aGroupHiddenByTheFileStartsHidden();
@@ -135,6 +139,7 @@ private slots:
     void shippedHousesHoldEveryElement();
     void shippedRewardsPlay_data();
     void shippedRewardsPlay();
+    void everyPartHasItsPicture();
 
 private:
     QTemporaryDir m_temp;
@@ -377,6 +382,74 @@ void TestShockwaveFlash::framesChooseThePointer()
     QVERIFY(qAlpha(picture->cursor().pixmap().toImage().pixel(4, 10)) > 200);
 }
 
+void TestShockwaveFlash::aHighlightedOutlineIsABandAroundThePart_data()
+{
+    QTest::addColumn<int>("parte");
+    QTest::addColumn<QPointF>("fuori");   // just outside the part: the band
+    QTest::addColumn<QPointF>("dentro");  // inside the part: its own colour
+    QTest::addColumn<QString>("coloreDentro");
+
+    QTest::newRow("chimney, band over the roof") << 1 << QPointF(31.5, 40) << QPointF(25, 35) << "#884422";
+    QTest::newRow("walls, band over the step") << 3 << QPointF(46, 106.5) << QPointF(20, 90) << "#FFEE88";
+    QTest::newRow("windows, band on the walls") << 4 << QPointF(37.5, 70) << QPointF(29, 70) << "#88CCFF";
+    QTest::newRow("door") << 5 << QPointF(41.5, 85) << QPointF(50, 85) << "#2255AA";
+    QTest::newRow("clouds") << 8 << QPointF(72, 4) << QPointF(72, 14) << "#EEEEEE";
+}
+
+// The scanning highlight of a part: its outline painted in a colour other
+// than black shows as a band of that colour outside the part, over the other
+// parts, and goes when the outline is painted black again.
+void TestShockwaveFlash::aHighlightedOutlineIsABandAroundThePart()
+{
+    QFETCH(int, parte);
+    QFETCH(QPointF, fuori);
+    QFETCH(QPointF, dentro);
+    QFETCH(QString, coloreDentro);
+
+    auto picture = casa();
+    const QPoint banda = nelWidget(fuori.x(), fuori.y());
+    const QPoint interno = nelWidget(dentro.x(), dentro.y());
+    const QString primaFuori = colore(*picture, banda);
+    QVERIFY(primaFuori != QStringLiteral("#FF0000"));
+    QCOMPARE(picture->partiEvidenziate(), QList<int>());
+
+    dipingi(*picture, ElementiCasa::idContorno(parte), QStringLiteral("FF0000"));
+    QCOMPARE(picture->partiEvidenziate(), QList<int>{parte});
+    const QImage acceso = picture->grab().toImage();
+    QCOMPARE(colore(acceso, banda), QStringLiteral("#FF0000"));
+    // A colour with a gradient is compared loosely.
+    const QColor attesoDentro(coloreDentro);
+    const QColor trovatoDentro = acceso.pixelColor((QPointF(interno) * acceso.devicePixelRatio()).toPoint());
+    QVERIFY2(qAbs(trovatoDentro.red() - attesoDentro.red()) < 40 && qAbs(trovatoDentro.green() - attesoDentro.green()) < 40
+                 && qAbs(trovatoDentro.blue() - attesoDentro.blue()) < 40,
+             qPrintable(trovatoDentro.name()));
+
+    dipingi(*picture, ElementiCasa::idContorno(parte), QStringLiteral("000000"));
+    QCOMPARE(picture->partiEvidenziate(), QList<int>());
+    QCOMPARE(colore(*picture, banda), primaFuori);
+}
+
+// A hidden group shows no band, and every part of the shipped house can be
+// pointed at: a click at the point found reports that very part.
+void TestShockwaveFlash::everyShippedPartCanBePointedAt()
+{
+    auto picture = casa(QStringLiteral(PINNOLE_DATA_DIR "/swf/pinnole1.svg"));
+    picture->resize(330, 420);
+    picture->show();
+    QVERIFY(QTest::qWaitForWindowExposed(picture.get()));
+    picture->GotoFrame(2);
+    for (int parte = ElementiCasa::kPrimaParte; parte <= ElementiCasa::kUltimaParte; ++parte) {
+        const std::optional<QPoint> punto = picture->puntoSullaParte(parte);
+        QVERIFY2(punto, qPrintable(ElementiCasa::nomeParte(parte)));
+        QCOMPARE(clic(*picture, *punto), QStringList{QString::number(parte)});
+    }
+    dipingi(*picture, QStringLiteral("fumo.contorno"), QStringLiteral("00FF00"));
+    QCOMPARE(picture->partiEvidenziate(), QList<int>{ElementiCasa::kFumo});
+    picture->TSetProperty(QStringLiteral("fumo"), 7, QStringLiteral("0"));
+    QCOMPARE(picture->partiEvidenziate(), QList<int>());
+    QVERIFY(!picture->puntoSullaParte(ElementiCasa::kFumo));
+}
+
 void TestShockwaveFlash::smokeAndCloudsShowAndHide_data()
 {
     QTest::addColumn<QString>("gruppo");
@@ -612,6 +685,21 @@ void TestShockwaveFlash::shippedRewardsPlay()
     const QImage prima = picture->grab().toImage();
     QTest::qWait(250);
     QVERIFY(picture->grab().toImage() != prima);
+}
+
+// The small pictures of the parts (one set for every window that shows the
+// parts as buttons) are shipped and readable, one per part.
+void TestShockwaveFlash::everyPartHasItsPicture()
+{
+    QSet<QString> file;
+    for (int parte = ElementiCasa::kPrimaParte; parte <= ElementiCasa::kUltimaParte; ++parte) {
+        const QString percorso = ElementiCasa::immagineParte(parte);
+        QVERIFY2(QSvgRenderer(QStringLiteral(PINNOLE_DATA_DIR "/") + percorso).isValid(), qPrintable(percorso));
+        file.insert(percorso);
+    }
+    QCOMPARE(file.size(), 8);
+    QVERIFY(ElementiCasa::immagineParte(0).isEmpty());
+    QVERIFY(ElementiCasa::immagineParte(9).isEmpty());
 }
 
 QTEST_MAIN(TestShockwaveFlash)
