@@ -52,6 +52,29 @@ QString decodifica(const QByteArray &byte)
     return decodifica1252(dati);
 }
 
+bool carattereIn1252(QChar carattere)
+{
+    const char16_t u = carattere.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return true;
+    for (const char16_t alto : kAlti1252) {
+        if (alto != 0 && alto == u)
+            return true;
+    }
+    return false;
+}
+
+QString soloCaratteri1252(const QString &testo)
+{
+    QString risultato;
+    risultato.reserve(testo.size());
+    for (const QChar c : testo) {
+        if (carattereIn1252(c))
+            risultato.append(c);
+    }
+    return risultato;
+}
+
 QByteArray codifica1252(const QString &testo)
 {
     QByteArray byte;

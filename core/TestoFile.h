@@ -21,6 +21,12 @@ char16_t carattere1252(unsigned char byte);
 // Windows-1252; a character the code page lacks becomes '?'.
 QByteArray codifica1252(const QString &testo);
 
+// True when Windows-1252 stores the character as it is.
+bool carattereIn1252(QChar carattere);
+// The text without the characters Windows-1252 cannot store, so that what a
+// window shows is what the settings file keeps.
+QString soloCaratteri1252(const QString &testo);
+
 // Splits text into lines at CR LF, LF or CR. A final line end does not start
 // an empty last line.
 QStringList righe(const QString &testo);

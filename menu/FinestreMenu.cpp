@@ -1,5 +1,6 @@
 #include "menu/FinestreMenu.h"
 
+#include "config/FormConfigura.h"
 #include "exercises/es1/FormEs1.h"
 #include "exercises/es5/FormEs5.h"
 
@@ -19,7 +20,7 @@ FabbricaFinestra finestraEsercizio(int indice)
 
 FabbricaFinestra finestraConfigurazione()
 {
-    return {};
+    return [] { return new FormConfigura; };
 }
 
 FabbricaFinestra finestraEserciziEseguiti()

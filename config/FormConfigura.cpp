@@ -1,0 +1,502 @@
+#include "config/FormConfigura.h"
+
+#include "config/CasellaColorata.h"
+#include "config/LogicaConfigura.h"
+#include "core/Caratteri.h"
+#include "core/ColoriVB.h"
+#include "core/Lingua.h"
+#include "core/Modulo1.h"
+#include "core/Percorsi.h"
+#include "core/TraduciFinestra.h"
+#include "framework/Navigazione.h"
+#include "framework/Personaggio.h"
+#include "layout/PosizioneTwips.h"
+#include "layout/clsResize.h"
+#include "menu/LogicaMenu.h"
+#include "platform/Agente.h"
+#include "platform/Messaggi.h"
+#include "platform/ShockwaveFlash.h"
+#include "vocabulary/ElementiCasa.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QTimer>
+
+#include <vector>
+
+namespace {
+
+// Inner design size, in twips.
+constexpr int kLarghezzaTwips = 10200;
+constexpr int kAltezzaTwips = 8160;
+// The texts are designed at this size for the design layout and grow with the window.
+constexpr double kPuntiProgetto = 9.0;
+
+// Design background of the window, and of the frames when nothing else paints them.
+const QColor kSfondoProgetto(0xFF, 0xF4, 0xE0);
+
+// Checks one option of a group, or none for an index outside it.
+template<size_t N>
+void selezionaSolo(const std::array<QRadioButton *, N> &opzioni, int indice)
+{
+    for (size_t i = 0; i < N; ++i) {
+        const QSignalBlocker blocco(opzioni[i]);
+        opzioni[i]->setAutoExclusive(false);
+        opzioni[i]->setChecked(int(i) == indice);
+        opzioni[i]->setAutoExclusive(true);
+    }
+}
+
+void imposta(QAbstractButton *b, bool spuntato)
+{
+    const QSignalBlocker blocco(b);
+    b->setChecked(spuntato);
+}
+
+void imposta(QScrollBar *b, int valore)
+{
+    const QSignalBlocker blocco(b);
+    b->setValue(valore);
+}
+
+void sfondo(QWidget *w, const QColor &colore)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colore);
+    p.setColor(QPalette::Button, colore);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+// A face colour for a button, with a caption that reads on it.
+void facciaPulsante(QPushButton *b, const QColor &colore)
+{
+    QPalette p = b->palette();
+    p.setColor(QPalette::Button, colore);
+    p.setColor(QPalette::ButtonText, colore.lightnessF() < 0.5 ? Qt::white : Qt::black);
+    b->setPalette(p);
+}
+
+} // namespace
+
+FormConfigura::FormConfigura(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("FormConfigura"));
+    setWindowTitle(QStringLiteral("Configurazione"));
+    setAccessibleName(QStringLiteral("Configurazione"));
+
+    m_area = new QWidget(this);
+    m_area->setObjectName(QStringLiteral("areaControlli"));
+    sfondo(m_area, kSfondoProgetto);
+    setCentralWidget(m_area);
+
+    creaControlli();
+    collega();
+
+    m_mnuEsci = menuBar()->addAction(QStringLiteral("&Esci"));
+    m_mnuEsci->setObjectName(QStringLiteral("mnuEsci"));
+    menuBar()->setAccessibleName(QStringLiteral("Barra dei menu"));
+    connect(m_mnuEsci, &QAction::triggered, this, &FormConfigura::mnuEsci_Click);
+    dimensionaInternoTwips(this, kLarghezzaTwips, kAltezzaTwips);
+
+    // Loading: translation, rescaling, the window's own character.
+    MLSTranslateForm(this);
+    for (QAbstractButton *b : findChildren<QAbstractButton *>()) {
+        if (!b->text().isEmpty())
+            b->setAccessibleName(b->text().remove(QLatin1Char('&')).simplified());
+    }
+    for (QGroupBox *g : findChildren<QGroupBox *>())
+        g->setAccessibleName(g->title());
+    m_ridimensiona = new clsResize(this);
+    m_ridimensiona->setSourceForm(this);
+    m_ridimensiona->SizeFormToScreen(75);
+    m_personaggio = CaricaPersonaggio();
+}
+
+FormConfigura::~FormConfigura()
+{
+    if (m_personaggio)
+        m_personaggio->StopAll();
+}
+
+void FormConfigura::creaControlli()
+{
+    // The tabs in order: caption, frame name, what the frame holds. A new tab
+    // is one more row here and its own creating function.
+    struct Tab
+    {
+        const char *didascalia;
+        const char *frame;
+        const char *nome;
+        void (FormConfigura::*crea)(QFrame *);
+    };
+    const Tab tabs[] = {
+        {"Giocatori", "FrameUtente", "Giocatori", &FormConfigura::creaUtenti},
+        {"Colori pinnole", "FramePinnole", "Colori delle pinnole", &FormConfigura::creaPinnole},
+        {"Scelte didattiche", "FrameScelteDid", "Scelte didattiche", &FormConfigura::creaScelteDidattiche},
+        {"Font e colori", "FrameFonts", "Font e colori", &FormConfigura::creaFont},
+        {"Suoni e voce", "FrameSuoni", "Suoni e voce", &FormConfigura::creaSuoni},
+        {"Modalità di input", "FramePunt", "Modalità di input", &FormConfigura::creaInput},
+    };
+    static_assert(std::size(tabs) == std::tuple_size_v<decltype(m_frame)>);
+
+    m_tabStrip1 = new QTabBar(m_area);
+    m_tabStrip1->setObjectName(QStringLiteral("TabStrip1"));
+    m_tabStrip1->setAccessibleName(QStringLiteral("Schede della configurazione"));
+    m_tabStrip1->setExpanding(true);
+    m_tabStrip1->setDrawBase(false);
+    m_tabStrip1->setFocusPolicy(Qt::StrongFocus);
+    posizionaTwips(m_tabStrip1, 120, 120, 9960, 420);
+    for (size_t i = 0; i < std::size(tabs); ++i) {
+        m_tabStrip1->addTab(QString::fromUtf8(tabs[i].didascalia));
+        m_frame[i] = creaFrame(tabs[i].frame, QString::fromUtf8(tabs[i].nome));
+        (this->*tabs[i].crea)(m_frame[i]);
+    }
+
+    m_labelUtente = new QLabel(QStringLiteral("Giocatore:"), m_area);
+    m_labelUtente->setObjectName(QStringLiteral("LabelUtente"));
+    m_labelUtente->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    posizionaTwips(m_labelUtente, 120, 7680, 2280, 420);
+    m_label4 = new QLabel(m_area);
+    m_label4->setObjectName(QStringLiteral("Label4"));
+    m_label4->setTextFormat(Qt::PlainText);
+    QFont grassetto = m_label4->font();
+    grassetto.setBold(true);
+    m_label4->setFont(grassetto);
+    posizionaTwips(m_label4, 2520, 7680, 7560, 420);
+    m_labelUtente->setBuddy(m_label4);
+}
+
+void FormConfigura::collega()
+{
+    connect(m_tabStrip1, &QTabBar::currentChanged, this, &FormConfigura::TabStrip1_Click);
+
+    for (int i = 0; i < 3; ++i)
+        connect(m_optionUtente[size_t(i)], &QRadioButton::clicked, this, [this, i] { OptionUtente_Click(i); });
+    // A list entry is chosen with a click, or with Enter once the arrows have
+    // reached it: browsing the list with the arrows (or giving it the focus,
+    // which marks its first entry) chooses nothing.
+    auto sceltaInElenco = [this](QListWidget *elenco, void (FormConfigura::*gestore)(int)) {
+        auto scegli = [this, elenco, gestore](QListWidgetItem *voce) { (this->*gestore)(elenco->row(voce)); };
+        connect(elenco, &QListWidget::itemClicked, this, scegli);
+        connect(elenco, &QListWidget::itemActivated, this, scegli);
+    };
+    sceltaInElenco(m_listModificaUtente, &FormConfigura::ListModificaUtente_Click);
+    connect(m_textNuovoUtente, &QLineEdit::textEdited, this, &FormConfigura::TextNuovoUtente_Change);
+    connect(m_checkSalvaUtente, &QCheckBox::toggled, this, [](bool s) { Stato().imp.TracciaAttivita = s; });
+
+    for (CasellaColorata *c : m_caselle) {
+        connect(c, &QAbstractButton::clicked, this, [this, c] { CasellaColorata_Click(c->indice()); });
+        connect(c, &CasellaColorata::raggiunta, this, [this](CasellaColorata *nuova) {
+            // Only the cell last visited is a Tab stop, so Tab crosses the palette in one step.
+            if (m_casellaInTab && m_casellaInTab != nuova)
+                m_casellaInTab->setFocusPolicy(Qt::ClickFocus);
+            nuova->setFocusPolicy(Qt::StrongFocus);
+            m_casellaInTab = nuova;
+        });
+    }
+    m_casellaInTab = m_caselle[0];
+    m_casellaInTab->setFocusPolicy(Qt::StrongFocus);
+    connect(m_command4, &QPushButton::clicked, this, &FormConfigura::Command4_Click);
+
+    connect(m_check1, &QCheckBox::toggled, this, [](bool s) { Stato().imp.PassaggioLivelli = s; });
+
+    for (int i = 0; i < 3; ++i)
+        connect(m_stile[size_t(i)], &QRadioButton::clicked, this, [this, i] { Stile_Click(i); });
+    connect(m_commandSceltaFont, &QPushButton::clicked, this, &FormConfigura::CommandSceltaFont_Click);
+    connect(m_commandSceltaColoreFont, &QPushButton::clicked, this, &FormConfigura::CommandSceltaColoreFont_Click);
+    connect(m_commandSceltaSfondoTesto, &QPushButton::clicked, this, &FormConfigura::CommandSceltaSfondoTesto_Click);
+    connect(m_commandSceltaColoreBottoni, &QPushButton::clicked, this,
+            &FormConfigura::CommandSceltaColoreBottoni_Click);
+    connect(m_command1, &QPushButton::clicked, this, &FormConfigura::Command1_Click);
+    connect(m_commandSceltaColori, &QPushButton::clicked, this, &FormConfigura::CommandSceltaColori_Click);
+    for (int i = 0; i < 2; ++i)
+        connect(m_optionColoreCasualeFisso[size_t(i)], &QRadioButton::clicked, this,
+                [this, i] { OptionColoreCasualeFisso_Click(i); });
+
+    connect(m_check2, &QCheckBox::clicked, this, &FormConfigura::Check2_Click);
+    connect(m_chkFumetto, &QCheckBox::clicked, this, &FormConfigura::ChkFumetto_Click);
+    connect(m_checkContieneTesto, &QCheckBox::clicked, this, &FormConfigura::CheckContieneTesto_Click);
+    connect(m_checkSuoni, &QCheckBox::toggled, this, [](bool s) { Stato().imp.SuoniAttivi = s; });
+    connect(m_hScroll1, &QScrollBar::valueChanged, this, &FormConfigura::HScroll1_Change);
+    connect(m_hScroll2, &QScrollBar::valueChanged, this, &FormConfigura::HScroll2_Change);
+    connect(m_commandProvaVoce, &QPushButton::clicked, this, &FormConfigura::CommandProvaVoce_Click);
+    connect(m_commandFontFumetto, &QPushButton::clicked, this, &FormConfigura::CommandFontFumetto_Click);
+    sceltaInElenco(m_list1, &FormConfigura::List1_Click);
+    sceltaInElenco(m_list2, &FormConfigura::List2_Click);
+
+    for (int i = 0; i < 4; ++i)
+        connect(m_option4[size_t(i)], &QRadioButton::clicked, this, [this, i] { Option4_Click(i); });
+    connect(m_hScroll3, &QScrollBar::valueChanged, this, &FormConfigura::HScroll3_Change);
+    connect(m_checkDisabilitaMouse, &QCheckBox::toggled, this, [](bool s) { Stato().imp.CursoreDiSistema = s; });
+}
+
+QFrame *FormConfigura::frameScheda(int scheda) const
+{
+    return (scheda >= 0 && scheda < int(m_frame.size())) ? m_frame[size_t(scheda)] : nullptr;
+}
+
+void FormConfigura::showEvent(QShowEvent *evento)
+{
+    QMainWindow::showEvent(evento);
+    // "Activation" is the dialog being shown, once per opening: coming back
+    // from a colour question or a dialog box is no new activation.
+    if (!m_primaApertura)
+        return;
+    m_primaApertura = false;
+    QTimer::singleShot(0, this, &FormConfigura::Form_Activate);
+}
+
+void FormConfigura::Form_Activate()
+{
+    mostraASchermoIntero(this);
+    m_ridimensiona->ResizeControls();
+    adattaCaratteri();
+    if (m_personaggio)
+        ImpostaMerlino(*m_personaggio);
+    const QString prova = MLSGetText(QStringLiteral("0056"));
+    if (!prova.isEmpty())
+        m_text1->setText(prova);
+    selezionaSolo(m_option4, Stato().imp.ModoInput);
+    aggiornaEtichettaUtente();
+    NascondiFrame();
+    ImpostaConfigurazioni();
+    {
+        const QSignalBlocker blocco(m_tabStrip1);
+        m_tabStrip1->setCurrentIndex(SchedaGiocatori);
+    }
+    mostraScheda(SchedaGiocatori);
+    m_tabStrip1->setFocus(Qt::OtherFocusReason);
+    m_attivata = true;
+}
+
+void FormConfigura::adattaCaratteri()
+{
+    // Controls grow with the window; their texts grow with them, so every
+    // caption keeps the room it was given at design size.
+    const QSize progetto(pixelDaTwips(kLarghezzaTwips), pixelDaTwips(kAltezzaTwips));
+    const double fattore = std::max(1.0, std::min(double(m_area->width()) / progetto.width(),
+                                                  double(m_area->height()) / progetto.height()));
+    QFont base = font();
+    base.setPointSizeF(kPuntiProgetto * fattore);
+    for (QWidget *w : m_area->findChildren<QWidget *>()) {
+        if (w == m_labelFontSelezionato[0] || w == m_labelFontSelezionato[1] || w == m_label3)
+            continue; // these show the fonts of the settings
+        QFont f = w->font();
+        f.setPointSizeF(base.pointSizeF());
+        w->setFont(f);
+    }
+    QFont barra = menuBar()->font();
+    barra.setPointSizeF(base.pointSizeF());
+    menuBar()->setFont(barra);
+}
+
+void FormConfigura::NascondiFrame()
+{
+    for (QFrame *f : m_frame)
+        f->hide();
+}
+
+void FormConfigura::mostraScheda(int scheda)
+{
+    if (!frameScheda(scheda))
+        return;
+    if (m_tabStrip1->currentIndex() != scheda) {
+        m_tabStrip1->setCurrentIndex(scheda); // runs TabStrip1_Click
+        return;
+    }
+    TabStrip1_Click(scheda);
+}
+
+void FormConfigura::TabStrip1_Click(int scheda)
+{
+    if (!frameScheda(scheda))
+        return;
+    m_schedaCorrente = scheda;
+    if (m_personaggio) {
+        m_personaggio->StopAll();
+        m_personaggio->Hide();
+    }
+    NascondiFrame();
+    m_frame[size_t(scheda)]->show();
+    m_frame[size_t(scheda)]->raise();
+    if (scheda == SchedaColoriPinnole)
+        Preparapinnola();
+    if (scheda == SchedaSuoniEVoce) {
+        ImpostaVoce();
+        mostraPersonaggio();
+    }
+}
+
+void FormConfigura::mostraPersonaggio()
+{
+    if (m_personaggio)
+        MostraPersonaggio(*m_personaggio, *m_picMerlino);
+}
+
+void FormConfigura::ImpostaConfigurazioni()
+{
+    const Impostazioni &imp = Stato().imp;
+
+    // Voice, balloon and sounds.
+    imposta(m_check2, imp.VoceAttiva);
+    imposta(m_chkFumetto, imp.FumettoVisibile);
+    imposta(m_hScroll1, imp.VelocitaVoce);
+    m_label5->setText(MLSGetText(QStringLiteral("0057")) + QString::number(imp.VelocitaVoce));
+    imposta(m_hScroll2, imp.TonoVoce);
+    m_label2->setText(MLSGetText(QStringLiteral("0058")) + QString::number(imp.TonoVoce));
+    imposta(m_checkContieneTesto, imp.FumettoContieneTesto);
+    if (m_personaggio) {
+        int stile = m_personaggio->BalloonStyle();
+        stile = imp.FumettoVisibile ? (stile | Agente::FumettoVisibile) : (stile & ~Agente::FumettoVisibile);
+        stile = imp.FumettoContieneTesto ? (stile | Agente::FumettoContieneTesto)
+                                         : (stile & ~Agente::FumettoContieneTesto);
+        m_personaggio->SetBalloonStyle(stile);
+    }
+    imposta(m_checkSuoni, imp.SuoniAttivi);
+    for (QWidget *w : std::initializer_list<QWidget *> {m_commandProvaVoce, m_hScroll1, m_hScroll2, m_chkFumetto,
+                                                        m_checkContieneTesto, m_commandFontFumetto})
+        w->setEnabled(imp.VoceAttiva);
+    if (imp.VoceAttiva && !imp.FumettoVisibile)
+        m_checkContieneTesto->setEnabled(false);
+    QFont fumetto(imp.FontFumetto);
+    fumetto.setPointSize(std::max<int>(1, imp.DimensioneFontFumetto));
+    m_label3->setFont(fumetto);
+    m_label3->setText(QStringLiteral("%1 %2").arg(imp.FontFumetto).arg(imp.DimensioneFontFumetto));
+
+    // Didactic choices and activity tracking.
+    imposta(m_check1, imp.PassaggioLivelli);
+    imposta(m_checkSalvaUtente, imp.TracciaAttivita);
+
+    // The palette on the background colour, the button colours.
+    const auto &tavolozza = Stato().TavolozzaHex;
+    for (int i = 0; i < kCaselleTavolozza; ++i)
+        m_caselle[size_t(i)]->setColore(coloreEsadecimale(tavolozza[size_t(i)]));
+    aggiornaSfondoColori();
+    dipingiPulsanti();
+
+    // Varied or fixed colours; "Colori" is enabled exactly for fixed.
+    selezionaSolo(m_optionColoreCasualeFisso, imp.ColoriVari ? 0 : 1);
+    sfondo(m_frame[SchedaFontEColori], imp.ColoriVari ? palette().color(QPalette::Button) : coloreVB(imp.ColoreSfondo));
+    m_commandSceltaColori->setEnabled(!imp.ColoriVari);
+
+    // Text case.
+    const char *stili[3] = {"minuscolo", "maiuscolo", "corsivo"};
+    int stile = -1;
+    for (int i = 0; i < 3; ++i) {
+        if (imp.StileTesto == QLatin1String(stili[i]))
+            stile = i;
+    }
+    selezionaSolo(m_stile, stile);
+
+    imposta(m_checkDisabilitaMouse, imp.CursoreDiSistema);
+
+    // The samples of the text font and colours.
+    const QString esempio = casoTesto(m_labelFontSelezionato[0]->text(), imp.StileTesto);
+    for (QLabel *l : m_labelFontSelezionato) {
+        l->setFont(fontTesto(imp.FontTesto, std::max<int>(1, imp.DimensioneFontTesto)));
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, coloreVB(imp.ColoreTesto));
+        p.setColor(QPalette::Window, coloreVB(imp.ColoreSfondoTesto));
+        l->setPalette(p);
+        l->setText(esempio);
+    }
+
+    // Input mode and scanning speed.
+    const int modo = imp.ModoInput;
+    selezionaSolo(m_option4, modo);
+    m_hScroll3->setVisible(modo == IngressoScansioneAutomatica);
+    m_label7->setVisible(modo == IngressoScansioneAutomatica);
+    m_checkDisabilitaMouse->setVisible(modo == IngressoMouse);
+    if (modo == IngressoScansioneAutomatica) {
+        imposta(m_hScroll3, imp.VelocitaScansione);
+        m_label7->setText(testoVelocitaScansione(imp.VelocitaScansione));
+    }
+}
+
+void FormConfigura::aggiornaSfondoColori()
+{
+    const QColor colore = coloreVB(Stato().imp.ColoreSfondo);
+    sfondo(m_frame[SchedaColoriPinnole], colore);
+    for (QRadioButton *o : m_option2) {
+        sfondo(o, colore);
+        QPalette p = o->palette();
+        p.setColor(QPalette::WindowText, colore.lightnessF() < 0.5 ? Qt::white : Qt::black);
+        o->setPalette(p);
+    }
+}
+
+void FormConfigura::dipingiPulsanti()
+{
+    const Impostazioni &imp = Stato().imp;
+    facciaPulsante(m_commandSceltaColoreBottoni, coloreVB(imp.ColorePulsanti));
+    facciaPulsante(m_command1, coloreVB(imp.ColorePulsanteSelezionato));
+}
+
+void FormConfigura::Preparapinnola()
+{
+    const TabellaColoriTipo &colori = Stato().imp.TabellaColori;
+    m_shockwaveFlash1->Movie(Percorsi::programma(QStringLiteral("swf/pinnole1.svg")));
+    m_shockwaveFlash1->GotoFrame(0);
+    for (int slot = 1; slot <= 4; ++slot) {
+        m_option2[size_t(slot)]->setText(didascaliaSlot(colori[size_t(slot)]));
+        m_option2[size_t(slot)]->setAccessibleName(m_option2[size_t(slot)]->text());
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_shockwaveFlash1->BGColor(colori[0][0]);
+    // roof 1, chimney 2, walls 2, door 3, windows 4, step 1.
+    const std::pair<int, int> parti[] = {
+        {2, 1}, {1, 2}, {3, 2}, {5, 3}, {4, 4}, {6, 1},
+    };
+    for (const auto &[parte, slot] : parti) {
+        m_shockwaveFlash1->SetVariable(QStringLiteral("QualeOggetto"), ElementiCasa::idInterno(parte));
+        m_shockwaveFlash1->SetVariable(QStringLiteral("TestoColore.QualeColore"), colori[size_t(slot)][0]);
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+void FormConfigura::aggiornaEtichettaUtente()
+{
+    m_label4->setText(Stato().UtenteCorrente);
+    m_label4->setAccessibleName(QStringLiteral("Giocatore: ") + Stato().UtenteCorrente);
+}
+
+void FormConfigura::mnuEsci_Click()
+{
+    close();
+}
+
+void FormConfigura::closeEvent(QCloseEvent *evento)
+{
+    // "Esci" and the window frame alike: the settings are written and the
+    // menu comes back, which applies them.
+    if (!m_versoMenu) {
+        m_versoMenu = true;
+        if (m_personaggio) {
+            m_personaggio->StopAll();
+            m_personaggio->Hide();
+        }
+        if (!SalvaImpostazioni(Stato().PercorsoImpostazioni, Stato().imp))
+            messaggi().mostra(QStringLiteral("Non è stato possibile salvare le impostazioni nel file\n%1")
+                                  .arg(QDir::toNativeSeparators(Stato().PercorsoImpostazioni)),
+                              titoloProgramma(), IconaMessaggio::Critico);
+        apriMenu();
+    }
+    QMainWindow::closeEvent(evento);
+}

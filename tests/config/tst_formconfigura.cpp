@@ -1,0 +1,716 @@
+#include "menu/AmbienteMenu.h"
+
+#include "DialoghiFinti.h"
+
+#include "config/CasellaColorata.h"
+#include "config/FormConfigura.h"
+#include "config/LogicaConfigura.h"
+#include "core/Caratteri.h"
+#include "core/ColoriVB.h"
+#include "core/TestoFile.h"
+#include "framework/Personaggio.h"
+#include "platform/ShockwaveFlash.h"
+#include "vocabulary/ModuloColoriSuoni.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTimer>
+
+// The real configuration window, opened from the real menu and driven with
+// clicks and keys on its controls.
+class TestFormConfigura : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<AmbienteMenu> m_ambiente;
+    std::unique_ptr<DialoghiFinti> m_dialoghi;
+    QPointer<FormConfigura> m_dlg;
+
+    // Opens the window from the menu's "Configurazione", with the current settings.
+    FormConfigura &apri()
+    {
+        FormMenu *menu = m_ambiente->apriMenu();
+        menu->mnuConfigura()->trigger();
+        m_dlg = AmbienteMenu::aperta<FormConfigura>();
+        if (!m_dlg || !QTest::qWaitFor([this] { return m_dlg->attivata(); }))
+            qFatal("the configuration window did not open");
+        return *m_dlg;
+    }
+
+    // Leaves with "Esci"; the menu that comes back.
+    FormMenu *esci()
+    {
+        m_dlg->mnuEsci()->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        FormMenu *menu = AmbienteMenu::aperta<FormMenu>();
+        if (menu && !QTest::qWaitFor([menu] { return menu->attivata(); }))
+            qWarning("the menu did not activate");
+        return menu;
+    }
+
+    // A click where the control takes it: a push button anywhere, a check
+    // box or an option on its indicator.
+    static void clicca(QAbstractButton *b)
+    {
+        const bool indicatore = qobject_cast<QCheckBox *>(b) || qobject_cast<QRadioButton *>(b);
+        QTest::mouseClick(b, Qt::LeftButton, {}, indicatore ? QPoint(8, b->height() / 2) : b->rect().center());
+    }
+
+    // Types a text key by key, accented and foreign letters included.
+    static void digita(QWidget *w, const QString &testo)
+    {
+        for (const QChar c : testo) {
+            QKeyEvent premuto(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(w, &premuto);
+            QKeyEvent rilasciato(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(w, &rilasciato);
+        }
+    }
+
+    static AgenteFinto *personaggio() { return AgenteFinto::creati().isEmpty() ? nullptr : AgenteFinto::creati().last(); }
+
+    static QByteArray leggiFile(const QString &percorso)
+    {
+        QFile f(percorso);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    static QStringList fileCartella()
+    {
+        return QDir(Percorsi::cartellaPinnole()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QStringLiteral("it_IT")));
+        m_ambiente = std::make_unique<AmbienteMenu>();
+    }
+    void init()
+    {
+        m_ambiente->azzera();
+        PreparaTavolozza(Stato().TavolozzaVB, Stato().TavolozzaHex);
+        m_dialoghi = std::make_unique<DialoghiFinti>();
+    }
+    void cleanup()
+    {
+        m_ambiente->chiudiFinestre();
+        m_dialoghi.reset();
+    }
+    void cleanupTestCase() { m_ambiente.reset(); }
+
+    // "Configurazione" closes the menu and opens the window on the user tab,
+    // with the current user shown; a click on a tab shows that tab's frame only.
+    void apreSulTabGiocatori()
+    {
+        Stato().UtenteCorrente = QStringLiteral("_predefinito");
+        FormConfigura &d = apri();
+        QVERIFY(!AmbienteMenu::aperta<FormMenu>());
+        QCOMPARE(d.TabStrip1()->count(), 6);
+        QCOMPARE(d.TabStrip1()->tabText(5), QStringLiteral("Modalità di input"));
+        QCOMPARE(d.TabStrip1()->currentIndex(), 0);
+        QCOMPARE(d.Label4()->text(), QStringLiteral("_predefinito"));
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(d.frameScheda(i)->isVisible(), i == 0);
+        QTest::mouseClick(d.TabStrip1(), Qt::LeftButton, {}, d.TabStrip1()->tabRect(3).center());
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(d.frameScheda(i)->isVisible(), i == 3);
+        // Coming back to the window from a dialog is no new opening.
+        QEvent attiva(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&d, &attiva);
+        QCoreApplication::processEvents();
+        QCOMPARE(d.TabStrip1()->currentIndex(), 3);
+    }
+
+    // Opening changes no setting and says nothing, whatever the settings
+    // hold: cursive with its saved font, the balloon on, values outside the
+    // sliders' ranges, an input mode that does not exist.
+    void aperturaNonCambiaNulla()
+    {
+        Impostazioni &imp = Stato().imp;
+        imp.StileTesto = QStringLiteral("corsivo");
+        imp.FontTesto = QStringLiteral("Indis1");
+        imp.FontTestoSalvato = QStringLiteral("Verdana");
+        imp.FumettoVisibile = true;
+        imp.FumettoContieneTesto = true;
+        imp.VelocitaVoce = 900;
+        imp.TonoVoce = 10;
+        imp.VelocitaScansione = 99;
+        imp.ModoInput = 7;
+        imp.ColoriVari = false;
+        const Impostazioni prima = imp;
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaSuoniEVoce);
+        QCOMPARE(Stato().imp, prima);
+        QVERIFY(personaggio()->detti().isEmpty());
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(!d.Option4(i)->isChecked());
+        QVERIFY(d.corsivo()->isChecked());
+        QVERIFY(d.CommandSceltaColori()->isEnabled());
+        QVERIFY(d.OptionColoreCasualeFisso(1)->isChecked());
+    }
+
+    void velocitaScansione_data()
+    {
+        QTest::addColumn<int>("velocita");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("6") << 6 << "Velocità scansione: 1,50 secondi";
+        QTest::newRow("60") << 60 << "Velocità scansione: 15,00 secondi";
+    }
+    // Automatic scanning shows the slider and its text; the other modes hide them.
+    void velocitaScansione()
+    {
+        QFETCH(int, velocita);
+        QFETCH(QString, testo);
+        Stato().imp.ModoInput = IngressoScansioneAutomatica;
+        Stato().imp.VelocitaScansione = qint16(velocita);
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaModalitaInput);
+        QCOMPARE(d.Label7()->text(), testo);
+        QCOMPARE(d.HScroll3()->value(), velocita);
+        QVERIFY(d.HScroll3()->isVisible());
+        QVERIFY(!d.CheckDisabilitaMousePersonalizzato()->isVisible());
+        clicca(d.Option4(IngressoMouse));
+        QCOMPARE(Stato().imp.ModoInput, qint16(IngressoMouse));
+        QVERIFY(!d.HScroll3()->isVisible());
+        QVERIFY(!d.Label7()->isVisible());
+        QVERIFY(d.CheckDisabilitaMousePersonalizzato()->isVisible());
+        clicca(d.Option4(IngressoTastiera));
+        QVERIFY(!d.CheckDisabilitaMousePersonalizzato()->isVisible());
+    }
+
+    // One-switch scanning chosen in the window, at the slowest speed: the
+    // menu that comes back steps every 15 seconds, and the choice is on disk.
+    void modoInputPassaAlMenu()
+    {
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaModalitaInput);
+        clicca(d.Option4(IngressoScansioneAutomatica));
+        QVERIFY(d.HScroll3()->isVisible());
+        d.HScroll3()->setFocus();
+        QTest::keyClick(d.HScroll3(), Qt::Key_End);
+        QCOMPARE(Stato().imp.VelocitaScansione, qint16(60));
+        QCOMPARE(d.Label7()->text(), QStringLiteral("Velocità scansione: 15,00 secondi"));
+        FormMenu *menu = esci();
+        QVERIFY(menu);
+        QCOMPARE(menu->scansione().Timer1()->interval(), 15000);
+        QVERIFY(menu->scansione().Timer1()->isActive());
+        Impostazioni letto;
+        QVERIFY(LeggiImpostazioni(Stato().PercorsoImpostazioni, &letto, QStringLiteral("{it}")));
+        QCOMPARE(letto.ModoInput, qint16(IngressoScansioneAutomatica));
+        QCOMPARE(letto.VelocitaScansione, qint16(60));
+    }
+
+    // Closing through the window frame does what "Esci" does.
+    void chiusuraDallaCornice()
+    {
+        FormConfigura &d = apri();
+        clicca(d.Check1());
+        QVERIFY(Stato().imp.PassaggioLivelli);
+        QFile::remove(Stato().PercorsoImpostazioni);
+        d.close();
+        QVERIFY(QTest::qWaitFor([] { return AmbienteMenu::aperta<FormMenu>() != nullptr; }));
+        Impostazioni letto;
+        QVERIFY(LeggiImpostazioni(Stato().PercorsoImpostazioni, &letto, QStringLiteral("{it}")));
+        QVERIFY(letto.PassaggioLivelli);
+    }
+
+    // A palette click for the background slot paints only the preview's
+    // background and asks nothing; with no slot chosen it does nothing.
+    void tavolozzaSfondo()
+    {
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaColoriPinnole);
+        const TabellaColoriTipo prima = Stato().imp.TabellaColori;
+        clicca(d.CasellaColorata_(40));
+        QCOMPARE(Stato().imp.TabellaColori, prima);
+        clicca(d.Option2(0));
+        clicca(d.CasellaColorata_(40));
+        QVERIFY(m_ambiente->messaggi->domande.isEmpty());
+        TabellaColoriTipo atteso = prima;
+        atteso[0][0] = Stato().TavolozzaHex[40];
+        QCOMPARE(Stato().imp.TabellaColori, atteso);
+        QCOMPARE(d.ShockwaveFlash1()->coloreSfondo(), coloreEsadecimale(Stato().TavolozzaHex[40]));
+        QCOMPARE(d.ShockwaveFlash1()->coloreElemento(QStringLiteral("tetto.interno")),
+                 std::optional<QColor>(coloreEsadecimale(prima[1][0])));
+    }
+
+    // A house colour asks its four words; a cancelled question leaves its
+    // word empty; the slot's caption and the preview follow. Characters the
+    // settings file cannot store are dropped from the words.
+    void tavolozzaColoreCasa()
+    {
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaColoriPinnole);
+        m_ambiente->messaggi->risposte = {QStringLiteral("blu"), QStringLiteral("blu\u0100"), MessaggiFinti::kAnnulla,
+                                          QStringLiteral("blu")};
+        clicca(d.Option2(2));
+        clicca(d.CasellaColorata_(200));
+        QCOMPARE(m_ambiente->messaggi->domande.size(), 4);
+        QCOMPARE(m_ambiente->messaggi->domande.at(0), MLSGetText(QStringLiteral("0042")));
+        const auto &slot = Stato().imp.TabellaColori[2];
+        QCOMPARE(slot[0], Stato().TavolozzaHex[200]);
+        QCOMPARE(slot[1], QStringLiteral("blu"));
+        QCOMPARE(slot[2], QStringLiteral("blu"));
+        QCOMPARE(slot[3], QString());
+        QCOMPARE(slot[4], QStringLiteral("blu"));
+        QCOMPARE(d.Option2(2)->text(), QStringLiteral("blu - blu -  - blu"));
+        // Slot 2 paints the chimney and the walls.
+        QCOMPARE(d.ShockwaveFlash1()->coloreElemento(QStringLiteral("pareti.interno")),
+                 std::optional<QColor>(coloreEsadecimale(Stato().TavolozzaHex[200])));
+        QCOMPARE(d.ShockwaveFlash1()->coloreElemento(QStringLiteral("comignolo.interno")),
+                 std::optional<QColor>(coloreEsadecimale(Stato().TavolozzaHex[200])));
+    }
+
+    // "Configurazione predefinita" puts back the five colours and words and
+    // nothing else.
+    void configurazionePredefinita()
+    {
+        Impostazioni &imp = Stato().imp;
+        imp.TabellaColori[3][0] = QStringLiteral("123456");
+        imp.TabellaColori[3][1] = QStringLiteral("strano");
+        imp.TabellaColori[0][0] = QStringLiteral("000000");
+        imp.VelocitaVoce = 200;
+        imp.ColoreSfondo = 255;
+        imp.StileTesto = QStringLiteral("maiuscolo");
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaColoriPinnole);
+        Impostazioni atteso = imp;
+        ColoriPredefiniti(atteso.TabellaColori);
+        clicca(d.Command4());
+        QCOMPARE(Stato().imp, atteso);
+        QCOMPARE(d.ShockwaveFlash1()->coloreSfondo(), coloreEsadecimale(atteso.TabellaColori[0][0]));
+        QCOMPARE(d.Option2(3)->text(), didascaliaSlot(atteso.TabellaColori[3]));
+    }
+
+    // The palette from the keyboard: arrows move between neighbouring cells
+    // (across the empty positions), Enter chooses the cell once.
+    void tavolozzaDaTastiera()
+    {
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaColoriPinnole);
+        clicca(d.Option2(0));
+        d.CasellaColorata_(10)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right); // over columns 1..4 of row 1
+        QCOMPARE(QApplication::focusWidget(), d.CasellaColorata_(11));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), d.CasellaColorata_(23)); // (5, 2)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), d.CasellaColorata_(5)); // (5, 0)
+        // A held key chooses once, on the release.
+        const QString sfondoPrima = Stato().imp.TabellaColori[0][0];
+        QTest::keyPress(QApplication::focusWidget(), Qt::Key_Return);
+        QKeyEvent ripetuto(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QCoreApplication::sendEvent(QApplication::focusWidget(), &ripetuto);
+        QCOMPARE(Stato().imp.TabellaColori[0][0], sfondoPrima);
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(Stato().imp.TabellaColori[0][0], Stato().TavolozzaHex[5]);
+        // Only the cell last visited is a Tab stop.
+        int fermate = 0;
+        for (int i = 0; i < 216; ++i)
+            fermate += (d.CasellaColorata_(i)->focusPolicy() & Qt::TabFocus) ? 1 : 0;
+        QCOMPARE(fermate, 1);
+        QVERIFY(d.CasellaColorata_(5)->focusPolicy() & Qt::TabFocus);
+    }
+
+    // Without the voice the six voice controls are disabled; with the voice
+    // and no balloon, only the balloon-holds-text box is.
+    void voceDisattivata()
+    {
+        Stato().imp.VoceAttiva = true;
+        Stato().imp.FumettoVisibile = false;
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaSuoniEVoce);
+        const QList<QWidget *> sei = {d.CommandProvaVoce(), d.HScroll1(), d.HScroll2(), d.ChkFumetto(),
+                                      d.CheckContieneTesto(), d.CommandFontFumetto()};
+        for (QWidget *w : sei)
+            QCOMPARE(w->isEnabled(), w != d.CheckContieneTesto());
+        clicca(d.Check2());
+        QVERIFY(!Stato().imp.VoceAttiva);
+        for (QWidget *w : sei)
+            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+        clicca(d.Check2());
+        clicca(d.ChkFumetto());
+        QVERIFY(Stato().imp.FumettoVisibile);
+        QVERIFY(d.CheckContieneTesto()->isEnabled());
+        QVERIFY(personaggio()->BalloonStyle() & Agente::FumettoVisibile);
+        QCOMPARE(personaggio()->detti().last(), Stato().PrefissoVoce + MLSGetText(QStringLiteral("0048")));
+    }
+
+    // The voice test speaks the box's text through the window's own
+    // character, with the speed and pitch of the sliders.
+    void provaVoce()
+    {
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaSuoniEVoce);
+        QCOMPARE(d.Text1()->text(), MLSGetText(QStringLiteral("0056")));
+        QVERIFY(personaggio()->Visible());
+        d.HScroll1()->setValue(150);
+        QCOMPARE(Stato().imp.VelocitaVoce, qint16(150));
+        QCOMPARE(d.Label5()->text(), MLSGetText(QStringLiteral("0054")) + QStringLiteral("150"));
+        d.Text1()->setText(QStringLiteral("Ciao bambini"));
+        d.CommandProvaVoce()->setFocus();
+        QTest::keyClick(d.CommandProvaVoce(), Qt::Key_Return);
+        QCOMPARE(personaggio()->detti().last(), QStringLiteral("\\Spd=150\\\\Pit=100\\Ciao bambini"));
+        // Another tab hides the character.
+        d.mostraScheda(FormConfigura::SchedaGiocatori);
+        QVERIFY(!personaggio()->Visible());
+    }
+
+    // A character chosen in the list replaces the window's own at once, with
+    // the balloon style, balloon font and voice of the settings.
+    void sceltaPersonaggio()
+    {
+        Impostazioni &imp = Stato().imp;
+        imp.FumettoVisibile = true;
+        imp.FumettoContieneTesto = false;
+        imp.FontFumetto = QStringLiteral("DejaVu Serif");
+        imp.DimensioneFontFumetto = 20;
+        imp.ModoVoceTTS = QStringLiteral("{en}");
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaSuoniEVoce);
+        QCOMPARE(d.List2()->count(), ElencoPersonaggi().size());
+        QCOMPARE(d.List2()->currentItem()->text(), QStringLiteral("Merlin"));
+        const QList<QListWidgetItem *> gufo = d.List2()->findItems(QStringLiteral("Gufo"), Qt::MatchExactly);
+        QCOMPARE(gufo.size(), 1);
+        QTest::mouseClick(d.List2()->viewport(), Qt::LeftButton, {},
+                          d.List2()->visualItemRect(gufo.first()).center());
+        AgenteFinto *nuovo = personaggio();
+        QCOMPARE(AgenteFinto::creati().size(), 1); // the first one released
+        QCOMPARE(nuovo->registro.value(0), QStringLiteral("Load:Gufo"));
+        QCOMPARE(imp.NomePersonaggio, QStringLiteral("Gufo"));
+        QCOMPARE(nuovo->Name(), QStringLiteral("Gufo"));
+        QVERIFY(nuovo->BalloonStyle() & Agente::FumettoVisibile);
+        QVERIFY(!(nuovo->BalloonStyle() & Agente::FumettoContieneTesto));
+        QCOMPARE(nuovo->BalloonFontName(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(nuovo->BalloonFontSize(), 20);
+        QCOMPARE(nuovo->TTSModeID(), QStringLiteral("{en}"));
+        QVERIFY(nuovo->Visible());
+    }
+
+    void fontTesto_data()
+    {
+        QTest::addColumn<QString>("stile");
+        QTest::addColumn<QString>("fontTesto");
+        QTest::addColumn<bool>("avviso");
+        QTest::newRow("minuscolo") << "minuscolo" << "DejaVu Serif" << false;
+        QTest::newRow("corsivo") << "corsivo" << "Indis1" << true;
+    }
+    // The chosen font becomes the text font (the saved one with cursive,
+    // with a notice); a cancelled or failed dialog changes nothing.
+    void fontTesto()
+    {
+        QFETCH(QString, stile);
+        QFETCH(QString, fontTesto);
+        QFETCH(bool, avviso);
+        Impostazioni &imp = Stato().imp;
+        imp.StileTesto = stile;
+        imp.FontTesto = stile == QLatin1String("corsivo") ? QStringLiteral("Indis1") : QStringLiteral("Arial");
+        imp.FontTestoSalvato = QStringLiteral("Arial");
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaFontEColori);
+        const Impostazioni prima = imp;
+        m_dialoghi->fonts << std::pair {EsitoDialogo::Annullato, QFont()}
+                          << std::pair {EsitoDialogo::Fallito, QFont()}
+                          << DialoghiFinti::fontScelto(QStringLiteral("DejaVu Serif"), 30);
+        clicca(d.CommandSceltaFont());
+        QCOMPARE(imp, prima);
+        QVERIFY(m_ambiente->messaggi->mostrati.isEmpty());
+        clicca(d.CommandSceltaFont());
+        QCOMPARE(imp, prima);
+        QCOMPARE(m_ambiente->messaggi->mostrati, QStringList {MLSGetText(QStringLiteral("0053"))});
+        QCOMPARE(m_ambiente->messaggi->icone.last(), IconaMessaggio::Critico);
+        clicca(d.CommandSceltaFont());
+        QCOMPARE(imp.FontTesto, fontTesto);
+        QCOMPARE(imp.FontTestoSalvato, QStringLiteral("DejaVu Serif"));
+        QCOMPARE(imp.DimensioneFontTesto, qint16(30));
+        QCOMPARE(m_ambiente->messaggi->mostrati.size(), avviso ? 2 : 1);
+        if (avviso) {
+            QCOMPARE(m_ambiente->messaggi->mostrati.last(),
+                     MLSGetText(QStringLiteral("0051")) + QLatin1Char('\n') + MLSGetText(QStringLiteral("0052")));
+            QCOMPARE(m_ambiente->messaggi->icone.last(), IconaMessaggio::Informazione);
+        }
+        QCOMPARE(d.LabelFontSelezionato(1)->font(), ::fontTesto(imp.FontTesto, 30));
+    }
+
+    // "corsivo" keeps the print font for the other cases, also when it is
+    // clicked a second time.
+    void corsivoEIndietro()
+    {
+        Impostazioni &imp = Stato().imp;
+        imp.StileTesto = QStringLiteral("minuscolo");
+        imp.FontTesto = QStringLiteral("Verdana");
+        imp.FontTestoSalvato = QStringLiteral("Verdana");
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaFontEColori);
+        clicca(d.corsivo());
+        QCOMPARE(imp.FontTesto, QStringLiteral("Indis1"));
+        clicca(d.corsivo());
+        QCOMPARE(imp.FontTestoSalvato, QStringLiteral("Verdana"));
+        clicca(d.maiuscolo());
+        QCOMPARE(imp.StileTesto, QStringLiteral("maiuscolo"));
+        QCOMPARE(imp.FontTesto, QStringLiteral("Verdana"));
+        QCOMPARE(d.LabelFontSelezionato(0)->text(), d.LabelFontSelezionato(0)->text().toUpper());
+    }
+
+    // The balloon font: a cancelled dialog keeps the setting; a chosen one
+    // goes to the settings, the label and the character at once.
+    void fontFumetto()
+    {
+        Stato().imp.FontFumetto = QStringLiteral("Arial");
+        Stato().imp.DimensioneFontFumetto = 14;
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaSuoniEVoce);
+        QCOMPARE(d.Label3()->text(), QStringLiteral("Arial 14"));
+        m_dialoghi->fonts << std::pair {EsitoDialogo::Annullato, QFont()}
+                          << DialoghiFinti::fontScelto(QStringLiteral("DejaVu Sans"), 18);
+        clicca(d.CommandFontFumetto());
+        QCOMPARE(Stato().imp.FontFumetto, QStringLiteral("Arial"));
+        QCOMPARE(d.Label3()->text(), QStringLiteral("Arial 14"));
+        clicca(d.CommandFontFumetto());
+        QCOMPARE(Stato().imp.FontFumetto, QStringLiteral("DejaVu Sans"));
+        QCOMPARE(Stato().imp.DimensioneFontFumetto, qint16(18));
+        QCOMPARE(d.Label3()->text(), QStringLiteral("DejaVu Sans 18"));
+        QCOMPARE(personaggio()->BalloonFontName(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(personaggio()->BalloonFontSize(), 18);
+    }
+
+    void colori_data()
+    {
+        QTest::addColumn<QString>("pulsante");
+        QTest::addColumn<int>("campo");
+        QTest::newRow("colore font") << "CommandSceltaColoreFont" << 0;
+        QTest::newRow("sfondo testo") << "CommandSceltaSfondoTesto" << 1;
+        QTest::newRow("pulsanti") << "CommandSceltaColoreBottoni" << 2;
+        QTest::newRow("pulsanti selezionati") << "Command1" << 3;
+        QTest::newRow("colori") << "CommandSceltaColori" << 4;
+    }
+    // Each colour button: a cancelled dialog changes nothing, a chosen
+    // colour goes to its setting and shows at once.
+    void colori()
+    {
+        QFETCH(QString, pulsante);
+        QFETCH(int, campo);
+        Stato().imp.ColoriVari = false;
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaFontEColori);
+        auto *b = d.findChild<QPushButton *>(pulsante);
+        QVERIFY(b && b->isEnabled());
+        const Impostazioni prima = Stato().imp;
+        m_dialoghi->colori << std::nullopt << QColor(0x12, 0x34, 0x56);
+        clicca(b);
+        QCOMPARE(Stato().imp, prima);
+        clicca(b);
+        QCOMPARE(m_dialoghi->richiesteColore, 2);
+        QCOMPARE(m_dialoghi->proprietari.last(), &d);
+        const double atteso = valoreVB(QColor(0x12, 0x34, 0x56));
+        Impostazioni &imp = Stato().imp;
+        double *campi[] = {&imp.ColoreTesto, &imp.ColoreSfondoTesto, &imp.ColorePulsanti,
+                           &imp.ColorePulsanteSelezionato, &imp.ColoreSfondo};
+        QCOMPARE(*campi[campo], atteso);
+        Impostazioni resto = imp;
+        double *campiResto[] = {&resto.ColoreTesto, &resto.ColoreSfondoTesto, &resto.ColorePulsanti,
+                                &resto.ColorePulsanteSelezionato, &resto.ColoreSfondo};
+        const double *campiPrima[] = {&prima.ColoreTesto, &prima.ColoreSfondoTesto, &prima.ColorePulsanti,
+                                      &prima.ColorePulsanteSelezionato, &prima.ColoreSfondo};
+        *campiResto[campo] = *campiPrima[campo];
+        QCOMPARE(resto, prima);
+        const QColor mostrato = QColor(0x12, 0x34, 0x56);
+        switch (campo) {
+        case 0:
+            QCOMPARE(d.LabelFontSelezionato(1)->palette().color(QPalette::WindowText), mostrato);
+            break;
+        case 1:
+            QCOMPARE(d.LabelFontSelezionato(1)->palette().color(QPalette::Window), mostrato);
+            break;
+        case 2:
+            QCOMPARE(d.CommandSceltaColoreBottoni()->palette().color(QPalette::Button), mostrato);
+            break;
+        case 3:
+            QCOMPARE(d.Command1()->palette().color(QPalette::Button), mostrato);
+            break;
+        case 4:
+            QCOMPARE(d.frameScheda(FormConfigura::SchedaFontEColori)->palette().color(QPalette::Window), mostrato);
+            break;
+        }
+    }
+
+    // "Colori" is enabled exactly when "Colore fisso" is chosen.
+    void coloreFissoOVari()
+    {
+        Stato().imp.ColoriVari = true;
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaFontEColori);
+        QVERIFY(!d.CommandSceltaColori()->isEnabled());
+        clicca(d.OptionColoreCasualeFisso(1));
+        QVERIFY(!Stato().imp.ColoriVari);
+        QVERIFY(d.CommandSceltaColori()->isEnabled());
+        clicca(d.OptionColoreCasualeFisso(0));
+        QVERIFY(Stato().imp.ColoriVari);
+        QVERIFY(!d.CommandSceltaColori()->isEnabled());
+    }
+
+    // A new user typed and the window closed: the new user's file holds the
+    // settings that were current, byte for byte as the settings are written,
+    // and the user it started from keeps its own file untouched.
+    void nuovoUtenteCreato()
+    {
+        Stato().imp.VelocitaVoce = 77;
+        Stato().imp.TabellaColori[1][1] = QStringLiteral("rossò");
+        FormConfigura &d = apri();
+        const QByteArray predefinito = leggiFile(percorsoUtentePredefinito());
+        QVERIFY(!predefinito.isEmpty());
+        clicca(d.OptionUtente(2));
+        QVERIFY(d.TextNuovoUtente()->isVisible());
+        QCOMPARE(QApplication::focusWidget(), d.TextNuovoUtente());
+        QTest::keyClicks(d.TextNuovoUtente(), QStringLiteral("Bea"));
+        QCOMPARE(Stato().UtenteCorrente, QStringLiteral("Bea"));
+        QCOMPARE(d.Label4()->text(), QStringLiteral("Bea"));
+        QVERIFY(d.LabelNomeRifiutato()->text().isEmpty());
+        const Impostazioni attese = Stato().imp;
+        esci();
+        QTemporaryDir altrove;
+        const QString riferimento = altrove.filePath(QStringLiteral("r.ini"));
+        QVERIFY(SalvaImpostazioni(riferimento, attese));
+        QCOMPARE(leggiFile(Percorsi::cartellaPinnole() + QStringLiteral("Bea.ini")), leggiFile(riferimento));
+        QCOMPARE(leggiFile(percorsoUtentePredefinito()), predefinito);
+    }
+
+    void nomiRifiutati_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::newRow("barra") << "../fuori";
+        QTest::newRow("barra rovescia") << "a\\b";
+        QTest::newRow("assoluto") << "/tmp/x";
+        QTest::newRow("punto") << ".nascosto";
+        QTest::newRow("punti") << "..";
+        QTest::newRow("riservati") << "a<b>c";
+        QTest::newRow("due punti") << "C:";
+        QTest::newRow("spazio iniziale") << " Bea";
+        QTest::newRow("spazio finale") << "Bea ";
+        QTest::newRow("troppo lungo") << QString(65, QLatin1Char('x'));
+        QTest::newRow("predefinito") << "_PREDEFINITO";
+        QTest::newRow("esistente") << "anna";
+        QTest::newRow("dispositivo") << "NUL";
+        QTest::newRow("fuori da 1252") << "Ωmega";
+    }
+    // A name that cannot be a new user's is refused as it is typed: the user
+    // stays, a message under the box says why, and closing the window leaves
+    // the folder's files as they were.
+    void nomiRifiutati()
+    {
+        QFETCH(QString, nome);
+        ImpostazioniPredefinite(Stato().imp, QStringLiteral("{it}"));
+        Impostazioni anna;
+        ImpostazioniPredefinite(anna, QStringLiteral("{it}"));
+        anna.VelocitaVoce = 61;
+        QVERIFY(SalvaImpostazioni(Percorsi::cartellaPinnole() + QStringLiteral("Anna.ini"), anna));
+        FormConfigura &d = apri();
+        const QStringList primaFile = fileCartella();
+        const QByteArray annaPrima = leggiFile(Percorsi::cartellaPinnole() + QStringLiteral("Anna.ini"));
+        clicca(d.OptionUtente(2));
+        digita(d.TextNuovoUtente(), nome);
+        QCOMPARE(d.TextNuovoUtente()->text(), nome);
+        QCOMPARE(Stato().UtenteCorrente, QStringLiteral("_predefinito"));
+        QCOMPARE(d.Label4()->text(), QStringLiteral("_predefinito"));
+        QVERIFY(!d.LabelNomeRifiutato()->text().isEmpty());
+        QVERIFY(d.LabelNomeRifiutato()->isVisible());
+        esci();
+        QCOMPARE(fileCartella(), primaFile);
+        QCOMPARE(leggiFile(Percorsi::cartellaPinnole() + QStringLiteral("Anna.ini")), annaPrima);
+        QVERIFY(QDir(QDir::tempPath()).entryList({QStringLiteral("x.ini")}).isEmpty());
+    }
+
+    // "Modifica utente" lists the named users in capitals, in alphabetical
+    // order ignoring case, never the default user; choosing one reads its
+    // settings, refills the window and keeps the activity table.
+    void modificaUtente()
+    {
+        for (const char *nome : {"zeno", "Anna", "bruno"}) {
+            Impostazioni imp;
+            ImpostazioniPredefinite(imp, QStringLiteral("{it}"));
+            imp.VelocitaVoce = qint16(60 + int(qstrlen(nome)));
+            imp.PassaggioLivelli = QByteArray(nome) == "bruno";
+            QVERIFY(SalvaImpostazioni(Percorsi::cartellaPinnole() + QLatin1String(nome) + QStringLiteral(".ini"), imp));
+        }
+        Stato().NumeroRighe = 1;
+        Stato().RegistroAttivita[0][0] = QStringLiteral("Vero o falso");
+        FormConfigura &d = apri();
+        clicca(d.OptionUtente(1));
+        QVERIFY(d.ListModificaUtente()->isVisible());
+        QStringList voci;
+        for (int i = 0; i < d.ListModificaUtente()->count(); ++i)
+            voci << d.ListModificaUtente()->item(i)->text();
+        QCOMPARE(voci, (QStringList {QStringLiteral("ANNA"), QStringLiteral("BRUNO"), QStringLiteral("ZENO")}));
+        // Reaching the list and browsing it chooses nobody; Enter chooses.
+        d.ListModificaUtente()->setFocus();
+        QTest::keyClick(d.ListModificaUtente(), Qt::Key_Down);
+        QCOMPARE(Stato().UtenteCorrente, QStringLiteral("_predefinito"));
+        d.ListModificaUtente()->setCurrentRow(0);
+        QTest::keyClick(d.ListModificaUtente(), Qt::Key_Down);
+        QTest::keyClick(d.ListModificaUtente(), Qt::Key_Return);
+        QCOMPARE(Stato().UtenteCorrente, QStringLiteral("bruno"));
+        QCOMPARE(d.Label4()->text(), QStringLiteral("bruno"));
+        QCOMPARE(Stato().imp.VelocitaVoce, qint16(65));
+        QVERIFY(d.Check1()->isChecked());
+        QCOMPARE(Stato().NumeroRighe, qint16(1));
+        QCOMPARE(Stato().RegistroAttivita[0][0], QStringLiteral("Vero o falso"));
+        // Back to the default user: its own settings are read, and bruno's
+        // are not written over them.
+        clicca(d.OptionUtente(0));
+        QCOMPARE(Stato().UtenteCorrente, QStringLiteral("_predefinito"));
+        QCOMPARE(Stato().imp.VelocitaVoce, qint16(130));
+        QVERIFY(!d.Check1()->isChecked());
+        Impostazioni predefinito;
+        QVERIFY(LeggiImpostazioni(percorsoUtentePredefinito(), &predefinito, QStringLiteral("{it}")));
+        QCOMPARE(predefinito.VelocitaVoce, qint16(130));
+    }
+
+    // The tracking box switches the setting; the menu shows its item by it.
+    void tracciaAttivita()
+    {
+        FormConfigura &d = apri();
+        d.CheckSalvaUtente()->setFocus();
+        QTest::keyClick(d.CheckSalvaUtente(), Qt::Key_Space);
+        QVERIFY(Stato().imp.TracciaAttivita);
+        FormMenu *menu = esci();
+        QVERIFY(menu->mnuEserciziEseguiti()->isVisible());
+    }
+
+    // Every control a teacher can reach has a name for a screen reader, and
+    // Tab reaches the controls of the tab shown.
+    void nomiAccessibili()
+    {
+        FormConfigura &d = apri();
+        for (int s = 0; s < 6; ++s) {
+            d.mostraScheda(s);
+            for (QWidget *w : d.frameScheda(s)->findChildren<QWidget *>()) {
+                if (w->focusPolicy() == Qt::NoFocus && !qobject_cast<QLabel *>(w))
+                    continue;
+                if (w->objectName() == QLatin1String("LabelPerColore") || w->objectName().startsWith(QLatin1String("qt_")))
+                    continue;
+                if (w->parentWidget() && w->parentWidget()->inherits("QAbstractScrollArea"))
+                    continue; // the viewport of a list
+                QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+            }
+        }
+        d.mostraScheda(FormConfigura::SchedaModalitaInput);
+        d.TabStrip1()->setFocus();
+        QTest::keyClick(d.TabStrip1(), Qt::Key_Tab);
+        QVERIFY(d.frameScheda(FormConfigura::SchedaModalitaInput)->isAncestorOf(QApplication::focusWidget()));
+    }
+};
+
+QTEST_MAIN(TestFormConfigura)
+#include "tst_formconfigura.moc"
