@@ -5,6 +5,7 @@
 // With a prefix, only the pictures whose names begin with it are taken.
 // Settings are kept in a temporary folder: the user's own are never touched.
 
+#include "config/FormConfigura.h"
 #include "core/Modulo1.h"
 #include "exercises/es1/FormEs1.h"
 #include "exercises/es5/FormEs5.h"
@@ -19,10 +20,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 
 #include <functional>
+#include <vector>
 #include <memory>
 
 namespace {
@@ -210,6 +214,68 @@ void schermateMenu(const QString &cartella)
     schermataFinestra(cartella, QStringLiteral("info"), nessuna, [] { return new FormInfo; });
 }
 
+// The configuration window on each of its tabs.
+void schermateConfigura(const QString &cartella)
+{
+    struct Scheda
+    {
+        const char *nome;
+        int scheda;
+        std::function<void(Impostazioni &)> prepara;
+        std::function<void(FormConfigura &)> azione;
+    };
+    const std::vector<Scheda> schede = {
+        {"configura-1-giocatori", FormConfigura::SchedaGiocatori,
+         [](Impostazioni &i) {
+             SalvaImpostazioni(percorsoUtente(QStringLiteral("Anna")), i);
+             SalvaImpostazioni(percorsoUtente(QStringLiteral("bruno")), i);
+         },
+         [](FormConfigura &f) { f.OptionUtente(1)->click(); }},
+        {"configura-1-giocatori-nome-rifiutato", FormConfigura::SchedaGiocatori, {},
+         [](FormConfigura &f) {
+             f.OptionUtente(2)->click();
+             f.TextNuovoUtente()->setText(QStringLiteral("../Luca"));
+             f.TextNuovoUtente_Change(f.TextNuovoUtente()->text());
+         }},
+        {"configura-2-colori-pinnole", FormConfigura::SchedaColoriPinnole, {},
+         [](FormConfigura &f) { f.Option2(2)->setChecked(true); }},
+        {"configura-3-scelte-didattiche", FormConfigura::SchedaScelteDidattiche, {}, {}},
+        {"configura-4-font-e-colori", FormConfigura::SchedaFontEColori, {}, {}},
+        {"configura-4-font-e-colori-corsivo-fisso", FormConfigura::SchedaFontEColori,
+         [](Impostazioni &i) {
+             i.StileTesto = QStringLiteral("corsivo");
+             i.FontTesto = QStringLiteral("Indis1");
+             i.ColoriVari = false;
+             i.ColoreSfondo = 0xCCFFCC; // 00BBGGRR: pale green
+             i.DimensioneFontTesto = 30;
+         },
+         {}},
+        {"configura-5-suoni-e-voce", FormConfigura::SchedaSuoniEVoce,
+         [](Impostazioni &i) { i.FumettoVisibile = true; }, {}},
+        {"configura-6-modalita-input", FormConfigura::SchedaModalitaInput,
+         [](Impostazioni &i) {
+             i.ModoInput = IngressoScansioneAutomatica;
+             i.VelocitaScansione = 6;
+         },
+         {}},
+        {"configura-6-modalita-input-mouse", FormConfigura::SchedaModalitaInput, {}, {}},
+    };
+    for (const Scheda &s : schede) {
+        schermataFinestra(cartella, QString::fromLatin1(s.nome),
+                          [&s](Impostazioni &i) {
+                              if (s.prepara)
+                                  s.prepara(i);
+                          },
+                          [] { return new FormConfigura; },
+                          [&s](QWidget *w) {
+                              auto &f = *static_cast<FormConfigura *>(w);
+                              f.mostraScheda(s.scheda);
+                              if (s.azione)
+                                  s.azione(f);
+                          });
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -258,5 +324,6 @@ int main(int argc, char *argv[])
                  });
     schermateEs5(cartella);
     schermateMenu(cartella);
+    schermateConfigura(cartella);
     return 0;
 }
