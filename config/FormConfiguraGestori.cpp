@@ -46,18 +46,21 @@ bool salvaUtenteCorrente()
     return false;
 }
 
-// Names and paths the current user without reading anything.
+// Names and paths the current user without reading anything. Another user
+// (ignoring case) empties the activity table, so that one child's rows are
+// never shown or saved under another child's name.
 void nominaUtente(const QString &nome)
 {
     StatoProgramma &s = Stato();
+    const QString vecchio = s.UtenteCorrente;
     s.UtenteCorrente = nome;
     s.PercorsoImpostazioni = eUtentePredefinito(nome) ? percorsoUtentePredefinito() : percorsoUtente(nome);
+    utenteCambiato(s, vecchio);
 }
 
 // The current user's settings are saved, then another user becomes current
-// and its own settings are read. The activity table stays: a change of user
-// made while configuring is no new session. False, with nothing changed, when
-// the current settings could not be saved.
+// and its own settings are read. False, with nothing changed, when the
+// current settings could not be saved.
 bool passaAUtente(const QString &nome)
 {
     if (!salvaUtenteCorrente())
