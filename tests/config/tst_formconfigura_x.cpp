@@ -1,0 +1,129 @@
+#include "menu/AmbienteMenu.h"
+
+#include "DialoghiFinti.h"
+
+#include "config/CasellaColorata.h"
+#include "config/FormConfigura.h"
+#include "config/LogicaConfigura.h"
+#include "platform/AgenteQt.h"
+#include "vocabulary/ModuloColoriSuoni.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QThread>
+
+// The configuration window on a real X server with a window manager, driven
+// by real key events (xdotool), with the real speaking character, whose
+// window is a top-level window of its own.
+class TestFormConfiguraX : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<AmbienteMenu> m_ambiente;
+    std::unique_ptr<DialoghiFinti> m_dialoghi;
+
+    static void xdotool(const QStringList &argomenti)
+    {
+        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), argomenti), 0);
+    }
+
+    // Keys go to the focused window: wait until the events have been served.
+    static void tasto(const QString &tasto, int volte = 1)
+    {
+        for (int i = 0; i < volte; ++i)
+            xdotool({QStringLiteral("key"), tasto});
+        QTest::qWait(150);
+    }
+
+    static QList<QWidget *> finestreVisibili()
+    {
+        QList<QWidget *> visibili;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible() && !w->objectName().startsWith(QLatin1String("qt_")))
+                visibili << w;
+        return visibili;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_ambiente = std::make_unique<AmbienteMenu>();
+        if (QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("version")}) != 0)
+            QSKIP("xdotool is missing");
+    }
+    void init()
+    {
+        m_ambiente->azzera();
+        AgenteFinto::disinstalla(); // the real character
+        PreparaTavolozza(Stato().TavolozzaVB, Stato().TavolozzaHex);
+        m_dialoghi = std::make_unique<DialoghiFinti>();
+    }
+    void cleanup()
+    {
+        m_ambiente->chiudiFinestre();
+        m_dialoghi.reset();
+    }
+    void cleanupTestCase() { m_ambiente.reset(); }
+
+    // Arrows on the tab strip change tabs; the character's own window shows
+    // on the voice tab only and goes with the window; a palette cell is
+    // reached with Tab and the arrows and chosen with Enter, once even when
+    // the key is held; "Esci" from the keyboard brings the menu back.
+    void tastieraReale()
+    {
+        FormMenu *menu = m_ambiente->apriMenu();
+        menu->mnuConfigura()->trigger();
+        FormConfigura *d = AmbienteMenu::aperta<FormConfigura>();
+        QVERIFY(d);
+        QVERIFY(QTest::qWaitFor([d] { return d->attivata(); }));
+        d->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        QCOMPARE(QApplication::focusWidget(), d->TabStrip1());
+
+        tasto(QStringLiteral("Right"), FormConfigura::SchedaSuoniEVoce);
+        QCOMPARE(d->TabStrip1()->currentIndex(), int(FormConfigura::SchedaSuoniEVoce));
+        auto *personaggio = qobject_cast<AgenteQt *>(d->personaggio());
+        QVERIFY(personaggio);
+        QVERIFY(QTest::qWaitFor([personaggio] { return personaggio->finestraPersonaggio()->isVisible(); }));
+        // Its window sits inside the dialog's voice frame, not over the menu.
+        QVERIFY(d->geometry().contains(personaggio->finestraPersonaggio()->geometry().center()));
+
+        tasto(QStringLiteral("Right"));
+        QCOMPARE(d->TabStrip1()->currentIndex(), int(FormConfigura::SchedaModalitaInput));
+        QVERIFY(QTest::qWaitFor([personaggio] { return !personaggio->finestraPersonaggio()->isVisible(); }));
+
+        tasto(QStringLiteral("Left"), 4);
+        QCOMPARE(d->TabStrip1()->currentIndex(), int(FormConfigura::SchedaColoriPinnole));
+        d->Option2(1)->setChecked(true);
+        m_ambiente->messaggi->risposte = {QStringLiteral("viola"), QStringLiteral("viola"), QStringLiteral("viola"),
+                                          QStringLiteral("viola")};
+        tasto(QStringLiteral("Tab"));
+        QCOMPARE(QApplication::focusWidget(), d->CasellaColorata_(0));
+        tasto(QStringLiteral("Down"), 2);
+        tasto(QStringLiteral("Right"));
+        const int attesa = casellaInPosizione(1, 2);
+        QCOMPARE(QApplication::focusWidget(), d->CasellaColorata_(attesa));
+        // Held for a second, long enough for the key to repeat.
+        xdotool({QStringLiteral("keydown"), QStringLiteral("Return")});
+        QTest::qWait(1000);
+        xdotool({QStringLiteral("keyup"), QStringLiteral("Return")});
+        QTest::qWait(300);
+        QCOMPARE(m_ambiente->messaggi->domande.size(), 4);
+        QCOMPARE(Stato().imp.TabellaColori[1][0], Stato().TavolozzaHex[size_t(attesa)]);
+
+        tasto(QStringLiteral("alt+e"));
+        QVERIFY(QTest::qWaitFor([] { return AmbienteMenu::aperta<FormMenu>() != nullptr; }));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTest::qWait(200);
+        const QList<QWidget *> visibili = finestreVisibili();
+        QCOMPARE(visibili.size(), 1);
+        QVERIFY(qobject_cast<FormMenu *>(visibili.first()));
+    }
+};
+
+QTEST_MAIN(TestFormConfiguraX)
+#include "tst_formconfigura_x.moc"
