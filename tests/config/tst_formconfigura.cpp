@@ -474,10 +474,17 @@ private slots:
         d.mostraScheda(FormConfigura::SchedaSuoniEVoce);
         QCOMPARE(d.Label3()->text(), QStringLiteral("Arial 14"));
         m_dialoghi->fonts << std::pair {EsitoDialogo::Annullato, QFont()}
+                          << DialoghiFinti::fontScelto(QStringLiteral("Ωmega Sans"), 18)
                           << DialoghiFinti::fontScelto(QStringLiteral("DejaVu Sans"), 18);
         clicca(d.CommandFontFumetto());
         QCOMPARE(Stato().imp.FontFumetto, QStringLiteral("Arial"));
         QCOMPARE(d.Label3()->text(), QStringLiteral("Arial 14"));
+        QVERIFY(m_ambiente->messaggi->mostrati.isEmpty());
+        // A name the settings file cannot store is refused with the message.
+        clicca(d.CommandFontFumetto());
+        QCOMPARE(Stato().imp.FontFumetto, QStringLiteral("Arial"));
+        QCOMPARE(m_ambiente->messaggi->mostrati, QStringList {MLSGetText(QStringLiteral("0050"))});
+        QCOMPARE(d.Label3()->font().family(), QStringLiteral("Arial"));
         clicca(d.CommandFontFumetto());
         QCOMPARE(Stato().imp.FontFumetto, QStringLiteral("DejaVu Sans"));
         QCOMPARE(Stato().imp.DimensioneFontFumetto, qint16(18));
