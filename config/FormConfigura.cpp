@@ -12,9 +12,9 @@
 #include "framework/Personaggio.h"
 #include "layout/PosizioneTwips.h"
 #include "layout/clsResize.h"
+#include "menu/FineProgramma.h"
 #include "menu/LogicaMenu.h"
 #include "platform/Agente.h"
-#include "platform/Messaggi.h"
 #include "platform/ShockwaveFlash.h"
 #include "vocabulary/ElementiCasa.h"
 
@@ -23,7 +23,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -493,9 +492,7 @@ void FormConfigura::closeEvent(QCloseEvent *evento)
             m_personaggio->Hide();
         }
         if (!SalvaImpostazioni(Stato().PercorsoImpostazioni, Stato().imp))
-            messaggi().mostra(QStringLiteral("Non è stato possibile salvare le impostazioni nel file\n%1")
-                                  .arg(QDir::toNativeSeparators(Stato().PercorsoImpostazioni)),
-                              titoloProgramma(), IconaMessaggio::Critico);
+            avvisaImpostazioniNonSalvate(Stato().PercorsoImpostazioni);
         apriMenu();
     }
     QMainWindow::closeEvent(evento);

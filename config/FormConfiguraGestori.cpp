@@ -10,6 +10,7 @@
 #include "core/Percorsi.h"
 #include "core/TestoFile.h"
 #include "framework/Personaggio.h"
+#include "menu/FineProgramma.h"
 #include "platform/Agente.h"
 #include "platform/CommDlgs.h"
 #include "platform/Messaggi.h"
@@ -40,9 +41,7 @@ bool salvaUtenteCorrente()
     const StatoProgramma &s = Stato();
     if (SalvaImpostazioni(s.PercorsoImpostazioni, s.imp))
         return true;
-    messaggi().mostra(QStringLiteral("Non è stato possibile salvare le impostazioni nel file\n%1")
-                          .arg(QDir::toNativeSeparators(s.PercorsoImpostazioni)),
-                      titoloProgramma(), IconaMessaggio::Critico);
+    avvisaImpostazioniNonSalvate(s.PercorsoImpostazioni);
     return false;
 }
 
