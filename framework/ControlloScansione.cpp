@@ -117,6 +117,10 @@ void ControlloScansione::avanti()
 
 void ControlloScansione::indietro()
 {
+    if (m_anello.soloAvanti) {
+        avanti();
+        return;
+    }
     if (m_anello.posizioni.aRiposo())
         return;
     const int prima = m_anello.posizioni.Posizione();

@@ -28,6 +28,9 @@ public:
         std::function<void(int p, bool evidenziato)> evidenzia;
         // A select at position p.
         std::function<void(int p)> seleziona;
+        // The back keys step forward too (a ring that only goes round one
+        // way, as the colours of a part).
+        bool soloAvanti = false;
     };
 
     // Creates the timer and the key catchers as children of the window.

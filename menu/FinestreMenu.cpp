@@ -2,6 +2,7 @@
 
 #include "config/FormConfigura.h"
 #include "exercises/es1/FormEs1.h"
+#include "exercises/es4/FormEs4.h"
 #include "exercises/es5/FormEs5.h"
 
 FabbricaFinestra finestraEsercizio(int indice)
@@ -11,6 +12,8 @@ FabbricaFinestra finestraEsercizio(int indice)
     switch (indice) {
     case 0:
         return [] { return new FormEs1; };
+    case 4:
+        return [] { return new FormEs4; };
     case 5:
         return [] { return new FormEs5; };
     default:

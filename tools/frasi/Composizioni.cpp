@@ -88,12 +88,6 @@ QString completaUgualeDiverso(const Vocabolario &v, const QString &frase, const 
     return frase + v.W(0) + risposta;
 }
 
-QString fraseColora(const Vocabolario &v, int parte, bool affermativa, int slot, bool maiuscolo)
-{
-    const QString frase = parteColorata(v, parte, affermativa, slot, formaDellaParte(parte)) + QLatin1Char('.');
-    return maiuscolo ? frase.toUpper() : frase;
-}
-
 QString caratteristica(const Vocabolario &v, int parte, int valore, bool indovinaChi, bool maiuscolo)
 {
     QString frase;

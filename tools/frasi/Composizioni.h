@@ -55,9 +55,6 @@ QString soggettoUgualeDiverso(const Vocabolario &v, int parte, bool affermativa,
 std::pair<QString, QString> risposteUgualeDiverso(const Vocabolario &v, int parte, bool maiuscolo);
 QString completaUgualeDiverso(const Vocabolario &v, const QString &frase, const QString &risposta);
 
-// "Colora la pinnola": subject + colour word + full stop, case as fetched.
-QString fraseColora(const Vocabolario &v, int parte, bool affermativa, int slot, bool maiuscolo);
-
 // "Trova gli intrusi" and "Indovina chi?": one line of the characteristic
 // list (case rule and full stop applied).
 QString caratteristica(const Vocabolario &v, int parte, int valore, bool indovinaChi, bool maiuscolo);

@@ -13,6 +13,7 @@
 #include "core/Impostazioni.h"
 #include "core/Lingua.h"
 #include "core/Percorsi.h"
+#include "exercises/es4/Esercizio4.h"
 #include "exercises/es5/Esercizio5.h"
 #include "tools/frasi/Composizioni.h"
 #include "vocabulary/Parole.h"
@@ -238,8 +239,10 @@ void consegne(Uscita &u, const Vocabolario &v)
     u.riga(QStringLiteral("scansione"), v.T(QStringLiteral("0102")), c);
 }
 
-void colora(Uscita &u, const Vocabolario &v, bool maiuscolo)
+// The sentences as the window composes them.
+void colora(Uscita &u, const Esercizio4 &es, bool maiuscolo)
 {
+    const QString stile = maiuscolo ? QStringLiteral("maiuscolo") : QStringLiteral("minuscolo");
     u.titolo(QStringLiteral("Colora la pinnola (FormEs4)"));
     u.nota(QStringLiteral("frasi come scritte, col punto"));
     Controlli c;
@@ -251,7 +254,7 @@ void colora(Uscita &u, const Vocabolario &v, bool maiuscolo)
         for (int p = Comignolo; p <= Gradino; ++p) {
             QStringList frasi;
             for (int s = 1; s <= 4; ++s)
-                frasi << fraseColora(v, p, aff, s, maiuscolo);
+                frasi << es.ComponiFrase(p, aff, s, stile);
             u.riga(nomeParte(p), frasi, c);
         }
     }
@@ -473,8 +476,9 @@ int main(int argc, char **argv)
     veroFalso(u, v, tutte, maiuscolo);
     ugualeDiverso(u, v, maiuscolo);
     consegne(u, v);
-    colora(u, v, maiuscolo);
     FonteScriptata nessunaEstrazione;
+    const Esercizio4 es4(nessunaEstrazione, parole, colori);
+    colora(u, es4, maiuscolo);
     const Esercizio5 es5(nessunaEstrazione, parole, colori);
     insiemi(u, es5, tutte, maiuscolo);
     caratteristiche(u, v, false, maiuscolo);

@@ -8,8 +8,10 @@
 #include "config/FormConfigura.h"
 #include "core/Modulo1.h"
 #include "exercises/es1/FormEs1.h"
+#include "exercises/es4/FormEs4.h"
 #include "exercises/es5/FormEs5.h"
 #include "framework/Pulsante.h"
+#include "platform/ShockwaveFlash.h"
 #include "menu/FineProgramma.h"
 #include "menu/FormAvvio.h"
 #include "menu/FormInfo.h"
@@ -141,6 +143,61 @@ void schermateEs5(const QString &cartella)
                                 [](FormEs5 &f) {
                                     f.mnuLiv_Click(2);
                                     riempiScatole(f, true);
+                                });
+}
+
+// "Colora la pinnola": the parts of the first `quante` sentences coloured
+// right, by the mouse's cycle (a negative sentence takes the first colour
+// it admits), each checked at levels 1 to 3.
+void coloraGiuste(FormEs4 &f, int quante)
+{
+    for (int n = 0; n < quante; ++n) {
+        const Esercizio4 &es = f.esercizio();
+        const int parte = es.unaAllaVolta() ? es.FraseCorrente() : n + 1;
+        for (int giri = 0; giri < 4 && (es.ColoreDato(parte) == 0 || !es.Ammesso(parte, es.ColoreDato(parte))); ++giri)
+            f.ShockwaveFlash1_FSCommand(QString::number(parte), QString());
+        if (es.unaAllaVolta())
+            f.Command1_Click(Esercizio4::Verifica);
+    }
+}
+
+void schermateEs4(const QString &cartella)
+{
+    const auto nessuna = [](Impostazioni &) {};
+    schermataEsercizio<FormEs4>(cartella, QStringLiteral("es4-casa-grigia-livello1"), nessuna);
+    schermataEsercizio<FormEs4>(cartella, QStringLiteral("es4-mezza-colorata-livello5"), nessuna, [](FormEs4 &f) {
+        f.mnuLiv_Click(5);
+        coloraGiuste(f, 3);
+        QEvent entra(QEvent::Enter);
+        QCoreApplication::sendEvent(f.Command1(0), &entra);
+    });
+    schermataEsercizio<FormEs4>(cartella, QStringLiteral("es4-completa-livello3-maiuscolo"),
+                                [](Impostazioni &i) { i.StileTesto = QStringLiteral("maiuscolo"); },
+                                [](FormEs4 &f) {
+                                    f.mnuLiv_Click(3);
+                                    coloraGiuste(f, 6);
+                                });
+    schermataEsercizio<FormEs4>(cartella, QStringLiteral("es4-scansione-contorno-livello2"),
+                                [](Impostazioni &i) { i.ModoInput = IngressoScansioneManuale; },
+                                [](FormEs4 &f) {
+                                    f.mnuLiv_Click(2);
+                                    f.scansione().avanti();
+                                    f.scansione().avanti();
+                                });
+    schermataEsercizio<FormEs4>(cartella, QStringLiteral("es4-tastiera-livello6-riposo"),
+                                [](Impostazioni &i) {
+                                    i.ModoInput = IngressoTastiera;
+                                    i.VoceAttiva = false;
+                                },
+                                [](FormEs4 &f) {
+                                    f.mnuLiv_Click(6);
+                                    for (int i = 0; i < 60 && f.scansione().Posizione() != FormEs4::kRiposo; ++i) {
+                                        const Esercizio4 &es = f.esercizio();
+                                        f.scansione().avanti();
+                                        const int p = es.FraseCorrente();
+                                        if (es.ColoreDato(p) != 0 && es.Ammesso(p, es.ColoreDato(p)))
+                                            f.scansione().seleziona();
+                                    }
                                 });
 }
 
@@ -322,6 +379,7 @@ int main(int argc, char *argv[])
                      i.ColoriVari = false;
                      i.DimensioneFontTesto = 30;
                  });
+    schermateEs4(cartella);
     schermateEs5(cartella);
     schermateMenu(cartella);
     schermateConfigura(cartella);

@@ -1,0 +1,76 @@
+// Latency of "Colora la pinnola" under scanning, in milliseconds of our own
+// work (event handling plus rendering the window into an image):
+//   - one colour step on the part of the sentence (the scanning timer's tick);
+//   - a key release on the key catcher -> the next colour painted.
+// Not a test.
+//   QT_QPA_PLATFORM=offscreen build/bench_es4 [rounds]
+
+#include "core/Modulo1.h"
+#include "exercises/es4/FormEs4.h"
+#include "tools/comune/AvvioStrumento.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+void ridisegna(QWidget &finestra, QImage &tela)
+{
+    QPainter p(&tela);
+    finestra.render(&p);
+}
+
+void stampa(const char *nome, std::vector<double> ms)
+{
+    std::sort(ms.begin(), ms.end());
+    printf("%-46s min %6.3f  median %6.3f  max %6.3f ms (%zu rounds)\n", nome, ms.front(), ms[ms.size() / 2],
+           ms.back(), ms.size());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const int giri = argc > 1 ? atoi(argv[1]) : 200;
+    AvvioStrumento avvio;
+    if (!avvio.pronto())
+        return 1;
+    Stato().imp.ModoInput = IngressoTastiera;
+    Stato().imp.SuoniAttivi = false;
+
+    FormEs4 finestra;
+    finestra.show();
+    QTest::qWait(300);
+    QWidget *ricevitore = finestra.findChild<QWidget *>(QStringLiteral("PictureScansioneManuale"));
+    QImage tela(finestra.size(), QImage::Format_ARGB32_Premultiplied);
+    ridisegna(finestra, tela); // warm the caches
+
+    std::vector<double> passo, tasto, tastoSoloGestione;
+    QElapsedTimer t;
+    for (int i = 0; i < giri; ++i) {
+        t.start();
+        finestra.scansione().avanti(); // what the timer's tick does in automatic scanning
+        ridisegna(finestra, tela);
+        passo.push_back(t.nsecsElapsed() / 1e6);
+    }
+    for (int i = 0; i < giri; ++i) {
+        t.start();
+        QTest::keyRelease(ricevitore, Qt::Key_Right);
+        const qint64 gestione = t.nsecsElapsed();
+        ridisegna(finestra, tela);
+        tasto.push_back(t.nsecsElapsed() / 1e6);
+        tastoSoloGestione.push_back(gestione / 1e6);
+    }
+    printf("window %dx%d\n", finestra.width(), finestra.height());
+    stampa("one colour step -> repainted window", passo);
+    stampa("key release -> colour step (handler only)", tastoSoloGestione);
+    stampa("key release -> repainted window", tasto);
+    return 0;
+}
