@@ -21,6 +21,18 @@
 #include <QTest>
 #include <QTimer>
 
+// A script, then draws from a fixed seed.
+class CopioneESeme : public FonteCasuale
+{
+public:
+    explicit CopioneESeme(const QList<double> &valori) : m_valori(valori), m_seme(7) {}
+    double r() override { return m_valori.isEmpty() ? m_seme.r() : m_valori.takeFirst(); }
+
+private:
+    QList<double> m_valori;
+    FonteSeme m_seme;
+};
+
 // The real window, driven as a child would drive it: clicks on its buttons
 // and keys on its key catchers, each house judged from what its picture shows.
 class TestFormEs5 : public QObject
@@ -205,6 +217,46 @@ private slots:
         QVERIFY(f.ShockwaveFlash1()->isVisible());
         QVERIFY(f.Command1(0)->isEnabled() && f.Command1(1)->isEnabled() && !f.Command1(2)->isEnabled());
         QCOMPARE(AgenteFinto::creati().last()->detti().size(), 3);
+    }
+
+    // Facts of absence: each house is judged by whether its picture shows
+    // the smoke or the clouds, and sorted right.
+    void fattiDiAssenza_data()
+    {
+        QTest::addColumn<int>("livello");
+        QTest::addColumn<QList<double>>("fatti");
+        QTest::addColumn<QString>("frase");
+        QTest::newRow("1 no smoke") << 1 << QList<double>{parte(Fumo), bit(0)} << "Non c'è il fumo.";
+        QTest::newRow("2 roof, no clouds") << 2 << QList<double>{parte(Tetto), colore(3), parte(Nuvole), bit(0)}
+                                           << "Il tetto è blu e non ci sono le nuvole.";
+        QTest::newRow("4 no clouds, no smoke")
+            << 4 << QList<double>{parte(Nuvole), bit(0), parte(Fumo), bit(0)}
+            << "Solo una cosa è vera: non ci sono le nuvole o non c'è il fumo, ma non tutte e due.";
+    }
+
+    void fattiDiAssenza()
+    {
+        QFETCH(int, livello);
+        QFETCH(QList<double>, fatti);
+        QFETCH(QString, frase);
+        // The opening item (level 1, a true house: no redraw), then the
+        // facts; the houses after them are drawn from a seed.
+        CopioneESeme fonte(QList<double>{parte(Tetto), colore(1), 0.005, colore(1), colore(1), colore(1), colore(1),
+                                    colore(1), colore(1), bit(0), bit(0)}
+                      + fatti);
+        impostaFonteCasuale(&fonte);
+        FormEs5 &f = apri(IngressoMouse);
+        QCOMPARE(f.Label1()->text(), QStringLiteral("Il tetto è verde."));
+        f.mnuLiv_Click(livello);
+        QCOMPARE(f.Label1()->text(), frase);
+        for (int i = 0; i < 6; ++i) {
+            const int giusta = scatolaGiusta();
+            const int prima = casette(giusta).size();
+            QTest::mouseClick(f.Command1(giusta), Qt::LeftButton);
+            QCOMPARE(casette(giusta).size(), prima + 1);
+        }
+        QCOMPARE(f.testoPannello(2), QStringLiteral("Errati 0"));
+        m_finestra.reset();
     }
 
     // Manual scanning: Space moves between the two box buttons, Enter
