@@ -51,3 +51,8 @@ QColor coloreEsadecimale(const QString &rrggbb)
     const uint v = rrggbb.toUInt(&ok, 16);
     return ok ? QColor::fromRgb(static_cast<QRgb>(0xFF000000u | v)) : QColor();
 }
+
+QString TrovaColoreScansione(double valore)
+{
+    return coloreVB(valore).name(QColor::HexRgb).mid(1).toUpper();
+}

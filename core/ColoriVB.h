@@ -16,3 +16,9 @@ double valoreVB(const QColor &colore);
 
 // "RRGGBB" as a colour; an invalid colour for other text.
 QColor coloreEsadecimale(const QString &rrggbb);
+
+// The scanning highlight colour that the house picture takes, "RRGGBB", from
+// a settings value: a plain value 00BBGGRR has its pairs turned round (255,
+// pure red, gives "FF0000"); a system colour is resolved to the palette's
+// colour first, so a hand-edited settings file still gives a colour.
+QString TrovaColoreScansione(double valore);

@@ -2,8 +2,11 @@
 
 #include "config/FormConfigura.h"
 #include "exercises/es1/FormEs1.h"
+#include "exercises/es2/FormEs2.h"
 #include "exercises/es4/FormEs4.h"
 #include "exercises/es5/FormEs5.h"
+#include "exercises/uguali/FormEs3.h"
+#include "exercises/uguali/FormEs8.h"
 
 FabbricaFinestra finestraEsercizio(int indice)
 {
@@ -12,6 +15,12 @@ FabbricaFinestra finestraEsercizio(int indice)
     switch (indice) {
     case 0:
         return [] { return new FormEs1; };
+    case 1:
+        return [] { return new FormEs2; };
+    case 2:
+        return [] { return new FormEs8; };
+    case 3:
+        return [] { return new FormEs3; };
     case 4:
         return [] { return new FormEs4; };
     case 5:

@@ -64,30 +64,6 @@ QString fraseVeroFalso(const Vocabolario &v, const Clausola &prima, const Clauso
     return conIniziale(frase, maiuscolo) + QLatin1Char('.');
 }
 
-QString soggettoUgualeDiverso(const Vocabolario &v, int parte, bool affermativa, bool maiuscolo)
-{
-    const VociParte &voci = vociParte(parte);
-    const QString frase = v.W(affermativa ? voci.soggettoAffermativo : voci.soggettoNegativo);
-    return maiuscolo ? frase.toUpper() : frase;
-}
-
-std::pair<QString, QString> risposteUgualeDiverso(const Vocabolario &v, int parte, bool maiuscolo)
-{
-    const VociParte &voci = vociParte(parte);
-    QString uguale = v.W(voci.uguale);
-    QString diverso = v.W(voci.diverso);
-    if (maiuscolo) {
-        uguale = uguale.toUpper();
-        diverso = diverso.toUpper();
-    }
-    return {uguale, diverso};
-}
-
-QString completaUgualeDiverso(const Vocabolario &v, const QString &frase, const QString &risposta)
-{
-    return frase + v.W(0) + risposta;
-}
-
 QString caratteristica(const Vocabolario &v, int parte, int valore, bool indovinaChi, bool maiuscolo)
 {
     QString frase;

@@ -23,6 +23,7 @@ public:
     QString W(int voce) const;              // entry 0..34 of the word table
     QString T(const QString &chiave) const; // message text, as stored
     QString C(int slot, int forma) const;   // colour word of slot 1..4, form 1..4
+    const TabellaParoleTipo &parole() const { return m_parole; }
 
 private:
     TabellaParoleTipo m_parole;
@@ -48,12 +49,6 @@ QString clausolaVeroFalso(const Vocabolario &v, const Clausola &c);
 QString fraseVeroFalso(const Vocabolario &v, const Clausola &prima, bool maiuscolo);
 QString fraseVeroFalso(const Vocabolario &v, const Clausola &prima, const Clausola &seconda,
                        bool maiuscolo);
-
-// "Uguale - diverso": the open sentence (subject as fetched), the two answer
-// words (same, different) and the sentence completed by a mouse answer.
-QString soggettoUgualeDiverso(const Vocabolario &v, int parte, bool affermativa, bool maiuscolo);
-std::pair<QString, QString> risposteUgualeDiverso(const Vocabolario &v, int parte, bool maiuscolo);
-QString completaUgualeDiverso(const Vocabolario &v, const QString &frase, const QString &risposta);
 
 // "Trova gli intrusi" and "Indovina chi?": one line of the characteristic
 // list (case rule and full stop applied).

@@ -13,6 +13,7 @@
 #include "core/Impostazioni.h"
 #include "core/Lingua.h"
 #include "core/Percorsi.h"
+#include "exercises/es2/Esercizio2.h"
 #include "exercises/es4/Esercizio4.h"
 #include "exercises/es5/Esercizio5.h"
 #include "tools/frasi/Composizioni.h"
@@ -211,8 +212,12 @@ void ugualeDiverso(Uscita &u, const Vocabolario &v, bool maiuscolo)
         const bool aff = livello == 1;
         u.sezione(aff ? QStringLiteral("Livello 1: affermativa") : QStringLiteral("Livello 2: negativa"));
         for (int p = Comignolo; p <= Nuvole; ++p) {
-            const QString frase = soggettoUgualeDiverso(v, p, aff, maiuscolo);
-            const auto [uguale, diverso] = risposteUgualeDiverso(v, p, maiuscolo);
+            // Composed by the exercise's own code, as the window shows it.
+            const QString stile = maiuscolo ? QStringLiteral("maiuscolo") : QStringLiteral("minuscolo");
+            const QString frase = Esercizio2::applicaStile(Esercizio2::fraseAperta(v.parole(), p, aff), stile);
+            const auto [ugualeLetta, diversoLetta] = Esercizio2::didascalie(v.parole(), p);
+            const QString uguale = Esercizio2::applicaStile(ugualeLetta, stile);
+            const QString diverso = Esercizio2::applicaStile(diversoLetta, stile);
             Controlli aperta;
             aperta.estremi = false;
             aperta.iniziale = true;
@@ -220,8 +225,8 @@ void ugualeDiverso(Uscita &u, const Vocabolario &v, bool maiuscolo)
             u.riga(QStringLiteral("  pulsanti"), {uguale, diverso});
             Controlli completa;
             completa.iniziale = true;
-            u.riga(QStringLiteral("  completata"), {completaUgualeDiverso(v, frase, uguale),
-                                                    completaUgualeDiverso(v, frase, diverso)},
+            u.riga(QStringLiteral("  completata"), {Esercizio2::completa(v.parole(), frase, uguale),
+                                                    Esercizio2::completa(v.parole(), frase, diverso)},
                    completa);
         }
     }

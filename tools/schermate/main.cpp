@@ -8,9 +8,13 @@
 #include "config/FormConfigura.h"
 #include "core/Modulo1.h"
 #include "exercises/es1/FormEs1.h"
+#include "exercises/es2/FormEs2.h"
 #include "exercises/es4/FormEs4.h"
 #include "exercises/es5/FormEs5.h"
+#include "exercises/uguali/FormEs3.h"
+#include "exercises/uguali/FormEs8.h"
 #include "framework/Pulsante.h"
+#include "menu/Immagine.h"
 #include "platform/ShockwaveFlash.h"
 #include "menu/FineProgramma.h"
 #include "menu/FormAvvio.h"
@@ -91,6 +95,100 @@ void schermataEs1(const QString &cartella, const QString &nome, const std::funct
                   const std::function<void(FormEs1 &)> &azione = {})
 {
     schermataEsercizio<FormEs1>(cartella, nome, prepara, azione);
+}
+
+// A scanning mode whose timer does not move the highlight while the picture is taken.
+void scansioneFerma(Impostazioni &i)
+{
+    i.ModoInput = IngressoScansioneAutomatica;
+    i.VelocitaScansione = 60;
+}
+
+// The first part that differs in the two houses of "Uguali".
+int primaDifferenza(const FinestraUguali &f)
+{
+    for (int p = 1; p <= 8; ++p) {
+        if (f.gioco().Diverso(p))
+            return p;
+    }
+    return 0;
+}
+
+// Puts every difference right by scanning, the highlight going to each part.
+void completaInScansione(FinestraUguali &f)
+{
+    while (const int p = primaDifferenza(f)) {
+        f.scansione().vaiA(p - 1);
+        f.scansione().seleziona();
+    }
+}
+
+void schermateUguali(const QString &cartella)
+{
+    const auto nessuna = [](Impostazioni &) {};
+    schermataEsercizio<FormEs2>(cartella, QStringLiteral("es2-voce"), nessuna);
+    schermataEsercizio<FormEs2>(cartella, QStringLiteral("es2-mouse-frase-completata"), nessuna, [](FormEs2 &f) {
+        f.Command1_Click(f.esercizio().rispostaGiusta());
+    });
+    schermataEsercizio<FormEs2>(cartella, QStringLiteral("es2-senza-voce-maiuscolo-livello2"),
+                                [](Impostazioni &i) {
+                                    i.VoceAttiva = false;
+                                    i.StileTesto = QStringLiteral("maiuscolo");
+                                },
+                                [](FormEs2 &f) { f.mnuLiv_Click(2); });
+    schermataEsercizio<FormEs2>(cartella, QStringLiteral("es2-scansione-risposta-giusta"), scansioneFerma,
+                                [](FormEs2 &f) {
+                                    f.scansione().vaiA(f.esercizio().rispostaGiusta());
+                                    f.scansione().seleziona();
+                                });
+    schermataEsercizio<FormEs2>(cartella, QStringLiteral("es2-premio"), nessuna, [](FormEs2 &f) {
+        for (int i = 0; i < 10; ++i) {
+            if (i > 0)
+                f.Command1_Click(2);
+            f.Command1_Click(f.esercizio().rispostaGiusta());
+        }
+    });
+
+    schermataEsercizio<FormEs8>(cartella, QStringLiteral("es8-mouse"), nessuna, [](FormEs8 &f) {
+        f.mnuLiv_Click(3);
+        QEvent entra(QEvent::Enter);
+        QCoreApplication::sendEvent(f.Image1(2), &entra);
+    });
+    schermataEsercizio<FormEs8>(cartella, QStringLiteral("es8-scansione-cornice"), scansioneFerma, [](FormEs8 &f) {
+        f.mnuLiv_Click(2);
+        f.scansione().vaiA(3);
+    });
+    schermataEsercizio<FormEs8>(cartella, QStringLiteral("es8-scansione-completato"), scansioneFerma,
+                                [](FormEs8 &f) {
+                                    f.mnuLiv_Click(4);
+                                    completaInScansione(f);
+                                });
+    schermataEsercizio<FormEs8>(cartella, QStringLiteral("es8-consegna-senza-voce-colori-fissi"),
+                                [](Impostazioni &i) {
+                                    i.VoceAttiva = false;
+                                    i.ColoriVari = false;
+                                },
+                                [](FormEs8 &f) { f.Command1_Click(1); });
+
+    schermataEsercizio<FormEs3>(cartella, QStringLiteral("es3-mouse"), nessuna, [](FormEs3 &f) { f.mnuLiv_Click(2); });
+    schermataEsercizio<FormEs3>(cartella, QStringLiteral("es3-scansione-contorno-tetto"), scansioneFerma,
+                                [](FormEs3 &f) {
+                                    f.mnuLiv_Click(2);
+                                    f.scansione().vaiA(1);
+                                });
+    schermataEsercizio<FormEs3>(cartella, QStringLiteral("es3-scansione-contorno-finestre"), scansioneFerma,
+                                [](FormEs3 &f) { f.scansione().vaiA(3); });
+    schermataEsercizio<FormEs3>(cartella, QStringLiteral("es3-scansione-completato"), scansioneFerma,
+                                [](FormEs3 &f) {
+                                    f.mnuLiv_Click(3);
+                                    completaInScansione(f);
+                                });
+    schermataEsercizio<FormEs3>(cartella, QStringLiteral("es3-consegna-senza-voce-maiuscolo"),
+                                [](Impostazioni &i) {
+                                    i.VoceAttiva = false;
+                                    i.StileTesto = QStringLiteral("maiuscolo");
+                                },
+                                [](FormEs3 &f) { f.Command1_Click(1); });
 }
 
 // "Insiemi": right answers until one box is full, or (finoAllaFine false)
@@ -381,6 +479,7 @@ int main(int argc, char *argv[])
                  });
     schermateEs4(cartella);
     schermateEs5(cartella);
+    schermateUguali(cartella);
     schermateMenu(cartella);
     schermateConfigura(cartella);
     return 0;
