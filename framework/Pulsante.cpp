@@ -80,7 +80,10 @@ void Pulsante::paintEvent(QPaintEvent *)
     if (!isEnabled() && !m_evidenziato)
         p.setOpacity(0.35);
 
-    const QString didascalia = text();
+    // A caption set in a font too small to read (one point, the way a window
+    // leaves only the pictures while keeping the words) takes no room and
+    // is not drawn.
+    const QString didascalia = font().pointSizeF() >= 4 || font().pointSizeF() <= 0 ? text() : QString();
     const bool conImmagine = m_immagine && m_immagineVisibile;
     QRectF area = faccia.adjusted(raggio / 2, bordo, -raggio / 2, -bordo);
     QRectF areaTesto = area;

@@ -143,6 +143,7 @@ const SvgParti::Alone &SvgParti::alone(int parte) const
         if (!usata.isEmpty()) {
             alone.posizione = usata.topLeft();
             alone.banda = disegnaVariante(*m_documento, contorno, Variante::Alone, m_dimensione).copy(usata);
+            alone.chiaro = disegnaVariante(*m_documento, contorno, Variante::AloneChiaro, m_dimensione).copy(usata);
             alone.bordo = bordo.copy(usata);
             // The part's fill stays uncovered: the band lies outside it.
             alone.fuori = QImage(usata.size(), QImage::Format_Alpha8);
@@ -170,15 +171,20 @@ QImage coloraAlone(const SvgParti::Alone &alone, qreal rapporto, QRgb colore)
     const int rosso = qRed(colore), verde = qGreen(colore), blu = qBlue(colore);
     for (int y = 0; y < risultato.height(); ++y) {
         const QRgb *b = reinterpret_cast<const QRgb *>(alone.banda.constScanLine(y));
+        const QRgb *c = reinterpret_cast<const QRgb *>(alone.chiaro.constScanLine(y));
         const QRgb *o = reinterpret_cast<const QRgb *>(alone.bordo.constScanLine(y));
         const uchar *f = alone.fuori.constScanLine(y);
         QRgb *d = reinterpret_cast<QRgb *>(risultato.scanLine(y));
         for (int x = 0; x < risultato.width(); ++x) {
-            // The band in the colour over the black edge, then only outside the part.
+            // Black edge, white edge over it, the band in the colour on top
+            // (premultiplied "over"), then only outside the part.
             const int banda = qAlpha(b[x]);
-            const int alfa = banda + qAlpha(o[x]) * (255 - banda) / 255;
+            const int chiaro = qAlpha(c[x]);
+            const int sottoAlfa = chiaro + qAlpha(o[x]) * (255 - chiaro) / 255; // white over black
+            const int alfa = banda + sottoAlfa * (255 - banda) / 255;
+            const int bianco = chiaro * (255 - banda) / 255; // the white showing through the band
             const int resto = f[x];
-            const auto canale = [&](int c) { return (c * banda * resto + 32512) / 65025; };
+            const auto canale = [&](int k) { return ((k * banda + 255 * bianco) * resto + 32512) / 65025; };
             d[x] = qRgba(canale(rosso), canale(verde), canale(blu), (alfa * resto + 127) / 255);
         }
     }

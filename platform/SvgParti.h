@@ -38,14 +38,17 @@ public:
                                                QSize dimensione, qreal rapporto = 1.0);
 
     // The band drawn along the outline of a highlighted part, as shapes
-    // (premultiplied alpha): the band in white, the broader edge drawn in
-    // black under it, and the mask of what lies outside the part's own fill,
-    // where alone they show, so the part keeps every colour it shows. Made
-    // on first use and kept; null images for a part the file does not draw.
+    // (premultiplied alpha): the band, a broader light edge drawn in white
+    // under it and a broader still dark edge drawn in black under both (so
+    // the band reads on any colour, its own included), and the mask of what
+    // lies outside the part's own fill, where alone they show, so the part
+    // keeps every colour it shows. Made on first use and kept; null images
+    // for a part the file does not draw.
     struct Alone
     {
         QPoint posizione; // top-left of the images in the picture, device pixels
         QImage banda;
+        QImage chiaro;
         QImage bordo;
         QImage fuori;     // Alpha8: 255 outside the part's fill, 0 inside
     };
@@ -91,8 +94,8 @@ bool contieneElemento(const SvgParti &parti, const QString &id, QPoint punto);
 // of a hidden group are not there to be clicked.
 int parteNelPunto(const SvgParti &parti, QPoint punto, const VisibilitaGruppi &visibili);
 
-// The band of a highlighted part in a colour, with its black edge, ready to
-// be drawn at the band's place.
+// The band of a highlighted part in a colour, with its white and black
+// edges, ready to be drawn at the band's place.
 QImage coloraAlone(const SvgParti::Alone &alone, qreal rapporto, QRgb colore);
 
 // A point of the picture where the part is drawn topmost (the middle of its

@@ -330,8 +330,11 @@ void SvgPartiDocumento::scrivi(int indice, int strato, Variante v, QString &usci
                                                                    : QStringLiteral("fill");
         tag = aggiungiAttributo(togliProprieta(tag, proprieta), proprieta,
                                 v == Variante::Nero ? QStringLiteral("#000000") : QStringLiteral("#ffffff"));
-        if (proprieta == QLatin1String("stroke") && (v == Variante::Alone || v == Variante::AloneBordo)) {
-            const double fattore = v == Variante::Alone ? kLarghezzaAlone : kLarghezzaAloneBordo;
+        if (proprieta == QLatin1String("stroke")
+            && (v == Variante::Alone || v == Variante::AloneChiaro || v == Variante::AloneBordo)) {
+            const double fattore = v == Variante::Alone         ? kLarghezzaAlone
+                : v == Variante::AloneChiaro ? kLarghezzaAloneChiaro
+                                             : kLarghezzaAloneBordo;
             const double larghezza = larghezzaTratto(tag) * fattore;
             tag = aggiungiAttributo(togliProprieta(tag, QStringLiteral("stroke-width")), QStringLiteral("stroke-width"),
                                     QString::number(larghezza, 'g', 6));

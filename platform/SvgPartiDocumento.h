@@ -25,14 +25,15 @@ class QSvgRenderer;
 class SvgPartiDocumento
 {
 public:
-    // Alone and AloneBordo draw an outline element in white with a broader
-    // stroke (the band of a highlighted part and its dark edge); for other
-    // elements they are Bianco.
-    enum class Variante { Originale, Nero, Bianco, Alone, AloneBordo };
-    static constexpr int kVarianti = 5;
-    // How many times the outline's own stroke width the two bands are.
-    static constexpr double kLarghezzaAlone = 2.6;
-    static constexpr double kLarghezzaAloneBordo = 3.4;
+    // Alone, AloneChiaro and AloneBordo draw an outline element in white
+    // with a broader stroke (the band of a highlighted part, its light edge
+    // and its dark edge); for other elements they are Bianco.
+    enum class Variante { Originale, Nero, Bianco, Alone, AloneChiaro, AloneBordo };
+    static constexpr int kVarianti = 6;
+    // How many times the outline's own stroke width the bands are.
+    static constexpr double kLarghezzaAlone = 2.4;
+    static constexpr double kLarghezzaAloneChiaro = 3.0;
+    static constexpr double kLarghezzaAloneBordo = 3.6;
 
     struct Strato
     {

@@ -22,7 +22,9 @@ FinestraEsercizio::Progetto progettoEs2()
     p.livelli = {Esercizio2::kLivelli, 7};
     p.menuLivelli = QStringLiteral("Livelli");
     p.voceFigura = QStringLiteral("mnuPag");
-    p.larghezzaTwips = 8235;
+    // A margin to the right of the buttons: the character, standing a third
+    // of the way into its marker, stays on a 1024-pixel-wide screen.
+    p.larghezzaTwips = 8760;
     p.altezzaTwips = 5295;
     p.sfondo = QColor(0xE4, 0xF4, 0xD9);
     return p;

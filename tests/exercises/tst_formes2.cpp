@@ -228,6 +228,11 @@ private slots:
         QVERIFY(f.Command1(0)->immagineVisibile());
         QCOMPARE(f.Command1(0)->font().pointSize(), 1);
         QCOMPARE(f.Command1(1)->text(), QStringLiteral("diverso"));
+        // The one-point word is not drawn: the button looks as with no word.
+        const QImage conParola = f.Command1(1)->grab().toImage();
+        f.Command1(1)->setText(QString());
+        QCOMPARE(f.Command1(1)->grab().toImage(), conParola);
+        f.Command1(1)->setText(QStringLiteral("diverso"));
         m_finestra.reset();
 
         Stato().imp.VoceAttiva = false;
