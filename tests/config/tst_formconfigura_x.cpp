@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QFrame>
 #include <QProcess>
 #include <QRadioButton>
 #include <QTabBar>
@@ -89,8 +90,12 @@ private slots:
         auto *personaggio = qobject_cast<AgenteQt *>(d->personaggio());
         QVERIFY(personaggio);
         QVERIFY(QTest::qWaitFor([personaggio] { return personaggio->finestraPersonaggio()->isVisible(); }));
-        // Its window sits inside the dialog's voice frame, not over the menu.
-        QVERIFY(d->geometry().contains(personaggio->finestraPersonaggio()->geometry().center()));
+        // It stands inside the dialog's voice frame (screen coordinates, whether
+        // it is a window of its own or drawn inside the dialog).
+        const QWidget *figura = personaggio->finestraPersonaggio();
+        const QWidget *frame = d->frameScheda(FormConfigura::SchedaSuoniEVoce);
+        const QRect zona(frame->mapToGlobal(QPoint(0, 0)), frame->size());
+        QVERIFY(zona.contains(figura->mapToGlobal(figura->rect().center())));
 
         tasto(QStringLiteral("Right"));
         QCOMPARE(d->TabStrip1()->currentIndex(), int(FormConfigura::SchedaModalitaInput));
