@@ -6,6 +6,7 @@
 #include "exercises/uguali/FormEs8.h"
 #include "framework/Cornice.h"
 #include "framework/Pulsante.h"
+#include "menu/FinestreMenu.h"
 #include "menu/Immagine.h"
 #include "platform/ShockwaveFlash.h"
 #include "vocabulary/ElementiCasa.h"
@@ -402,6 +403,19 @@ private slots:
         QCOMPARE(f.ShockwaveFlash2()->coloreElemento(QStringLiteral("comignolo.contorno")).value_or(QColor()).name(),
                  atteso.name());
         QCOMPARE(f.ShockwaveFlash2()->partiEvidenziate(), QList<int>{Comignolo});
+    }
+
+    // Menu buttons 1, 2 and 3 open "Uguale - diverso", "Uguali - 1°" and
+    // "Uguali - 2°".
+    void pulsantiDelMenu()
+    {
+        const QStringList attese{QStringLiteral("FormEs2"), QStringLiteral("FormEs8"), QStringLiteral("FormEs3")};
+        for (int indice = 1; indice <= 3; ++indice) {
+            const FabbricaFinestra fabbrica = finestraEsercizio(indice);
+            QVERIFY(fabbrica);
+            std::unique_ptr<QWidget> finestra(fabbrica());
+            QCOMPARE(finestra->objectName(), attese.at(indice - 1));
+        }
     }
 
     // With the automatic change on, the level goes up at the next item once
