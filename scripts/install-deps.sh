@@ -10,7 +10,7 @@ PACKAGES=(
   libespeak-ng-dev espeak-ng-data espeak-ng
   fonts-ecolier-court fonts-dejavu-core fonts-liberation2
   pulseaudio
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils xdotool
   cups printer-driver-cups-pdf libcups2-dev poppler-utils fonts-urw-base35
   sox
 )
