@@ -1,6 +1,7 @@
 #include "core/Avvio.h"
 #include "framework/Navigazione.h"
 #include "menu/FormAvvio.h"
+#include "menu/Form1.h"
 #include "menu/FormMenu.h"
 #include "platform/CommDlgsQt.h"
 #include "platform/MessaggiQt.h"
@@ -28,6 +29,7 @@ int main(int argc, char *argv[])
     // Every window that is left goes back to a fresh main menu; the program
     // ends only from the menu, which saves the settings first.
     impostaApriMenu([] { FormMenu::apri(); });
+    registraStampaEsercizi();
 
     auto *avvioFinestra = new FormAvvio;
     avvioFinestra->setAttribute(Qt::WA_DeleteOnClose);

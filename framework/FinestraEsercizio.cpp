@@ -12,6 +12,7 @@
 #include "layout/clsResize.h"
 #include "platform/Agente.h"
 #include "platform/Puntatore.h"
+#include "printing/AccessoStampante.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -19,8 +20,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QStatusBar>
 #include <QSvgRenderer>
 #include <QTimer>
@@ -125,21 +124,21 @@ void FinestraEsercizio::creaMenu()
     figura->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
 
     // The print window and the picture for colouring open modally; when they
-    // close, this window opens again from the start.
+    // close, the exercise goes on where it was: same level, counts and item.
     const bool conStampa = bool(apriStampaConOpzioni());
     opzioni->menuAction()->setEnabled(conStampa);
     connect(orizzontale, &QAction::triggered, this, [this] {
-        apriStampaConOpzioni()(this, 2);
-        Form_Activate();
+        if (apriStampaConOpzioni())
+            apriStampaConOpzioni()(this, 2);
     });
     connect(verticale, &QAction::triggered, this, [this] {
-        apriStampaConOpzioni()(this, 1);
-        Form_Activate();
+        if (apriStampaConOpzioni())
+            apriStampaConOpzioni()(this, 1);
     });
     figura->setEnabled(bool(apriFiguraDaColorare()));
     connect(figura, &QAction::triggered, this, [this] {
-        apriFiguraDaColorare()(this);
-        Form_Activate();
+        if (apriFiguraDaColorare())
+            apriFiguraDaColorare()(this);
     });
 
     m_mnuEsci = menuBar()->addAction(QStringLiteral("&Esci"));
@@ -468,20 +467,7 @@ bool FinestraEsercizio::eventFilter(QObject *oggetto, QEvent *evento)
 
 void FinestraEsercizio::stampaVeloce()
 {
-    const QPrinterInfo predefinita = QPrinterInfo::defaultPrinter();
-    if (predefinita.isNull())
-        return;
-    const QPixmap immagine = grab();
-    QPrinter stampante(predefinita, QPrinter::HighResolution);
-    stampante.setPageOrientation(immagine.width() > immagine.height() ? QPageLayout::Landscape
-                                                                        : QPageLayout::Portrait);
-    QPainter p;
-    if (!p.begin(&stampante))
-        return;
-    const QRect pagina = p.viewport();
-    QSize dimensione = immagine.size();
-    dimensione.scale(pagina.size(), Qt::KeepAspectRatio);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(QRect(pagina.topLeft(), dimensione), immagine);
-    p.end();
+    // The window as it is now, as large as the default printer's sheet allows.
+    if (const std::optional<QImage> immagine = Legge_Form(this))
+        ::stampaVeloce(this, stampabileDaImmagine(objectName(), *immagine), windowTitle());
 }

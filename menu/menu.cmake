@@ -3,6 +3,7 @@ target_sources(pinnole_logic PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/LogicaMenu.cpp)
 target_sources(pinnole_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FineProgramma.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Form1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FinestreMenu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormAvvio.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormInfo.cpp

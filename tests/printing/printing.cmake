@@ -3,3 +3,4 @@ pinnole_ui_test(stampanti ${PINNOLE_TEST_DIR}/tst_stampanti.cpp)
 # Reads back the PDFs of the test command's private CUPS server.
 set_tests_properties(ui-stampanti PROPERTIES RESOURCE_LOCK cups-pdf)
 pinnole_ui_test(stampanti_senza_cups ${PINNOLE_TEST_DIR}/tst_stampanti_senza_cups.cpp)
+pinnole_ui_test(frmstampa ${PINNOLE_TEST_DIR}/tst_frmstampa.cpp)
