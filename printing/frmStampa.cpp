@@ -196,8 +196,8 @@ void frmStampa::creaControlli()
     connect(m_cmdProprieta, &QPushButton::clicked, this, &frmStampa::cmdProprieta_Click);
 
     // The sheet.
-    m_frame2 = gruppo(this, QStringLiteral("Frame2"), QStringLiteral("Foglio"), 120, 1110, 3600, 4980);
-    m_posizioneFoglio = QPoint(44, 36);
+    m_frame2 = gruppo(this, QStringLiteral("Frame2"), QStringLiteral("Foglio"), 120, 1110, 3600, 4200);
+    m_posizioneFoglio = QPoint(52, 30);
     m_shpFoglio = new QWidget(m_frame2);
     m_shpFoglio->setObjectName(QStringLiteral("shpFoglio"));
     m_shpFoglio->setStyleSheet(QStringLiteral("background-color: #8a8f99; border-radius: 2px;"));
@@ -210,16 +210,16 @@ void frmStampa::creaControlli()
     m_lblStampaInCorso->setStyleSheet(
         QStringLiteral("background-color: #ffff00; color: #000000; border: 1px solid #000000; font-weight: bold;"));
     m_lblStampaInCorso->hide();
-    etichetta(m_frame2, QStringLiteral("Label3"), QStringLiteral("Larghezza:"), 240, 3360, 1200, 330);
-    m_lblFgW = etichetta(m_frame2, QStringLiteral("lblFgW"), QString(), 1440, 3360, 900, 330,
+    etichetta(m_frame2, QStringLiteral("Label3"), QStringLiteral("Larghezza:"), 360, 2640, 1200, 330);
+    m_lblFgW = etichetta(m_frame2, QStringLiteral("lblFgW"), QString(), 1440, 2640, 900, 330,
                          Qt::AlignRight | Qt::AlignVCenter);
-    etichetta(m_frame2, QStringLiteral("Label5"), QStringLiteral("[mm]"), 2400, 3360, 720, 330);
-    etichetta(m_frame2, QStringLiteral("Label4"), QStringLiteral("Altezza:"), 240, 3720, 1200, 330);
-    m_lblFgH = etichetta(m_frame2, QStringLiteral("lblFgH"), QString(), 1440, 3720, 900, 330,
+    etichetta(m_frame2, QStringLiteral("Label5"), QStringLiteral("[mm]"), 2400, 2640, 720, 330);
+    etichetta(m_frame2, QStringLiteral("Label4"), QStringLiteral("Altezza:"), 360, 2970, 1200, 330);
+    m_lblFgH = etichetta(m_frame2, QStringLiteral("lblFgH"), QString(), 1440, 2970, 900, 330,
                          Qt::AlignRight | Qt::AlignVCenter);
-    etichetta(m_frame2, QStringLiteral("Label6"), QStringLiteral("[mm]"), 2400, 3720, 720, 330);
+    etichetta(m_frame2, QStringLiteral("Label6"), QStringLiteral("[mm]"), 2400, 2970, 720, 330);
     m_lblFuoriFoglio = etichetta(m_frame2, QStringLiteral("lblFuoriFoglio"), QStringLiteral("Stampa fuori foglio"), 240,
-                                 4200, 3120, 420, Qt::AlignCenter);
+                                 3450, 3120, 450, Qt::AlignCenter);
     m_lblFuoriFoglio->setAutoFillBackground(true);
     {
         QFont f = m_lblFuoriFoglio->font();

@@ -81,6 +81,8 @@ public:
     void cmdOrigine_Click();
     void cmdProprieta_Click();
     void applicaScala();
+    void DisegnaFoglio();
+    void AggiornaAnteprima();
 
     // Forgets the printer and its settings (tests).
     void dimentica();
@@ -95,8 +97,6 @@ private:
     void creaControlli();
     void preparaApertura();
     void cboPrinterNames_Click(int indice);
-    void DisegnaFoglio();
-    void AggiornaAnteprima();
     void cambioCampo(QLineEdit *campo);
     void dopoCampo(QLineEdit *campo);
     void scriviCampo(QLineEdit *campo, int valore);

@@ -17,9 +17,12 @@
 #include "menu/Immagine.h"
 #include "platform/ShockwaveFlash.h"
 #include "menu/FineProgramma.h"
+#include "menu/Form1.h"
 #include "menu/FormAvvio.h"
 #include "menu/FormInfo.h"
 #include "menu/FormMenu.h"
+#include "platform/Stampanti.h"
+#include "printing/frmStampa.h"
 #include "tools/comune/AvvioStrumento.h"
 
 #include <QApplication>
@@ -429,6 +432,76 @@ void schermateConfigura(const QString &cartella)
                                   s.azione(f);
                           });
     }
+
+// A classroom printer with a printable area of 200 x 287 mm, so the print
+// window shows the same sheet on every machine; nothing is printed.
+class StampantiEsempio : public Stampanti
+{
+public:
+    QStringList nomi() override { return {QStringLiteral("Stampante di classe"), nomeFilePdf()}; }
+    QString predefinita() override { return QStringLiteral("Stampante di classe"); }
+    bool apri(const QString &, ImpostazioniStampa &impostazioni) override
+    {
+        if (!impostazioni.foglio.isValid())
+            impostazioni.foglio = QPageSize(QPageSize::A4);
+        return true;
+    }
+    std::optional<QSizeF> areaStampabile(const QString &, const ImpostazioniStampa &impostazioni) override
+    {
+        return impostazioni.orientamento == 2 ? QSizeF(287, 200) : QSizeF(200, 287);
+    }
+    bool proprieta(QWidget *, const QString &, ImpostazioniStampa &) override { return false; }
+    RisultatoLavoro stampa(QWidget *, const QString &, const ImpostazioniStampa &, const Stampabile &,
+                           const RettangoloMm &, const QString &, int) override
+    {
+        return {};
+    }
+};
+
+// The print window over an exercise window, as "foglio orizzontale" opens
+// it; prepara changes its fields before the picture is taken.
+void schermataStampa(const QString &cartella, const QString &nome, const std::function<void(frmStampa &)> &prepara)
+{
+    if (!richiesta(nome))
+        return;
+    FormEs1 esercizio;
+    esercizio.show();
+    attendi(600);
+    frmStampa &stampa = frmStampa::istanza();
+    QTimer guida;
+    guida.setInterval(20);
+    QObject::connect(&guida, &QTimer::timeout, [&] {
+        if (!stampa.isVisible())
+            return;
+        guida.stop();
+        if (prepara)
+            prepara(stampa);
+        attendi(400);
+        salva(&stampa, cartella, nome);
+        stampa.cmdChiudi_Click();
+    });
+    guida.start();
+    stampa.StampaFPB(&esercizio, 10, 10, 100, 100, 2, QString());
+}
+
+void schermateStampa(const QString &cartella)
+{
+    StampantiEsempio esempio;
+    impostaStampanti(&esempio);
+    schermataStampa(cartella, QStringLiteral("stampa-nel-foglio"), {});
+    schermataStampa(cartella, QStringLiteral("stampa-fuori-foglio"), [](frmStampa &f) {
+        f.txtPrX()->setText(QStringLiteral("120"));
+        f.txtPrW()->setText(QStringLiteral("180"));
+        f.txtPrH()->setText(QStringLiteral("180"));
+        f.AggiornaAnteprima();
+    });
+    const auto nessuna = [](Impostazioni &) {};
+    schermataFinestra(cartella, QStringLiteral("figura-da-colorare"), nessuna, [] { return new Form1; });
+    schermataFinestra(cartella, QStringLiteral("figura-da-colorare-scansione"),
+                      [](Impostazioni &i) { i.ModoInput = IngressoTastiera; },
+                      [] { return new Form1; },
+                      [](QWidget *w) { static_cast<Form1 *>(w)->scansione().vaiA(1); });
+    impostaStampanti(nullptr);
 }
 
 } // namespace
@@ -482,5 +555,7 @@ int main(int argc, char *argv[])
     schermateUguali(cartella);
     schermateMenu(cartella);
     schermateConfigura(cartella);
+
+    schermateStampa(cartella);
     return 0;
 }
