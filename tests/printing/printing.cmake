@@ -6,3 +6,4 @@ pinnole_ui_test(stampanti_senza_cups ${PINNOLE_TEST_DIR}/tst_stampanti_senza_cup
 pinnole_ui_test(frmstampa ${PINNOLE_TEST_DIR}/tst_frmstampa.cpp)
 pinnole_ui_test(stampa_esercizio ${PINNOLE_TEST_DIR}/tst_stampa_esercizio.cpp)
 set_tests_properties(ui-stampa_esercizio PROPERTIES RESOURCE_LOCK cups-pdf)
+pinnole_ui_test(form1 ${PINNOLE_TEST_DIR}/tst_form1.cpp)
