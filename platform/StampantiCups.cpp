@@ -51,7 +51,10 @@ QString salvaConDialogo(QWidget *proprietario, const QString &titolo)
 {
     RichiestaFile richiesta;
     richiesta.apri = false;
-    richiesta.titolo = QStringLiteral("Salva la stampa come PDF");
+    // Without any printer the teacher is told why a file is asked for.
+    richiesta.titolo = QPrinterInfo::availablePrinterNames().isEmpty()
+                           ? QStringLiteral("Nessuna stampante trovata: salva la stampa come file PDF")
+                           : QStringLiteral("Salva la stampa come file PDF");
     richiesta.nomePredefinito = (titolo.trimmed().isEmpty() ? QStringLiteral("Pinnole") : titolo.trimmed())
                                 + QStringLiteral(".pdf");
     richiesta.filtro = QStringLiteral("PDF|*.pdf");

@@ -555,7 +555,6 @@ int main(int argc, char *argv[])
     schermateUguali(cartella);
     schermateMenu(cartella);
     schermateConfigura(cartella);
-
     schermateStampa(cartella);
     return 0;
 }
