@@ -432,6 +432,7 @@ void schermateConfigura(const QString &cartella)
                                   s.azione(f);
                           });
     }
+}
 
 // A classroom printer with a printable area of 200 x 287 mm, so the print
 // window shows the same sheet on every machine; nothing is printed.
