@@ -7,6 +7,7 @@
 #include "exercises/es5/FormEs5.h"
 #include "exercises/uguali/FormEs3.h"
 #include "exercises/uguali/FormEs8.h"
+#include "users/FormEserciziEseguiti.h"
 
 FabbricaFinestra finestraEsercizio(int indice)
 {
@@ -37,5 +38,5 @@ FabbricaFinestra finestraConfigurazione()
 
 FabbricaFinestra finestraEserciziEseguiti()
 {
-    return {};
+    return [] { return new FormEserciziEseguiti; };
 }

@@ -24,6 +24,10 @@
 #include "platform/Stampanti.h"
 #include "printing/frmStampa.h"
 #include "tools/comune/AvvioStrumento.h"
+#include "users/FormEserciziEseguiti.h"
+#include "users/GrigliaEsercizi.h"
+#include "users/RegistroAttivita.h"
+#include "core/Lingua.h"
 
 #include <QApplication>
 #include <QDir>
@@ -505,6 +509,37 @@ void schermateStampa(const QString &cartella)
     impostaStampanti(nullptr);
 }
 
+// The activity table after the given number of runs, each of one to three
+// level segments with made-up counts.
+void riempiRegistro(int esecuzioni)
+{
+    StatoProgramma &s = Stato();
+    svuotaRegistro(s);
+    for (int e = 0; e < esecuzioni; ++e) {
+        iniziaRigaEsercizio(s, MLSGetText(QStringLiteral("%1").arg(65 + e % 8, 4, 10, QLatin1Char('0'))));
+        for (int segmento = 0; segmento <= e % 3; ++segmento) {
+            s.RisposteEsatte = 3 + (e * 7 + segmento * 5) % 11;
+            s.RisposteErrate = qint16((e + segmento) % 5);
+            completaSegmento(s, 1 + (e + segmento) % 4);
+        }
+    }
+}
+
+void schermateEserciziEseguiti(const QString &cartella)
+{
+    const auto nessuna = [](Impostazioni &) {};
+    riempiRegistro(2);
+    schermataFinestra(cartella, QStringLiteral("eseguiti-breve"), nessuna, [] { return new FormEserciziEseguiti; });
+    riempiRegistro(60);
+    schermataFinestra(cartella, QStringLiteral("eseguiti-lungo"),
+                      [](Impostazioni &i) { i.ColoriVari = false; }, [] { return new FormEserciziEseguiti; },
+                      [](QWidget *w) {
+                          auto *griglia = static_cast<FormEserciziEseguiti *>(w)->MSFlexGrid1();
+                          griglia->scrollToBottom();
+                      });
+    svuotaRegistro(Stato());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -557,5 +592,6 @@ int main(int argc, char *argv[])
     schermateMenu(cartella);
     schermateConfigura(cartella);
     schermateStampa(cartella);
+    schermateEserciziEseguiti(cartella);
     return 0;
 }
