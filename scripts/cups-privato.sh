@@ -96,8 +96,11 @@ EOF
     return 1
   fi
 
+  # The PDF jobs reach cups-pdf as PostScript made by pdftocairo, which keeps
+  # the text's fonts readable: a test can read a printed page's words back
+  # (the default renderer turns them into glyphs without their letters).
   lpadmin -p PDF -v cups-pdf:/ -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
-    -o printer-is-shared=false 2>>"$log_dir/cupsd.log"
+    -o printer-is-shared=false -o pdftops-renderer-default=pdftocairo 2>>"$log_dir/cupsd.log"
   lpadmin -d PDF
   export PINNOLE_PDF_DIR="$cups_dir/pdf"
 }

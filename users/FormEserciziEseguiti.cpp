@@ -11,6 +11,7 @@
 #include "platform/CommDlgs.h"
 #include "platform/Messaggi.h"
 #include "users/GrigliaEsercizi.h"
+#include "users/StampaRegistro.h"
 #include "users/VistaRegistro.h"
 
 #include <QAction>
@@ -18,8 +19,6 @@
 #include <QDate>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QTimer>
 
 namespace {
@@ -40,22 +39,6 @@ constexpr int kPuntiLabel3 = 12;
 
 const QString kFiltro = QStringLiteral("|*.rpt");
 const QString kEstensione = QStringLiteral("rpt");
-
-std::unique_ptr<QPagedPaintDevice> stampantePredefinita(QWidget *)
-{
-    const QPrinterInfo predefinita = QPrinterInfo::defaultPrinter();
-    if (predefinita.isNull())
-        return nullptr;
-    auto stampante = std::make_unique<QPrinter>(predefinita, QPrinter::HighResolution);
-    stampante->setDocName(QStringLiteral("Esercizi eseguiti"));
-    return stampante;
-}
-
-FormEserciziEseguiti::FornitoreStampante &fornitoreStampante()
-{
-    static FormEserciziEseguiti::FornitoreStampante fornitore = stampantePredefinita;
-    return fornitore;
-}
 
 QLabel *etichetta(QWidget *genitore, const char *nome, const QString &accessibile, double punti, bool grassetto)
 {
@@ -78,11 +61,6 @@ bool linguaItaliana()
 }
 
 } // namespace
-
-void FormEserciziEseguiti::impostaStampante(FornitoreStampante fornitore)
-{
-    fornitoreStampante() = fornitore ? std::move(fornitore) : FornitoreStampante(stampantePredefinita);
-}
 
 FormEserciziEseguiti::FormEserciziEseguiti(QWidget *parent)
     : QMainWindow(parent)
@@ -327,9 +305,15 @@ void FormEserciziEseguiti::mnuStampa_Click()
         != RispostaDomanda::Si)
         return;
     messaggi().mostra(MLSGetText(QStringLiteral("0080")), titoloProgramma(), IconaMessaggio::Informazione);
-    const std::unique_ptr<QPagedPaintDevice> stampante = fornitoreStampante()(this);
-    if (!stampante || !StampaGriglia(*stampante, grigliaDaStampare()))
-        errore(QStringLiteral("0098"));
+    // A failed job is said; a cancelled save of a PDF file is not a failure.
+    QString dettaglio;
+    const EsitoLavoro esito = stampaGrigliaPredefinita(this, grigliaDaStampare(), &dettaglio);
+    if (esito == EsitoLavoro::NonAvviato || esito == EsitoLavoro::NonStampato) {
+        QString testo = MLSGetText(QStringLiteral("0098"));
+        if (!dettaglio.isEmpty())
+            testo += QStringLiteral("\n\n") + dettaglio;
+        messaggi().mostra(testo, titoloProgramma(), IconaMessaggio::Critico);
+    }
 }
 
 void FormEserciziEseguiti::mnuEsci_Click()

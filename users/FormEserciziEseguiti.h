@@ -5,14 +5,10 @@
 
 #include <QMainWindow>
 
-#include <functional>
-#include <memory>
-
 class GrigliaEsercizi;
 class QAction;
 class QLabel;
 class QMenu;
-class QPagedPaintDevice;
 class clsResize;
 
 // The activity viewer: the levels played in this run, one row per level
@@ -27,12 +23,6 @@ class FormEserciziEseguiti : public QMainWindow
 public:
     explicit FormEserciziEseguiti(QWidget *parent = nullptr);
     ~FormEserciziEseguiti() override;
-
-    // Where the grid is printed: the default printer unless a test or the
-    // program's printer layer says otherwise. Returns nullptr (after telling
-    // the user) when there is nowhere to print.
-    using FornitoreStampante = std::function<std::unique_ptr<QPagedPaintDevice>(QWidget *finestra)>;
-    static void impostaStampante(FornitoreStampante fornitore);
 
     QLabel *Label1() const { return m_label1; }
     QLabel *Label2() const { return m_label2; }

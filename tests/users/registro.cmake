@@ -3,3 +3,6 @@ pinnole_logic_test(fileregistro ${PINNOLE_TEST_DIR}/tst_fileregistro.cpp)
 pinnole_logic_test(vistaregistro ${PINNOLE_TEST_DIR}/tst_vistaregistro.cpp)
 pinnole_logic_test(stampagriglia ${PINNOLE_TEST_DIR}/tst_stampagriglia.cpp)
 pinnole_ui_test(formeserciziEseguiti ${PINNOLE_TEST_DIR}/tst_formeserciziEseguiti.cpp)
+# Prints for real through the test command's private CUPS server.
+pinnole_ui_test(eseguiti_cups ${PINNOLE_TEST_DIR}/tst_eseguiti_cups.cpp)
+set_tests_properties(ui-eseguiti_cups PROPERTIES RESOURCE_LOCK cups-pdf)

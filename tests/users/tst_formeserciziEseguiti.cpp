@@ -8,6 +8,7 @@
 #include "users/GrigliaEsercizi.h"
 #include "users/RegistroAttivita.h"
 #include "users/Utenti.h"
+#include "platform/Stampanti.h"
 
 #include <QAction>
 #include <QFile>
@@ -44,6 +45,31 @@ QStringList righeGriglia(const GrigliaEsercizi *g)
     }
     return righe;
 }
+
+// A printer layer whose default is the given entry; nothing else is asked.
+class StampantiFinte : public Stampanti
+{
+public:
+    explicit StampantiFinte(QString predefinita)
+        : m_predefinita(std::move(predefinita))
+    {
+        impostaStampanti(this);
+    }
+    ~StampantiFinte() override { impostaStampanti(nullptr); }
+    QStringList nomi() override { return {nomeFilePdf()}; }
+    QString predefinita() override { return m_predefinita; }
+    bool apri(const QString &, ImpostazioniStampa &) override { return false; }
+    std::optional<QSizeF> areaStampabile(const QString &, const ImpostazioniStampa &) override { return {}; }
+    bool proprieta(QWidget *, const QString &, ImpostazioniStampa &) override { return false; }
+    RisultatoLavoro stampa(QWidget *, const QString &, const ImpostazioniStampa &, const Stampabile &,
+                           const RettangoloMm &, const QString &, int) override
+    {
+        return {};
+    }
+
+private:
+    QString m_predefinita;
+};
 
 } // namespace
 
@@ -101,7 +127,6 @@ private slots:
         m_ambiente->azzera();
         m_dialoghi.reset();
         m_dialoghi = std::make_unique<DialoghiFinti>();
-        FormEserciziEseguiti::impostaStampante({});
         // The count headings the start procedure fetches.
         Stato().IntestazioneLivello = MLSGetText(QStringLiteral("0105")) + QLatin1Char(' ');
         Stato().IntestazioneEsatti = MLSGetText(QStringLiteral("0004")) + QLatin1Char(' ');
@@ -111,7 +136,7 @@ private slots:
     {
         m_ambiente->chiudiFinestre();
         m_dialoghi.reset();
-        FormEserciziEseguiti::impostaStampante({});
+        impostaStampanti(nullptr);
     }
     void cleanupTestCase() { m_ambiente.reset(); }
 
@@ -320,37 +345,37 @@ private slots:
     }
 
     // "Stampa" asks first: No prints nothing and shows no notice; Yes shows
-    // the notice and prints the grid on a landscape page; with nowhere to
-    // print the user is told.
+    // the notice and prints the grid on a landscape page (here the default
+    // is the "PDF file" entry, which asks where to save); with no printer,
+    // or a cancelled save, the user is told only what happened.
     void stampa_data()
     {
         QTest::addColumn<RispostaDomanda>("risposta");
-        QTest::addColumn<bool>("stampante");
+        QTest::addColumn<QString>("predefinita");
+        QTest::addColumn<bool>("salva");
         QTest::addColumn<QStringList>("messaggi");
-        QTest::newRow("no") << RispostaDomanda::No << true << QStringList {};
-        QTest::newRow("yes") << RispostaDomanda::Si << true << QStringList {QStringLiteral("0080")};
-        QTest::newRow("yes with no printer") << RispostaDomanda::Si << false
+        const QString pdf = Stampanti::nomeFilePdf();
+        QTest::newRow("no") << RispostaDomanda::No << pdf << true << QStringList {};
+        QTest::newRow("yes") << RispostaDomanda::Si << pdf << true << QStringList {QStringLiteral("0080")};
+        QTest::newRow("yes, the save cancelled") << RispostaDomanda::Si << pdf << false
+                                                 << QStringList {QStringLiteral("0080")};
+        QTest::newRow("yes with no printer") << RispostaDomanda::Si << QString() << true
                                              << QStringList {QStringLiteral("0080"), QStringLiteral("0098")};
     }
     void stampa()
     {
         QFETCH(RispostaDomanda, risposta);
-        QFETCH(bool, stampante);
+        QFETCH(QString, predefinita);
+        QFETCH(bool, salva);
         QFETCH(QStringList, messaggi);
+        StampantiFinte finte(predefinita);
         dueEsecuzioni();
         FormEserciziEseguiti *vista = apriDalMenu();
         QVERIFY(vista);
         const QString pdf = m_file.filePath(QStringLiteral("griglia.pdf"));
         QFile::remove(pdf);
-        int richieste = 0;
-        FormEserciziEseguiti::impostaStampante([&](QWidget *) -> std::unique_ptr<QPagedPaintDevice> {
-            ++richieste;
-            if (!stampante)
-                return nullptr;
-            auto scrittore = std::make_unique<QPdfWriter>(pdf);
-            scrittore->setPageSize(QPageSize(QPageSize::A4));
-            return scrittore;
-        });
+        if (salva)
+            m_dialoghi->percorsi << pdf;
         m_ambiente->messaggi->risposteSiNo << risposta;
         vista->mnuStampa()->trigger();
 
@@ -361,10 +386,17 @@ private slots:
         for (const QString &chiave : messaggi)
             attesi << MLSGetText(chiave);
         QCOMPARE(m_ambiente->messaggi->mostrati, attesi);
-        QCOMPARE(richieste, risposta == RispostaDomanda::Si ? 1 : 0);
-        QCOMPARE(QFileInfo::exists(pdf), risposta == RispostaDomanda::Si && stampante);
+        const bool stampato = risposta == RispostaDomanda::Si && !predefinita.isEmpty();
+        QCOMPARE(m_dialoghi->richiesteFile.size(), stampato ? 1 : 0);
+        QCOMPARE(QFileInfo::exists(pdf), stampato && salva);
         if (!QFileInfo::exists(pdf))
             return;
+        QCOMPARE(m_dialoghi->richiesteFile.first().estensionePredefinita, QStringLiteral("pdf"));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(info.waitForFinished(30000));
+        QVERIFY2(QString::fromUtf8(info.readAllStandardOutput()).contains(QStringLiteral("842 x 595")),
+                 "not an A4 landscape page");
         QProcess testo;
         testo.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         QVERIFY(testo.waitForFinished(30000));
