@@ -130,6 +130,17 @@ void ControlloScansione::indietro()
     }
 }
 
+void ControlloScansione::spostaVerticale(int verso)
+{
+    if (!m_anello.verticale || m_anello.posizioni.aRiposo())
+        return;
+    const int prima = m_anello.posizioni.Posizione();
+    const int dopo = m_anello.verticale(prima, verso);
+    if (dopo == prima)
+        return;
+    vaiA(dopo);
+}
+
 void ControlloScansione::seleziona()
 {
     if (m_anello.seleziona)
@@ -150,6 +161,11 @@ void ControlloScansione::Timer1_Timer()
 
 void ControlloScansione::tasto(int codice, bool rilasciato)
 {
+    if (m_modo == IngressoTastiera && rilasciato && m_anello.verticale
+        && (codice == TastoGiu || codice == TastoSu)) {
+        spostaVerticale(codice == TastoGiu ? +1 : -1);
+        return;
+    }
     switch (azionePerTasto(m_modo, codice, rilasciato)) {
     case AzioneTasto::Avanti:
         avanti();

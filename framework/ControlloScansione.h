@@ -31,6 +31,10 @@ public:
         // The back keys step forward too (a ring that only goes round one
         // way, as the colours of a part).
         bool soloAvanti = false;
+        // Rings laid out as a grid: where Down (verso +1) and Up (-1) of the
+        // keyboard go from p; p itself to stay. Without it Down and Up act
+        // as advance and back.
+        std::function<int(int p, int verso)> verticale;
     };
 
     // Creates the timer and the key catchers as children of the window.
@@ -58,6 +62,7 @@ public:
     void vaiA(int p);
     void avanti();
     void indietro();
+    void spostaVerticale(int verso);
     void seleziona();
 
     // One tick of Timer1 (public so that tests can step it).

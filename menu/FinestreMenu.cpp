@@ -5,6 +5,8 @@
 #include "exercises/es2/FormEs2.h"
 #include "exercises/es4/FormEs4.h"
 #include "exercises/es5/FormEs5.h"
+#include "exercises/es6/FormEs6.h"
+#include "exercises/es7/FormEs7.h"
 #include "exercises/uguali/FormEs3.h"
 #include "exercises/uguali/FormEs8.h"
 #include "users/FormEserciziEseguiti.h"
@@ -26,6 +28,10 @@ FabbricaFinestra finestraEsercizio(int indice)
         return [] { return new FormEs4; };
     case 5:
         return [] { return new FormEs5; };
+    case 6:
+        return [] { return new FormEs6; };
+    case 7:
+        return [] { return new FormEs7; };
     default:
         return {};
     }
