@@ -62,7 +62,6 @@ void ShockwaveFlash::Movie(const QString &percorso)
     m_parti.reset();
     m_intero.reset();
     m_colori.clear();
-    m_coloriInCache.clear();
     m_aloniInCache.clear();
     m_oggetto.clear();
     m_fotogramma = 0;
@@ -199,7 +198,6 @@ const SvgParti *ShockwaveFlash::partiAttuali()
         return nullptr;
     if (!m_parti || m_parti->dimensione() != dimensione || m_parti->rapporto() != rapporto) {
         m_parti = SvgParti::per(m_documento, dimensione, rapporto);
-        m_coloriInCache = QList<StratoColorato>(m_parti->strati().size());
         m_aloniInCache.clear();
     }
     return m_parti.get();
@@ -275,7 +273,7 @@ void ShockwaveFlash::paintEvent(QPaintEvent *)
 }
 
 // The layers in drawing order; a painted element is mixed in its colour once
-// per colour and size and kept.
+// per colour and size, for every picture of that size.
 void ShockwaveFlash::disegnaCasa(QPainter &pittore, QRect area)
 {
     const SvgParti *parti = partiAttuali();
@@ -293,12 +291,7 @@ void ShockwaveFlash::disegnaCasa(QPainter &pittore, QRect area)
             pittore.drawImage(dove, disegnato.originale);
             continue;
         }
-        StratoColorato &inCache = m_coloriInCache[i];
-        if (inCache.immagine.isNull() || inCache.colore != *colore) {
-            inCache.colore = *colore;
-            inCache.immagine = colora(disegnato, *colore);
-        }
-        pittore.drawImage(dove, inCache.immagine);
+        pittore.drawImage(dove, parti->stratoColorato(i, *colore));
     }
 }
 

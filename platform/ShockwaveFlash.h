@@ -121,7 +121,6 @@ private:
     std::shared_ptr<const SvgParti> m_parti;
     std::unique_ptr<QSvgRenderer> m_intero; // pictures drawn whole
     QHash<QString, QRgb> m_colori;          // painted elements
-    QList<StratoColorato> m_coloriInCache;  // per layer, for m_parti
     QHash<int, StratoColorato> m_aloniInCache; // per highlighted part, for m_parti
     VisibilitaGruppi m_visibili;
     QString m_oggetto;

@@ -191,6 +191,19 @@ QImage coloraAlone(const SvgParti::Alone &alone, qreal rapporto, QRgb colore)
     return risultato;
 }
 
+const QImage &SvgParti::stratoColorato(int indice, QRgb colore) const
+{
+    const quint64 chiave = (quint64(quint32(indice)) << 32) | quint32(colore | 0xFF000000u);
+    auto trovato = m_colorati.find(chiave);
+    if (trovato == m_colorati.end()) {
+        // A teacher trying many colours must not make the set grow without end.
+        if (m_colorati.size() >= 256)
+            m_colorati.clear();
+        trovato = m_colorati.insert(chiave, colora(m_strati.at(indice), colore));
+    }
+    return *trovato;
+}
+
 bool VisibilitaGruppi::mostra(int gruppo) const
 {
     if (gruppo == ElementiCasa::kFumo)

@@ -58,6 +58,10 @@ public:
     QSize dimensione() const { return m_dimensione; }
     qreal rapporto() const { return m_rapporto; }
     const QList<StratoDisegnato> &strati() const { return m_strati; }
+    // Paintable layer i in a colour (see colora()), made once per colour and
+    // shared by every picture of this size: twelve houses of a new item in
+    // the same four colours mix each layer at most four times.
+    const QImage &stratoColorato(int indice, QRgb colore) const;
 
 private:
     SvgParti(std::shared_ptr<const SvgPartiDocumento> documento, QSize dimensione, qreal rapporto);
@@ -67,6 +71,7 @@ private:
     qreal m_rapporto = 1.0;
     QList<StratoDisegnato> m_strati;
     mutable QHash<int, Alone> m_aloni;
+    mutable QHash<quint64, QImage> m_colorati;
 };
 
 // Which of the two groups the program hides are shown.
