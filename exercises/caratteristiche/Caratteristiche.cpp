@@ -67,18 +67,37 @@ QString EsercizioCaratteristiche::sfondo() const
 
 QString EsercizioCaratteristiche::ComponiFrasePositiva(int caratteristica) const
 {
-    const Valori &modello = ColoriModello();
+    if (caratteristica < Comignolo || caratteristica > Nuvole)
+        return QString();
+    return fraseCaratteristica(caratteristica, ColoriModello()[caratteristica]);
+}
+
+QString EsercizioCaratteristiche::fraseCaratteristica(int caratteristica, int valore) const
+{
     switch (caratteristica) {
     case Fumo:
-        return m_parole[modello[Fumo] ? vociParte(Fumo).frasePresente : vociParte(Fumo).fraseAssente];
+        return m_parole[valore ? vociParte(Fumo).frasePresente : vociParte(Fumo).fraseAssente];
     case Nuvole:
-        return modello[Nuvole] ? m_parole[vociParte(Nuvole).frasePresente] : m_nuvoleAssenti;
+        return valore ? m_parole[vociParte(Nuvole).frasePresente] : m_nuvoleAssenti;
     default:
-        if (caratteristica < Comignolo || caratteristica > Gradino)
+        if (caratteristica < Comignolo || caratteristica > Gradino || valore < 1 || valore > 4)
             return QString();
         return m_parole[vociParte(caratteristica).soggettoAffermativo]
-            + m_colori[modello[caratteristica]][formaDellaParte(caratteristica)];
+            + m_colori[valore][formaDellaParte(caratteristica)];
     }
+}
+
+QString EsercizioCaratteristiche::rigaScritta(const QString &frase, const QString &stileTesto)
+{
+    QString riga;
+    if (stileTesto == QLatin1String("maiuscolo")) {
+        riga = frase.toUpper();
+    } else {
+        riga = frase.toLower();
+        if (!riga.isEmpty())
+            riga[0] = riga.at(0).toUpper();
+    }
+    return riga + QLatin1Char('.');
 }
 
 void EsercizioCaratteristiche::ScriviFrase(const QString &stileTesto)
@@ -89,18 +108,11 @@ void EsercizioCaratteristiche::ScriviFrase(const QString &stileTesto)
         int caratteristica = m_fonte.daUno(kCaratteristiche);
         while (usate[caratteristica])
             caratteristica = m_fonte.daUno(kCaratteristiche);
-        QString frase = ComponiFrasePositiva(caratteristica);
+        const QString frase = ComponiFrasePositiva(caratteristica);
         // The spoken sentence is kept as composed; only the written line
         // takes the case rule.
         m_frasi[caratteristica - 1] = frase;
-        if (stileTesto == QLatin1String("maiuscolo")) {
-            frase = frase.toUpper();
-        } else {
-            frase = frase.toLower();
-            if (!frase.isEmpty())
-                frase[0] = frase.at(0).toUpper();
-        }
-        m_righe << frase + QLatin1Char('.');
+        m_righe << rigaScritta(frase, stileTesto);
         usate[caratteristica] = true;
     }
 }

@@ -53,6 +53,10 @@ public:
     // rule, no full stop): the subject and the agreeing colour word, or the
     // presence phrase of smoke and clouds.
     QString ComponiFrasePositiva(int caratteristica) const;
+    // The same sentence for any value of the characteristic (slot 1..4, or
+    // 0 absent / 1 present), and a sentence as the list writes it.
+    QString fraseCaratteristica(int caratteristica, int valore) const;
+    static QString rigaScritta(const QString &frase, const QString &stileTesto);
 
     int NumeroCase() const { return m_numeroCase; }
     int Modello() const { return m_modello; }

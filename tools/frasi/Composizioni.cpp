@@ -64,14 +64,3 @@ QString fraseVeroFalso(const Vocabolario &v, const Clausola &prima, const Clauso
     return conIniziale(frase, maiuscolo) + QLatin1Char('.');
 }
 
-QString caratteristica(const Vocabolario &v, int parte, int valore, bool indovinaChi, bool maiuscolo)
-{
-    QString frase;
-    if (parte == Fumo)
-        frase = v.W(valore == 1 ? 6 : 7);
-    else if (parte == Nuvole)
-        frase = valore == 1 ? v.W(12) : v.T(indovinaChi ? QStringLiteral("0081") : QStringLiteral("0104"));
-    else
-        frase = parteColorata(v, parte, true, valore, formaDellaParte(parte));
-    return conIniziale(frase, maiuscolo) + QLatin1Char('.');
-}

@@ -50,6 +50,3 @@ QString fraseVeroFalso(const Vocabolario &v, const Clausola &prima, bool maiusco
 QString fraseVeroFalso(const Vocabolario &v, const Clausola &prima, const Clausola &seconda,
                        bool maiuscolo);
 
-// "Trova gli intrusi" and "Indovina chi?": one line of the characteristic
-// list (case rule and full stop applied).
-QString caratteristica(const Vocabolario &v, int parte, int valore, bool indovinaChi, bool maiuscolo);

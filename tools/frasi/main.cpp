@@ -13,6 +13,7 @@
 #include "core/Impostazioni.h"
 #include "core/Lingua.h"
 #include "core/Percorsi.h"
+#include "exercises/caratteristiche/Caratteristiche.h"
 #include "exercises/es2/Esercizio2.h"
 #include "exercises/es4/Esercizio4.h"
 #include "exercises/es5/Esercizio5.h"
@@ -329,20 +330,30 @@ void insiemi(Uscita &u, const Esercizio5 &es, bool tutte, bool maiuscolo)
     }
 }
 
-void caratteristiche(Uscita &u, const Vocabolario &v, bool indovinaChi, bool maiuscolo)
+// The characteristic lists, composed by the exercise itself: every line it
+// can write, each coloured part with each colour, smoke and clouds present
+// and absent.
+void caratteristiche(Uscita &u, const Vocabolario &v, const TabellaParoleTipo &parole,
+                     const TabellaColoriTipo &colori, bool indovinaChi, bool maiuscolo)
 {
     u.titolo(indovinaChi ? QStringLiteral("Indovina chi? (FormEs7)")
                          : QStringLiteral("Trova gli intrusi (FormEs6)"));
     u.nota(QStringLiteral("una riga dell'elenco per caratteristica"));
+    FonteScriptata nessunaEstrazione;
+    const EsercizioCaratteristiche es(nessunaEstrazione, parole, colori,
+                                      v.T(indovinaChi ? QStringLiteral("0081") : QStringLiteral("0104")));
+    const QString stile = maiuscolo ? QStringLiteral("maiuscolo") : QStringLiteral("minuscolo");
+    const auto riga = [&](int parte, int valore) {
+        return EsercizioCaratteristiche::rigaScritta(es.fraseCaratteristica(parte, valore), stile);
+    };
     for (int p = Comignolo; p <= Gradino; ++p) {
         QStringList frasi;
         for (int s = 1; s <= 4; ++s)
-            frasi << caratteristica(v, p, s, indovinaChi, maiuscolo);
+            frasi << riga(p, s);
         u.riga(nomeParte(p), frasi);
     }
     for (int p = Fumo; p <= Nuvole; ++p)
-        u.riga(nomeParte(p), {caratteristica(v, p, 1, indovinaChi, maiuscolo),
-                              caratteristica(v, p, 0, indovinaChi, maiuscolo)});
+        u.riga(nomeParte(p), {riga(p, 1), riga(p, 0)});
 }
 
 void altriTesti(Uscita &u, const Vocabolario &v)
@@ -486,8 +497,8 @@ int main(int argc, char **argv)
     colora(u, es4, maiuscolo);
     const Esercizio5 es5(nessunaEstrazione, parole, colori);
     insiemi(u, es5, tutte, maiuscolo);
-    caratteristiche(u, v, false, maiuscolo);
-    caratteristiche(u, v, true, maiuscolo);
+    caratteristiche(u, v, parole, colori, false, maiuscolo);
+    caratteristiche(u, v, parole, colori, true, maiuscolo);
     altriTesti(u, v);
     controllaChiavi(u, file);
     u.riepilogo();
