@@ -44,12 +44,6 @@ const GrigliaLivello &griglia(int livello)
     return griglie[qBound(1, livello, EsercizioCaratteristiche::kLivelli) - 1];
 }
 
-// The part pictures of the panel, chimney to clouds.
-QString immagineParte(int parte)
-{
-    return QStringLiteral("immagini/parti/%1.svg").arg(ElementiCasa::nomeParte(parte));
-}
-
 // Gives a label the largest size of its font, down from the size asked for,
 // at which its whole text fits inside it, wrapped as the label wraps it.
 void adattaCarattere(QLabel *etichetta, QFont carattere, qreal minimo)
@@ -146,7 +140,7 @@ FinestraCaratteristiche::FinestraCaratteristiche(const Progetto &progetto, Eserc
         auto *immagine = new Immagine(pannello);
         immagine->setObjectName(QStringLiteral("Image1"));
         immagine->setProperty("index", i);
-        immagine->setFile(Percorsi::programma(immagineParte(i + 1)));
+        immagine->setFile(Percorsi::programma(ElementiCasa::immagineParte(i + 1)));
         immagine->setAccessibleName(ElementiCasa::nomeParte(i + 1));
         posizionaTwips(immagine, i % 2 == 0 ? 120 : 1560, 120 + (i / 2) * 960, 855, 855);
         connect(immagine, &Immagine::clicked, this, [this, i] { Image1_Click(i); });

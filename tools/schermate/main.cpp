@@ -11,6 +11,8 @@
 #include "exercises/es2/FormEs2.h"
 #include "exercises/es4/FormEs4.h"
 #include "exercises/es5/FormEs5.h"
+#include "exercises/es6/FormEs6.h"
+#include "exercises/es7/FormEs7.h"
 #include "exercises/uguali/FormEs3.h"
 #include "exercises/uguali/FormEs8.h"
 #include "framework/Pulsante.h"
@@ -377,6 +379,54 @@ void schermateMenu(const QString &cartella)
 }
 
 // The configuration window on each of its tabs.
+// "Trova gli intrusi" and "Indovina chi?" at levels 1 and 5, with the
+// written sentences (voice off) and with the part pictures (voice on), and
+// at the end of an item.
+template <typename Finestra>
+void schermateCaratteristiche(const QString &cartella, const QString &prefisso)
+{
+    const auto senzaVoce = [](Impostazioni &i) { i.VoceAttiva = false; };
+    const auto conVoce = [](Impostazioni &i) { i.VoceAttiva = true; };
+    const auto livello5 = [](Finestra &f) { f.mnuLiv_Click(5); };
+    schermataEsercizio<Finestra>(cartella, prefisso + QStringLiteral("-livello1-frasi"), senzaVoce);
+    schermataEsercizio<Finestra>(cartella, prefisso + QStringLiteral("-livello1-figure"), conVoce);
+    schermataEsercizio<Finestra>(cartella, prefisso + QStringLiteral("-livello5-frasi"), senzaVoce, livello5);
+    schermataEsercizio<Finestra>(cartella, prefisso + QStringLiteral("-livello5-figure"), conVoce, livello5);
+    schermataEsercizio<Finestra>(cartella, prefisso + QStringLiteral("-livello5-maiuscolo-corsivo"),
+                                 [](Impostazioni &i) {
+                                     i.VoceAttiva = false;
+                                     i.StileTesto = QStringLiteral("maiuscolo");
+                                     i.ModoInput = IngressoTastiera;
+                                 },
+                                 [](Finestra &f) {
+                                     f.mnuLiv_Click(5);
+                                     f.scansione().vaiA(6);
+                                 });
+    // The answers that complete an item: every intruder, or the model.
+    const bool intrusi = prefisso == QLatin1String("es6");
+    const auto completa = [intrusi](Finestra &f, int livello, const std::function<void(int)> &scegli) {
+        f.mnuLiv_Click(livello);
+        const int modello = f.esercizio().Modello();
+        for (int c = 0; c < EsercizioCaratteristiche::numeroCase(livello); ++c) {
+            if ((c != modello) == intrusi)
+                scegli(c);
+        }
+    };
+    schermataEsercizio<Finestra>(cartella, prefisso + QStringLiteral("-livello4-scansione-fine"),
+                                 [](Impostazioni &i) {
+                                     i.VoceAttiva = false;
+                                     i.ModoInput = IngressoScansioneManuale;
+                                 },
+                                 [completa](Finestra &f) {
+                                     completa(f, 4, [&f](int c) {
+                                         f.scansione().vaiA(c);
+                                         f.scansione().seleziona();
+                                     });
+                                 });
+    schermataEsercizio<Finestra>(cartella, prefisso + QStringLiteral("-livello3-mouse-fine"), senzaVoce,
+                                 [completa](Finestra &f) { completa(f, 3, [&f](int c) { f.FSCommand(c); }); });
+}
+
 void schermateConfigura(const QString &cartella)
 {
     struct Scheda
@@ -589,6 +639,8 @@ int main(int argc, char *argv[])
     schermateEs4(cartella);
     schermateEs5(cartella);
     schermateUguali(cartella);
+    schermateCaratteristiche<FormEs6>(cartella, QStringLiteral("es6"));
+    schermateCaratteristiche<FormEs7>(cartella, QStringLiteral("es7"));
     schermateMenu(cartella);
     schermateConfigura(cartella);
     schermateStampa(cartella);
