@@ -45,12 +45,13 @@ const GrigliaLivello &griglia(int livello)
 }
 
 // Gives a label the largest size of its font, down from the size asked for,
-// at which its whole text fits inside it, wrapped as the label wraps it.
+// at which its whole text fits inside it with every line whole; at the
+// smallest size a line too long still wraps.
 void adattaCarattere(QLabel *etichetta, QFont carattere, qreal minimo)
 {
     const QRect area = etichetta->contentsRect().adjusted(etichetta->margin(), etichetta->margin(),
                                                           -etichetta->margin(), -etichetta->margin());
-    const int opzioni = int(etichetta->alignment()) | (etichetta->wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const int opzioni = int(etichetta->alignment());
     while (carattere.pointSizeF() - 1 >= minimo) {
         const QRect serve = QFontMetrics(carattere).boundingRect(area, opzioni, etichetta->text());
         if (serve.width() <= area.width() && serve.height() <= area.height())
@@ -150,7 +151,9 @@ FinestraCaratteristiche::FinestraCaratteristiche(const Progetto &progetto, Eserc
 
     Label1()->setText(istruzione);
     posizionaTwips(Label1(), 120, 5520, 8055, 375);
-    posizionaTwips(PicMerlino(), 5400, 4200, 1455, 1215);
+    // The character stands in the free corner under the part pictures,
+    // left of the next-item button.
+    posizionaTwips(PicMerlino(), 5100, 3745, 1455, 1215);
     aggiungiPulsante(0, 6960, 4680, 1095, 735, QString(), QStringLiteral("immagini/freccia.svg"));
 
     m_timer2 = creaTimerLettura("Timer2", kIntervalloTimer2);
