@@ -62,8 +62,10 @@ FormEs4::FormEs4(QWidget *parent)
 
     // The sentences live in Text1; the frame's sentence label is not used.
     Label1()->hide();
-    // The character stands above the two buttons.
-    posizionaTwips(PicMerlino(), 5160, 600, 1335, 1200);
+    // The character stands above the two buttons, under the caption: the
+    // marker reaches from a third of the way in to the bottom right corner
+    // of that space.
+    posizionaTwips(PicMerlino(), 4552, 112, 2543, 2588);
     PicMerlino()->installEventFilter(this);
     aggiungiPulsante(Esercizio4::Verifica, 5242, 2760, 1785, 735, QString(), QStringLiteral("immagini/verifica.svg"))
         ->setAccessibleName(QStringLiteral("Verifica i colori"));

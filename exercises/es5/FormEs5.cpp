@@ -111,8 +111,10 @@ FormEs5::FormEs5(QWidget *parent)
     m_casa->setObjectName(QStringLiteral("ShockwaveFlash1"));
     m_casa->setAccessibleName(QStringLiteral("Casa da mettere in una scatola"));
     posizionaTwips(m_casa, 3390, 3480, 1455, 1935);
-    // The character stands between the house to sort and the next-item button.
-    posizionaTwips(PicMerlino(), 4650, 3240, 1200, 1680);
+    // The character stands between the house to sort and the next-item
+    // button: the marker reaches from a third of the way in to the bottom
+    // right corner of that space.
+    posizionaTwips(PicMerlino(), 4100, 2512, 2400, 2903);
     PicMerlino()->installEventFilter(this);
 
     for (int s = 0; s < 2; ++s) {
