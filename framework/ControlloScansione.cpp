@@ -1,6 +1,7 @@
 #include "framework/ControlloScansione.h"
 
 #include "core/Impostazioni.h"
+#include "framework/TastiTenuti.h"
 
 #include <QKeyEvent>
 #include <QTimer>
@@ -49,6 +50,15 @@ ControlloScansione::ControlloScansione(QWidget *finestra)
     connect(m_timer, &QTimer::timeout, this, &ControlloScansione::Timer1_Timer);
     m_automatica = creaRicevitore(finestra, QStringLiteral("PictureScansioneAutomatica"));
     m_manuale = creaRicevitore(finestra, QStringLiteral("PictureScansioneManuale"));
+    // Each stroke of a key or switch reaches the mode once, however long it
+    // is held.
+    m_tasti = new TastiTenuti(
+        [this](int tastoQt, bool rilasciato) {
+            const int codice = codiceTasto(tastoQt);
+            if (codice != 0)
+                tasto(codice, rilasciato);
+        },
+        this);
     m_automatica->installEventFilter(this);
     m_manuale->installEventFilter(this);
 }
@@ -102,6 +112,7 @@ void ControlloScansione::vaiA(int p)
     m_anello.posizioni.impostaPosizione(p);
     if (m_anello.evidenzia)
         m_anello.evidenzia(p, true);
+    emit evidenziazioneSpostata(p);
 }
 
 void ControlloScansione::avanti()
@@ -109,10 +120,13 @@ void ControlloScansione::avanti()
     if (m_anello.posizioni.aRiposo())
         return;
     const int prima = m_anello.posizioni.Posizione();
-    if (m_anello.posizioni.avanti() && m_anello.evidenzia) {
+    if (!m_anello.posizioni.avanti())
+        return;
+    if (m_anello.evidenzia) {
         m_anello.evidenzia(prima, false);
         m_anello.evidenzia(m_anello.posizioni.Posizione(), true);
     }
+    emit evidenziazioneSpostata(m_anello.posizioni.Posizione());
 }
 
 void ControlloScansione::indietro()
@@ -124,10 +138,13 @@ void ControlloScansione::indietro()
     if (m_anello.posizioni.aRiposo())
         return;
     const int prima = m_anello.posizioni.Posizione();
-    if (m_anello.posizioni.indietro() && m_anello.evidenzia) {
+    if (!m_anello.posizioni.indietro())
+        return;
+    if (m_anello.evidenzia) {
         m_anello.evidenzia(prima, false);
         m_anello.evidenzia(m_anello.posizioni.Posizione(), true);
     }
+    emit evidenziazioneSpostata(m_anello.posizioni.Posizione());
 }
 
 void ControlloScansione::spostaVerticale(int verso)
@@ -192,15 +209,11 @@ bool ControlloScansione::eventFilter(QObject *oggetto, QEvent *evento)
 {
     if ((oggetto == m_automatica || oggetto == m_manuale)
         && (evento->type() == QEvent::KeyPress || evento->type() == QEvent::KeyRelease)) {
-        auto *e = static_cast<QKeyEvent *>(evento);
-        // A held switch repeats like a held key: only the first press and
-        // the final release count.
-        if (!e->isAutoRepeat() && oggetto == ricevitore()) {
-            const int codice = codiceTasto(e->key());
-            if (codice != 0)
-                tasto(codice, evento->type() == QEvent::KeyRelease);
-        }
+        if (oggetto == ricevitore())
+            m_tasti->evento(*static_cast<QKeyEvent *>(evento));
         return true;
     }
+    if ((oggetto == m_automatica || oggetto == m_manuale) && evento->type() == QEvent::FocusOut)
+        m_tasti->dimentica();
     return QObject::eventFilter(oggetto, evento);
 }

@@ -9,6 +9,7 @@
 
 class QTimer;
 class QWidget;
+class TastiTenuti;
 
 // The scanning mechanism of a window: the timer Timer1 and the two invisible
 // key catchers PictureScansioneAutomatica and PictureScansioneManuale, which
@@ -71,6 +72,10 @@ public:
     // Colours the catchers take (the window background).
     void impostaSfondo(const QColor &colore);
 
+signals:
+    // The highlight moved to posizione (a step, a jump, or the start).
+    void evidenziazioneSpostata(int posizione);
+
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
@@ -82,6 +87,7 @@ private:
     QTimer *m_timer = nullptr;
     QWidget *m_automatica = nullptr;
     QWidget *m_manuale = nullptr;
+    TastiTenuti *m_tasti = nullptr;
     Anello m_anello;
     int m_modo = 0;
 };

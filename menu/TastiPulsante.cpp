@@ -1,5 +1,7 @@
 #include "menu/TastiPulsante.h"
 
+#include "framework/TastiTenuti.h"
+
 #include <QAbstractButton>
 #include <QKeyEvent>
 
@@ -11,6 +13,7 @@ public:
     explicit FiltroTasti(QAbstractButton *pulsante)
         : QObject(pulsante)
         , m_pulsante(pulsante)
+        , m_tasti(new TastiTenuti([this](int, bool rilasciato) { premi(rilasciato); }, this))
     {
     }
 
@@ -23,19 +26,20 @@ protected:
         const int tasto = e->key();
         if (tasto != Qt::Key_Space && tasto != Qt::Key_Return && tasto != Qt::Key_Enter)
             return false;
-        if (!e->isAutoRepeat()) {
-            if (evento->type() == QEvent::KeyPress) {
-                m_pulsante->setDown(true);
-            } else {
-                m_pulsante->setDown(false);
-                m_pulsante->click();
-            }
-        }
+        m_tasti->evento(*e);
         return true;
     }
 
 private:
+    void premi(bool rilasciato)
+    {
+        m_pulsante->setDown(!rilasciato);
+        if (rilasciato)
+            m_pulsante->click();
+    }
+
     QAbstractButton *m_pulsante;
+    TastiTenuti *m_tasti;
 };
 
 } // namespace

@@ -10,7 +10,7 @@ PACKAGES=(
   libespeak-ng-dev espeak-ng-data espeak-ng
   fonts-ecolier-court fonts-dejavu-core fonts-liberation2
   pulseaudio
-  xvfb xauth x11-utils xdotool
+  xvfb xauth x11-utils x11-xserver-utils xdotool openbox
   cups printer-driver-cups-pdf libcups2-dev poppler-utils fonts-urw-base35
   sox
 )

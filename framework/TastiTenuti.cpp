@@ -1,0 +1,98 @@
+#include "framework/TastiTenuti.h"
+
+#include <QKeyEvent>
+#include <QTimer>
+
+TastiTenuti::TastiTenuti(Azione azione, QObject *parent)
+    : QObject(parent)
+    , m_azione(std::move(azione))
+{
+}
+
+bool TastiTenuti::evento(const QKeyEvent &e)
+{
+    if (e.type() != QEvent::KeyPress && e.type() != QEvent::KeyRelease)
+        return false;
+    evento(e.key(), e.type() == QEvent::KeyRelease, e.isAutoRepeat(), e.nativeScanCode() != 0, e.timestamp());
+    return true;
+}
+
+void TastiTenuti::evento(int tasto, bool rilasciato, bool ripetizione, bool nativo, quint64 orario)
+{
+    Tasto &t = m_tasti[tasto];
+    if (!rilasciato) {
+        switch (t.stato) {
+        case Stato::RilascioInAttesa:
+            // The release was half of a repeat: the key is still held.
+            t.attesa->stop();
+            t.stato = Stato::Giu;
+            return;
+        case Stato::Giu:
+            return;
+        case Stato::Su:
+            if (nativo && t.orarioRilascio != 0 && orario == t.orarioRilascio) {
+                // The press of a repeat, late: the release already acted.
+                t.stato = Stato::Giu;
+                t.agito = true;
+                return;
+            }
+            if (ripetizione)
+                return;
+            t.stato = Stato::Giu;
+            t.agito = false;
+            if (m_azione)
+                m_azione(tasto, false);
+            return;
+        }
+        return;
+    }
+
+    if (!nativo) {
+        if (ripetizione)
+            return;
+        t.stato = Stato::Su;
+        t.agito = false;
+        if (m_azione)
+            m_azione(tasto, true);
+        return;
+    }
+    if (t.stato == Stato::RilascioInAttesa)
+        return;
+    t.stato = Stato::RilascioInAttesa;
+    t.orarioRilascio = orario;
+    if (!t.attesa) {
+        t.attesa = new QTimer(this);
+        t.attesa->setSingleShot(true);
+        t.attesa->setInterval(attesaRipetizione);
+        connect(t.attesa, &QTimer::timeout, this, [this, tasto] { rilascioConfermato(tasto); });
+    }
+    t.attesa->start();
+}
+
+void TastiTenuti::rilascioConfermato(int tasto)
+{
+    Tasto &t = m_tasti[tasto];
+    if (t.stato != Stato::RilascioInAttesa)
+        return;
+    t.stato = Stato::Su;
+    const bool agito = t.agito;
+    t.agito = false;
+    if (!agito && m_azione)
+        m_azione(tasto, true);
+}
+
+void TastiTenuti::dimentica()
+{
+    for (Tasto &t : m_tasti) {
+        if (t.stato == Stato::Giu) {
+            t.stato = Stato::Su;
+            t.agito = false;
+        }
+    }
+}
+
+bool TastiTenuti::giu(int tasto) const
+{
+    const auto it = m_tasti.constFind(tasto);
+    return it != m_tasti.constEnd() && it->stato != Stato::Su;
+}

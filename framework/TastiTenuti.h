@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+
+#include <functional>
+
+class QKeyEvent;
+class QTimer;
+
+// Turns the key events a window receives into exactly one press and one
+// release per stroke of a key or a switch, however long it is held.
+//
+// A held key repeats. The window system may send the repeats as presses
+// while the key is down, or as a release immediately followed by a press of
+// the same key (both stamped with the same time); the toolkit marks only some
+// of them as repeats. So the state of each key is kept here: a press while
+// the key is down is ignored, and a release is held back for a moment: when a
+// press of the same key follows within that moment (or carries the release's
+// own time stamp), the two were a repeat and neither counts. The release
+// reaches the window only when the key is really up.
+//
+// Events the program makes itself (no hardware code) never repeat and act at
+// once.
+class TastiTenuti : public QObject
+{
+    Q_OBJECT
+
+public:
+    // tasto is the toolkit's key code; rilasciato false for the press.
+    using Azione = std::function<void(int tasto, bool rilasciato)>;
+
+    // How long a release waits for the press of a repeat, in ms. The two
+    // arrive together; the wait covers a busy machine.
+    static constexpr int attesaRipetizione = 40;
+
+    explicit TastiTenuti(Azione azione, QObject *parent = nullptr);
+
+    // One key event of the window. Returns true when it was a key event.
+    bool evento(const QKeyEvent &e);
+    // The same, from its parts: nativo says the event came from the keyboard
+    // (the window system), orario is its time stamp in ms.
+    void evento(int tasto, bool rilasciato, bool ripetizione, bool nativo, quint64 orario);
+
+    // The window lost the keys (focus moved away): no key counts as down any
+    // more, so the next press acts.
+    void dimentica();
+
+    bool giu(int tasto) const;
+
+private:
+    enum class Stato {
+        Su,
+        Giu,
+        RilascioInAttesa, // released; a repeat's press may still follow
+    };
+    struct Tasto
+    {
+        Stato stato = Stato::Su;
+        quint64 orarioRilascio = 0;
+        // The release of this stroke has already acted: on a very busy
+        // machine a repeat's press came after the wait, so the key was still
+        // held. Its real release must not act again.
+        bool agito = false;
+        QTimer *attesa = nullptr;
+    };
+
+    void rilascioConfermato(int tasto);
+
+    Azione m_azione;
+    QHash<int, Tasto> m_tasti;
+};

@@ -1,0 +1,100 @@
+#include "framework/TastiTenuti.h"
+
+#include <QKeyEvent>
+#include <QTest>
+
+// Key strokes as the window system delivers them while a key or switch is
+// held: each stroke must reach the window as one press and one release.
+class TestTastiTenuti : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A script is a list of events: "P<time>" a press, "R<time>" a release,
+    // "p"/"r" the same marked as repeats by the toolkit, "Q"/"S" a press or
+    // release the program makes itself (no hardware code), "w" a pause longer
+    // than a repeat's wait. The result lists the actions in order.
+    void unaVoltaPerColpo_data()
+    {
+        QTest::addColumn<QString>("copione");
+        QTest::addColumn<QString>("azioni");
+
+        QTest::newRow("a short stroke") << "P10 R90 w" << "P R";
+        QTest::newRow("release waits for a possible repeat") << "P10 R90" << "P";
+        QTest::newRow("held: repeats as release and press pairs")
+            << "P10 R670 P670 R710 P710 R750 P750 R790 P790 R2400 w" << "P R";
+        QTest::newRow("held: pairs the toolkit marked as repeats")
+            << "P10 r670 p670 R710 P710 r750 p750 R2400 w" << "P R";
+        QTest::newRow("held: repeats as presses only") << "P10 P670 p710 P750 R2400 w" << "P R";
+        QTest::newRow("two strokes") << "P10 R90 w P400 R480 w" << "P R P R";
+        QTest::newRow("busy machine: a repeat's press after the wait")
+            << "P10 R670 w P670 R710 P710 R2400 w P3000 R3100 w" << "P R P R";
+        QTest::newRow("program's own events act at once") << "Q S Q S" << "P R P R";
+        QTest::newRow("program's own release alone") << "S" << "R";
+        QTest::newRow("program's own repeat release ignored") << "Q s S" << "P R";
+        QTest::newRow("a repeat seen first is not a stroke") << "p670 R2400 w" << "R";
+    }
+
+    void unaVoltaPerColpo()
+    {
+        QFETCH(QString, copione);
+        QFETCH(QString, azioni);
+        QStringList fatte;
+        TastiTenuti tasti([&fatte](int tasto, bool rilasciato) {
+            QCOMPARE(tasto, int(Qt::Key_Space));
+            fatte << (rilasciato ? QStringLiteral("R") : QStringLiteral("P"));
+        });
+        for (const QString &passo : copione.split(QLatin1Char(' '))) {
+            const QChar c = passo.at(0);
+            if (c == QLatin1Char('w')) {
+                QTest::qWait(TastiTenuti::attesaRipetizione * 3);
+                continue;
+            }
+            const bool nativo = c != QLatin1Char('Q') && c != QLatin1Char('S') && c != QLatin1Char('s');
+            const bool rilascio = c == QLatin1Char('R') || c == QLatin1Char('r') || c == QLatin1Char('S')
+                || c == QLatin1Char('s');
+            const bool ripetizione = c == QLatin1Char('r') || c == QLatin1Char('p') || c == QLatin1Char('s');
+            const quint64 orario = passo.mid(1).toULongLong();
+            QKeyEvent e(rilascio ? QEvent::KeyRelease : QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier,
+                        nativo ? 65 : 0, nativo ? 32 : 0, 0, QStringLiteral(" "), ripetizione);
+            e.setTimestamp(orario);
+            QVERIFY(tasti.evento(e));
+        }
+        QCOMPARE(fatte.join(QLatin1Char(' ')), azioni);
+    }
+
+    // Each key has its own state: holding one does not swallow another.
+    void tastiIndipendenti()
+    {
+        QStringList fatte;
+        TastiTenuti tasti([&fatte](int tasto, bool rilasciato) {
+            fatte << QString(rilasciato ? QLatin1Char('R') : QLatin1Char('P'))
+                    + (tasto == Qt::Key_Space ? QLatin1Char('s') : QLatin1Char('e'));
+        });
+        tasti.evento(Qt::Key_Space, false, false, true, 10);
+        tasti.evento(Qt::Key_Return, false, false, true, 20);
+        tasti.evento(Qt::Key_Return, true, false, true, 60);
+        tasti.evento(Qt::Key_Space, true, false, true, 700);
+        tasti.evento(Qt::Key_Space, false, false, true, 700);
+        QTRY_COMPARE(fatte.join(QLatin1Char(' ')), QStringLiteral("Ps Pe Re"));
+        QVERIFY(tasti.giu(Qt::Key_Space));
+        QVERIFY(!tasti.giu(Qt::Key_Return));
+    }
+
+    // After the keys went elsewhere, a fresh press acts even if its release
+    // was never seen.
+    void dimenticaDopoLaPerditaDelFuoco()
+    {
+        int premuti = 0;
+        TastiTenuti tasti([&premuti](int, bool rilasciato) { premuti += rilasciato ? 0 : 1; });
+        tasti.evento(Qt::Key_Space, false, false, true, 10);
+        tasti.evento(Qt::Key_Space, false, false, true, 500);
+        QCOMPARE(premuti, 1);
+        tasti.dimentica();
+        tasti.evento(Qt::Key_Space, false, false, true, 900);
+        QCOMPARE(premuti, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTastiTenuti)
+#include "tst_tasti_tenuti.moc"

@@ -1,0 +1,184 @@
+#include "exercises/es1/FormEs1.h"
+#include "menu/FormAvvio.h"
+#include "vocabulary/Parole.h"
+
+#include "menu/AmbienteMenu.h"
+
+#include <QLabel>
+#include <QProcess>
+#include <QSignalSpy>
+
+// Keys and switches held down for seconds on a real X server, whose key
+// repeat sends the program a stream of repeats: every window must act once
+// per stroke. xdotool holds the keys as a child holds a switch.
+class TestTastiX11 : public QObject
+{
+    Q_OBJECT
+
+private:
+    AmbienteMenu m_ambiente;
+    static constexpr int kTenuta = 2500; // how long a key is held, in ms
+
+    static void xdotool(const QString &azione, const QString &tasto)
+    {
+        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {azione, tasto}), 0);
+    }
+
+    // Holds the key for kTenuta ms with the program running; runs
+    // duranteLaTenuta just before the release, then waits until the release
+    // has surely been served.
+    static void tieni(const QString &tasto, const std::function<void()> &duranteLaTenuta = {})
+    {
+        xdotool(QStringLiteral("keydown"), tasto);
+        QTest::qWait(kTenuta);
+        if (duranteLaTenuta)
+            duranteLaTenuta();
+        xdotool(QStringLiteral("keyup"), tasto);
+        QTest::qWait(600);
+    }
+
+    // The window has the keyboard of the X server.
+    static bool attiva(QWidget *finestra)
+    {
+        finestra->activateWindow();
+        return QTest::qWaitForWindowActive(finestra, 10000);
+    }
+
+    static int contate() { return int(Stato().RisposteEsatte) + Stato().RisposteErrate; }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"), "this test needs a real X server");
+        CaricaParole(Stato().TabellaParole);
+        Stato().IntestazioneEsatti = QStringLiteral("Esatti ");
+        Stato().IntestazioneErrati = QStringLiteral("Errati ");
+        Stato().IntestazioneLivello = QStringLiteral("Livello ");
+        // The server must repeat held keys, or this test proves nothing.
+        QProcess xset;
+        xset.start(QStringLiteral("xset"), {QStringLiteral("q")});
+        QVERIFY(xset.waitForFinished());
+        QVERIFY(QString::fromLocal8Bit(xset.readAllStandardOutput()).contains(QLatin1String("auto repeat:  on")));
+    }
+
+    void init() { m_ambiente.azzera(); }
+    void cleanup() { m_ambiente.chiudiFinestre(); }
+
+    void esercizioUnaVolta_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<QString>("tasto");
+        QTest::addColumn<int>("passi");    // highlight moves while held and at the release
+        QTest::addColumn<int>("risposte"); // answers counted
+
+        QTest::newRow("manual: Space advances once") << 1 << "space" << 1 << 0;
+        QTest::newRow("manual: Enter answers once") << 1 << "Return" << -1 << 1;
+        QTest::newRow("automatic: Space answers once") << 2 << "space" << -1 << 1;
+        QTest::newRow("keyboard: Right advances once") << 3 << "Right" << 1 << 0;
+        QTest::newRow("keyboard: Left goes back once") << 3 << "Left" << 1 << 0;
+        QTest::newRow("keyboard: Enter answers once") << 3 << "Return" << -1 << 1;
+        QTest::newRow("mouse: Space does nothing") << 0 << "space" << 0 << 0;
+        QTest::newRow("mouse: Enter does nothing") << 0 << "Return" << 0 << 0;
+    }
+
+    // "Vero o falso": a held key moves the highlight one step or counts one
+    // answer; in automatic scanning the highlight stands still while held.
+    void esercizioUnaVolta()
+    {
+        QFETCH(int, modo);
+        QFETCH(QString, tasto);
+        QFETCH(int, passi);
+        QFETCH(int, risposte);
+        Stato().imp.ModoInput = static_cast<qint16>(modo);
+        Stato().imp.VelocitaScansione = 1; // a step every 250 ms while not held
+        auto *f = new FormEs1;
+        f->setAttribute(Qt::WA_DeleteOnClose);
+        f->show();
+        QVERIFY(attiva(f));
+        QTRY_VERIFY(!f->Label1()->text().isEmpty());
+        if (modo == IngressoScansioneAutomatica) {
+            // Press while the highlight is on the first answer.
+            QTRY_COMPARE(f->scansione().Posizione(), 0);
+        }
+        QSignalSpy mossi(&f->scansione(), &ControlloScansione::evidenziazioneSpostata);
+        tieni(tasto, [&] {
+            if (modo == IngressoScansioneAutomatica) {
+                QCOMPARE(mossi.count(), 0);
+                QCOMPARE(contate(), 0);
+            }
+        });
+        QCOMPARE(contate(), risposte);
+        if (modo == IngressoScansioneAutomatica) {
+            // The select happened on the release: nothing more came of the hold.
+            QTest::qWait(100);
+            QCOMPARE(contate(), 1);
+        } else if (passi >= 0) {
+            QCOMPARE(mossi.count(), passi);
+        }
+    }
+
+    void menuUnaVolta_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<QString>("muovi"); // the forward key, held first ("" for none)
+        QTest::addColumn<QString>("scegli");
+
+        QTest::newRow("manual") << 1 << "space" << "Return";
+        QTest::newRow("keyboard") << 3 << "Down" << "Return";
+        QTest::newRow("automatic") << 2 << "" << "space";
+    }
+
+    // The menu: a held forward key moves one button; a held select opens
+    // the exercise only at the release, exactly once, and the rest of the
+    // hold does not reach the exercise.
+    void menuUnaVolta()
+    {
+        QFETCH(int, modo);
+        QFETCH(QString, muovi);
+        QFETCH(QString, scegli);
+        Stato().imp.ModoInput = static_cast<qint16>(modo);
+        Stato().imp.VelocitaScansione = 2; // a step every 500 ms
+        FormMenu *menu = m_ambiente.apriMenu();
+        QVERIFY(attiva(menu));
+        if (!muovi.isEmpty()) {
+            QCOMPARE(menu->Posizione(), 0);
+            QSignalSpy mossi(&menu->scansione(), &ControlloScansione::evidenziazioneSpostata);
+            tieni(muovi);
+            QCOMPARE(mossi.count(), 1);
+            QCOMPARE(menu->Posizione(), 1);
+            // Back to "Vero o falso".
+            menu->scansione().vaiA(0);
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(menu->Posizione(), 0, 10000);
+        }
+        tieni(scegli, [&] {
+            QCOMPARE(Stato().NumeroRighe, 0);
+            QVERIFY(!AmbienteMenu::aperta<FormEs1>());
+        });
+        QCOMPARE(Stato().NumeroRighe, 1);
+        FormEs1 *es = AmbienteMenu::aperta<FormEs1>();
+        QVERIFY(es);
+        QCOMPARE(contate(), 0);
+        QCOMPARE(m_ambiente.fini, 0);
+    }
+
+    // The splash: its button held with Space opens one menu.
+    void avvioUnaVolta()
+    {
+        auto *avvio = new FormAvvio;
+        avvio->setAttribute(Qt::WA_DeleteOnClose);
+        avvio->show();
+        QVERIFY(attiva(avvio));
+        QTRY_VERIFY(avvio->Command1()->hasFocus());
+        QSignalSpy premuto(avvio->Command1(), &QAbstractButton::clicked);
+        tieni(QStringLiteral("space"), [&] { QCOMPARE(premuto.count(), 0); });
+        QCOMPARE(premuto.count(), 1);
+        int menu = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            menu += qobject_cast<FormMenu *>(w) ? 1 : 0;
+        QCOMPARE(menu, 1);
+    }
+};
+
+QTEST_MAIN(TestTastiX11)
+#include "tst_tasti_x11.moc"
