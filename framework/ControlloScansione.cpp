@@ -115,6 +115,13 @@ void ControlloScansione::vaiA(int p)
     emit evidenziazioneSpostata(p);
 }
 
+void ControlloScansione::ricomincia(int p)
+{
+    vaiA(p);
+    if (attivo())
+        m_timer->start();
+}
+
 void ControlloScansione::avanti()
 {
     if (m_anello.posizioni.aRiposo())

@@ -64,6 +64,9 @@ public:
     void avanti();
     void indietro();
     void spostaVerticale(int verso);
+    // Starts the ring over at p for a new item: the previous position is
+    // unmarked, p highlighted, and automatic scanning waits a full step.
+    void ricomincia(int p);
     void seleziona();
 
     // One tick of Timer1 (public so that tests can step it).

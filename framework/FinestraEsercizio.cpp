@@ -395,6 +395,10 @@ void FinestraEsercizio::mnuLiv_Click(int livello)
     aggiornaPannello(2);
     for (QAction *voce : std::as_const(m_mnuLiv))
         voce->setChecked(voce->property("index").toInt() == livello);
+    // The new item starts the scan over, as a select of the next-item button
+    // does: the highlight may be resting there from the item before.
+    if (m_scansione->attivo())
+        m_scansione->ricomincia(0);
     GeneraEsercizio();
     aggiornaPannello(3);
 }
@@ -460,6 +464,16 @@ bool FinestraEsercizio::eventFilter(QObject *oggetto, QEvent *evento)
             }
         } else if (pulsante || oggetto == m_area || oggetto == m_label1) {
             spegniPulsanti();
+        }
+    }
+    // A button the pointer lit and that an answer or a new item disables
+    // goes dark at once, even while the pointer rests still on it.
+    if (m_scansione && !m_scansione->attivo() && tipo == QEvent::EnabledChange) {
+        auto *pulsante = qobject_cast<Pulsante *>(oggetto);
+        if (pulsante && !pulsante->isEnabled() && m_pulsanti.contains(pulsante)
+            && (pulsante->evidenziato() || pulsante->coloreSfondo() != colorePulsanti())) {
+            pulsante->setColoreSfondo(colorePulsanti());
+            pulsante->setEvidenziato(false);
         }
     }
     return QMainWindow::eventFilter(oggetto, evento);

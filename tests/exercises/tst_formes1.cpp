@@ -199,6 +199,63 @@ private slots:
         QCOMPARE(visti, accesi);
     }
 
+    // Mouse mode: a lit button that the answer or the next item disables goes
+    // dark though the pointer rests still on it.
+    void pulsanteDisattivatoSottoIlPuntatoreSiSpegne()
+    {
+        FormEs1 &f = apri(IngressoMouse);
+        const int vero = giusta();
+        QTest::mouseMove(f.Command1(vero));
+        QTRY_VERIFY(evidenziato(vero));
+        QTest::mouseClick(f.Command1(vero), Qt::LeftButton);
+        QVERIFY(!f.Command1(vero)->isEnabled());
+        QVERIFY(!evidenziato(vero));
+        QVERIFY(!f.Command1(vero)->evidenziato());
+
+        QTest::mouseMove(f.Command1(2));
+        QTRY_VERIFY(evidenziato(2));
+        QTest::mouseClick(f.Command1(2), Qt::LeftButton);
+        QVERIFY(!f.Command1(2)->isEnabled());
+        QVERIFY(!evidenziato(2));
+        QVERIFY(!f.Command1(2)->evidenziato());
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(!evidenziato(i), qPrintable(QString::number(i)));
+    }
+
+    // A level chosen from the menu while the highlight rests on the
+    // next-item button starts the scan over on Vero for the new item.
+    void livelloDalMenuRicominciaLaScansione_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::newRow("manual") << int(IngressoScansioneManuale);
+        QTest::newRow("automatic") << int(IngressoScansioneAutomatica);
+        QTest::newRow("keyboard") << int(IngressoTastiera);
+    }
+
+    void livelloDalMenuRicominciaLaScansione()
+    {
+        QFETCH(int, modo);
+        FormEs1 &f = apri(modo);
+        f.scansione().vaiA(giusta());
+        f.scansione().seleziona();
+        QCOMPARE(f.scansione().Posizione(), 2);
+        QVERIFY(evidenziato(2));
+
+        f.mnuLiv(3)->trigger();
+        QCOMPARE(f.Livello(), 3);
+        QCOMPARE(f.scansione().Posizione(), 0);
+        QVERIFY(evidenziato(0));
+        QVERIFY(!evidenziato(2));
+        QVERIFY(!f.Command1(2)->evidenziato());
+        QCOMPARE(f.Command1(2)->coloreSfondo(), f.colorePulsanti());
+        // The ring runs again over the two answers.
+        if (modo == IngressoScansioneAutomatica)
+            f.scansione().Timer1_Timer();
+        else
+            f.scansione().avanti();
+        QCOMPARE(f.scansione().Posizione(), 1);
+    }
+
     // Automatic scanning: ticks alternate between the answers; holding the
     // switch stops the timer, releasing it restarts it and selects.
     void scansioneAutomatica()
