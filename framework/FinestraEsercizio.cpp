@@ -305,7 +305,7 @@ void FinestraEsercizio::Form_Activate()
     if (m_personaggio) {
         ImpostaMerlino(*m_personaggio);
         if (imp.VoceAttiva)
-            MostraPersonaggio(*m_personaggio, *m_picMerlino);
+            MostraPersonaggio(*m_personaggio, *m_picMerlino, zonaFumetto());
     }
     trattamentoPulsantiVoce(imp.VoceAttiva);
     m_picMerlino->hide();
@@ -447,6 +447,16 @@ bool FinestraEsercizio::eventFilter(QObject *oggetto, QEvent *evento)
     // is over the background, so the next-item button is never lit while an
     // item is open.
     const QEvent::Type tipo = evento->type();
+    if (oggetto == m_area && tipo == QEvent::Resize) {
+        // Once the controls have been rescaled for the new size.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_personaggio && m_personaggio->Visible())
+                    PosizionaPersonaggio(*m_personaggio, *m_picMerlino, zonaFumetto());
+            },
+            Qt::QueuedConnection);
+    }
     if (m_scansione && !m_scansione->attivo() && (tipo == QEvent::Enter || tipo == QEvent::MouseMove)) {
         auto *pulsante = qobject_cast<Pulsante *>(oggetto);
         if (pulsante && pulsante->isEnabled()) {
@@ -477,6 +487,20 @@ bool FinestraEsercizio::eventFilter(QObject *oggetto, QEvent *evento)
         }
     }
     return QMainWindow::eventFilter(oggetto, evento);
+}
+
+QRect FinestraEsercizio::zonaFumetto() const
+{
+    // The balloon may use the window right of the marker's left edge (the
+    // pictures stand left of it) up to the first button on the marker's
+    // right, and above the character: it never covers a button.
+    const QRect marcatore = m_picMerlino->geometry();
+    int destra = m_area->width();
+    for (const Pulsante *p : m_pulsanti) {
+        if (p && p->geometry().left() >= marcatore.left() + marcatore.width() / 3)
+            destra = std::min(destra, p->geometry().left() - 4);
+    }
+    return QRect(QPoint(marcatore.left(), 0), QPoint(destra - 1, m_area->height() - 1));
 }
 
 void FinestraEsercizio::stampaVeloce()

@@ -119,6 +119,7 @@ private:
     void applicaImpostazioni();
     void impostaInput();
     void stampaVeloce();
+    QRect zonaFumetto() const;
     void Form_Unload();
 
     Progetto m_progetto;

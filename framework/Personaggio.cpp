@@ -100,11 +100,14 @@ void ImpostaMerlino(Agente &personaggio)
     personaggio.SetTTSModeID(imp.ModoVoceTTS);
 }
 
-void MostraPersonaggio(Agente &personaggio, const QWidget &PicMerlino)
+void MostraPersonaggio(Agente &personaggio, const QWidget &PicMerlino, const QRect &zonaFumetto)
 {
     personaggio.Show();
-    if (personaggio.OriginalWidth() > 0 && personaggio.OriginalHeight() > 0)
-        personaggio.SetSize(personaggio.OriginalWidth() + 20, personaggio.OriginalHeight() + 20);
+    PosizionaPersonaggio(personaggio, PicMerlino, zonaFumetto);
+}
+
+void PosizionaPersonaggio(Agente &personaggio, const QWidget &PicMerlino, const QRect &zonaFumetto)
+{
     // A third of the marker is taken in twips, the marker's own unit, and
     // only then rounded to the nearest pixel: an 89-pixel marker is 1335
     // twips, a third is 445 twips, 29.67 pixels, so the corner lies 30
@@ -112,6 +115,24 @@ void MostraPersonaggio(Agente &personaggio, const QWidget &PicMerlino)
     const QPoint terzo(pixelDaTwips(twipsDaPixel(PicMerlino.width()) / 3),
                        pixelDaTwips(twipsDaPixel(PicMerlino.height()) / 3));
     const QPoint angolo = PicMerlino.mapToGlobal(terzo);
+
+    // The balloon may use the window from the marker's left edge rightwards
+    // (the house stands on the left), and its font grows with the window's
+    // height beyond 768 pixels.
+    QRect zona;
+    qreal scala = 1.0;
+    if (const QWidget *area = PicMerlino.parentWidget()) {
+        zona = zonaFumetto.isEmpty() ? QRect(PicMerlino.x(), 0, area->width() - PicMerlino.x(), area->height())
+                                     : zonaFumetto;
+        zona.moveTopLeft(area->mapToGlobal(zona.topLeft()));
+    }
+    if (PicMerlino.window() && PicMerlino.window()->height() > 0)
+        scala = std::max(1.0, PicMerlino.window()->height() / 768.0);
+    personaggio.impostaFinestra(PicMerlino.window(), zona, scala);
+
+    // The figure fills the rest of the marker, whatever the window's size,
+    // so it grows with the window and never reaches the controls beside it.
+    personaggio.SetSize(std::max(1, PicMerlino.width() - terzo.x()), std::max(1, PicMerlino.height() - terzo.y()));
     personaggio.MoveTo(angolo.x(), angolo.y());
 }
 

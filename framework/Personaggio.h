@@ -2,6 +2,7 @@
 
 #include "platform/Agente.h"
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -37,12 +38,18 @@ QString componiPrefissoVoce(int velocita, int tono);
 // lacks leaves the voice of the character's language).
 void ImpostaMerlino(Agente &personaggio);
 
-// Shows the character 20 pixels wider and taller than its drawing, its top
-// left corner a third of the way into the marker control (the window's
-// hidden PicMerlino) across and down, each third taken in twips and rounded
-// to the nearest pixel. The size is taken from the drawing,
-// not from the current size, so showing it again does not make it grow.
-void MostraPersonaggio(Agente &personaggio, const QWidget &PicMerlino);
+// Shows the character in the marker's window (PosizionaPersonaggio).
+void MostraPersonaggio(Agente &personaggio, const QWidget &PicMerlino, const QRect &zonaFumetto = {});
+
+// Places the character inside the window of the marker control (the
+// window's hidden PicMerlino): its top left corner a third of the way into
+// the marker across and down, each third taken in twips and rounded to the
+// nearest pixel, and its size the rest of the marker, so that it grows with
+// the rescaled window and stays clear of the controls beside the marker. Its
+// balloon stays inside zonaFumetto (the marker's parent coordinates; by
+// default right of the marker's left edge), its font scaled by the window's
+// height against 768 pixels. Run again when the marker is rescaled.
+void PosizionaPersonaggio(Agente &personaggio, const QWidget &PicMerlino, const QRect &zonaFumetto = {});
 
 // Reads a text aloud: everything in progress stops, then the character
 // speaks PrefissoVoce followed by the text.

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 #include <functional>
 #include <memory>
+
+class QWidget;
 
 // The speaking character: a figure that stands on the screen, reads texts
 // aloud moving its mouth and may show what it says in a speech balloon.
@@ -73,6 +76,18 @@ public:
     virtual QString BalloonFontName() const = 0;
     virtual int BalloonFontSize() const = 0;
     virtual void SetBalloonFont(const QString &nome, int punti) = 0;
+
+    // The window the character appears in: it is drawn inside that window,
+    // above its controls, so that it is seen whatever the window manager
+    // does with full-screen windows, and it never takes the keys or the
+    // mouse. The balloon stays inside zonaFumetto (screen coordinates; empty
+    // for the whole window) and its font grows by scala with the window.
+    virtual void impostaFinestra(QWidget *finestra, const QRect &zonaFumetto, qreal scala)
+    {
+        Q_UNUSED(finestra);
+        Q_UNUSED(zonaFumetto);
+        Q_UNUSED(scala);
+    }
 
 signals:
     // A text has been said to its end (not when StopAll cut it short).

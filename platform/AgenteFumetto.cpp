@@ -68,20 +68,33 @@ QStringList FumettoPersonaggio::righeDi(const QString &testo, int larghezza) con
     return righe;
 }
 
+int FumettoPersonaggio::larghezzaMassima() const
+{
+    const QFontMetrics metrica(m_carattere);
+    int larghezza = metrica.averageCharWidth() * kCaratteriPerRiga;
+    if (!m_zona.isEmpty())
+        larghezza = std::min(larghezza, m_zona.width() - 2 * kMargine - 4);
+    return std::max(larghezza, metrica.averageCharWidth() * 6);
+}
+
 void FumettoPersonaggio::dimensiona()
 {
     const QFontMetrics metrica(m_carattere);
-    const int larghezzaMassima = metrica.averageCharWidth() * kCaratteriPerRiga;
-    int larghezza = larghezzaMassima;
+    const int massima = larghezzaMassima();
+    int larghezza = massima;
     int righe = kRigheFisse;
     if (m_contieneTutto) {
-        const QStringList tutte = righeDi(m_testo, larghezzaMassima);
+        // The text is wrapped at the widest width and the balloon narrowed
+        // to its longest line; it is wrapped at that same width when shown,
+        // so it takes exactly the lines measured here.
+        const QStringList tutte = righeDi(m_testo, massima);
         larghezza = metrica.averageCharWidth() * 6;
         for (const QString &riga : tutte)
-            larghezza = std::max(larghezza, metrica.horizontalAdvance(riga));
-        larghezza = std::min(larghezza, larghezzaMassima);
+            larghezza = std::max(larghezza, metrica.horizontalAdvance(riga) + 1);
+        larghezza = std::min(larghezza, massima);
         righe = std::max<int>(1, tutte.size());
     }
+    m_larghezzaRighe = m_contieneTutto ? massima : larghezza;
     m_area = QSize(larghezza, righe * metrica.lineSpacing());
     resize(m_area.width() + 2 * kMargine, m_area.height() + 2 * kMargine + kCoda);
 }
@@ -100,7 +113,7 @@ void FumettoPersonaggio::mostraTesto(const QString &testo, int caratteri, bool c
     }
 
     const QString detto = aPasso ? testo.left(m_caratteri) : testo;
-    QStringList righe = righeDi(detto, m_area.width());
+    QStringList righe = righeDi(detto, m_larghezzaRighe);
     if (!contieneTutto && righe.size() > kRigheFisse) {
         if (aPasso) {
             righe = righe.mid(righe.size() - kRigheFisse);
@@ -118,13 +131,31 @@ void FumettoPersonaggio::mostraTesto(const QString &testo, int caratteri, bool c
     update();
 }
 
-void FumettoPersonaggio::posiziona(const QRect &personaggio)
+void FumettoPersonaggio::impostaZona(const QRect &zona)
 {
-    m_personaggio = personaggio;
+    if (zona == m_zona)
+        return;
+    m_zona = zona;
+    dimensiona();
+    mostraTesto(m_testo, m_caratteri, m_contieneTutto, m_aPasso);
+}
+
+QRect FumettoPersonaggio::disponibile(const QRect &personaggio) const
+{
+    if (!m_zona.isEmpty())
+        return m_zona;
+    if (!isWindow() && parentWidget())
+        return parentWidget()->rect();
     const QScreen *schermo = QGuiApplication::screenAt(personaggio.center());
     if (!schermo)
         schermo = QGuiApplication::primaryScreen();
-    const QRect disponibile = schermo ? schermo->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
+    return schermo ? schermo->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
+}
+
+void FumettoPersonaggio::posiziona(const QRect &personaggio)
+{
+    m_personaggio = personaggio;
+    const QRect disponibile = this->disponibile(personaggio);
 
     int x = personaggio.center().x() - width() / 2;
     x = std::clamp(x, disponibile.left(), std::max(disponibile.left(), disponibile.right() - width() + 1));
@@ -167,7 +198,7 @@ void FumettoPersonaggio::aggiornaSagoma()
 {
     // See-through corners show black on an X11 desktop without a compositor:
     // the window is shaped to the balloon there.
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || size().isEmpty())
+    if (!isWindow() || QGuiApplication::platformName() != QLatin1String("xcb") || size().isEmpty())
         return;
     QPainterPathStroker bordo;
     bordo.setWidth(4);

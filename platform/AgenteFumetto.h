@@ -7,8 +7,9 @@
 #include <QStringList>
 #include <QWidget>
 
-// The speech balloon: a frameless window beside the character with the text
-// being said, its tail pointing at the character's head.
+// The speech balloon beside the character with the text being said, its tail
+// pointing at the character's head: a child of the character's window, or a
+// frameless window of its own before the character has one.
 class FumettoPersonaggio : public QWidget
 {
     Q_OBJECT
@@ -28,16 +29,25 @@ public:
     // is shown at once (a fixed balloon cutting it with an ellipsis).
     void mostraTesto(const QString &testo, int caratteri, bool contieneTutto, bool aPasso);
     // Places the balloon over the character (below it when there is no room
-    // above), inside the screen.
+    // above), inside its zone; personaggio is in the coordinates of the
+    // balloon's parent (of the screen for a window of its own).
     void posiziona(const QRect &personaggio);
+    // The part of the parent the balloon must stay in (empty: all of it, or
+    // the screen); the balloon is never wider than the zone.
+    void impostaZona(const QRect &zona);
 
     // The lines drawn now (what a reader of the balloon sees).
     QStringList righeVisibili() const { return m_righe; }
+    // The font the text is written in, and the text area inside the outline.
+    QFont carattere() const { return m_carattere; }
+    QRect areaTesto() const { return QRect(corpo().toRect().topLeft() + QPoint(12, 12), m_area); }
 
 protected:
     void paintEvent(QPaintEvent *evento) override;
 
 private:
+    QRect disponibile(const QRect &personaggio) const;
+    int larghezzaMassima() const;
     QRectF corpo() const;
     QPainterPath sagoma() const;
     void aggiornaSagoma();
@@ -51,6 +61,8 @@ private:
     bool m_aPasso = true;
     QStringList m_righe;
     QSize m_area;          // the text area
+    int m_larghezzaRighe = 0; // the width the text is wrapped at
+    QRect m_zona;
     QRect m_personaggio;
     bool m_sotto = false;  // the balloon hangs below the character
     int m_codaX = 0;       // where the tail meets the character, in balloon coordinates

@@ -62,7 +62,8 @@ public:
     // every mouth fits) so that only the figure itself is on the screen.
     void aggiornaSagoma()
     {
-        if (QGuiApplication::platformName() != QLatin1String("xcb") || size().isEmpty() || !figura.caricata())
+        if (!isWindow() || QGuiApplication::platformName() != QLatin1String("xcb") || size().isEmpty()
+            || !figura.caricata())
             return;
         QImage immagine(size(), QImage::Format_ARGB32_Premultiplied);
         immagine.fill(Qt::transparent);
@@ -93,8 +94,8 @@ private:
 };
 
 AgenteQt::AgenteQt()
-    : m_finestra(std::make_unique<FinestraPersonaggio>())
-    , m_fumetto(std::make_unique<FumettoPersonaggio>())
+    : m_finestra(new FinestraPersonaggio)
+    , m_fumetto(new FumettoPersonaggio)
 {
     // Until told otherwise the character stands at the bottom right.
     const QSize dimensione(150, 200);
@@ -107,7 +108,7 @@ AgenteQt::AgenteQt()
 
     m_chiusuraFumetto.setSingleShot(true);
     m_chiusuraFumetto.setInterval(kFumettoSiNascondeMs);
-    connect(&m_chiusuraFumetto, &QTimer::timeout, m_fumetto.get(), &QWidget::hide);
+    connect(&m_chiusuraFumetto, &QTimer::timeout, m_fumetto.data(), &QWidget::hide);
     m_ciglia.setSingleShot(true);
     connect(&m_ciglia, &QTimer::timeout, this, &AgenteQt::battiCiglia);
 
@@ -120,11 +121,43 @@ AgenteQt::~AgenteQt()
 {
     m_coda.clear();
     m_voce.ferma();
+    delete m_fumetto.data();
+    delete m_finestra.data();
 }
 
 QWidget *AgenteQt::finestraPersonaggio() const
 {
-    return m_finestra.get();
+    return m_finestra.data();
+}
+
+void AgenteQt::impostaFinestra(QWidget *finestra, const QRect &zonaFumetto, qreal scala)
+{
+    m_zonaFumetto = zonaFumetto;
+    m_scala = scala > 0 ? scala : 1.0;
+    if (finestra && finestra != m_proprietario) {
+        // Drawn inside the window, above its controls: a separate window
+        // would be kept under a full-screen window by the window manager.
+        m_proprietario = finestra;
+        for (QWidget *w : {static_cast<QWidget *>(m_finestra.data()), static_cast<QWidget *>(m_fumetto.data())}) {
+            const bool visibile = w->isVisible();
+            w->setParent(finestra, Qt::Widget);
+            w->clearMask();
+            w->setAttribute(Qt::WA_TransparentForMouseEvents);
+            w->setFocusPolicy(Qt::NoFocus);
+            w->setVisible(visibile);
+            w->raise();
+        }
+    }
+    m_fumetto->impostaZona(nellaFinestra(zonaFumetto));
+    applicaCarattere();
+    applicaGeometria();
+}
+
+QRect AgenteQt::nellaFinestra(const QRect &schermo) const
+{
+    if (!m_proprietario || schermo.isNull())
+        return schermo;
+    return QRect(m_proprietario->mapFromGlobal(schermo.topLeft()), schermo.size());
 }
 
 bool AgenteQt::Load(const QString &nome)
@@ -195,6 +228,7 @@ void AgenteQt::servi()
             m_visibile = true;
             if (m_finestra->figura.caricata()) {
                 m_finestra->show();
+                m_finestra->raise();
                 if (!m_ciglia.isActive())
                     m_ciglia.start(kPauseCiglia[0]);
             }
@@ -255,8 +289,9 @@ void AgenteQt::aggiornaFumetto()
     }
     const int detti = m_voce.staParlando() ? m_voce.caratteriDetti() : int(m_testoDetto.size());
     m_fumetto->mostraTesto(m_testoDetto, detti, m_stile & FumettoContieneTesto, m_stile & FumettoAPasso);
-    m_fumetto->posiziona(m_geometria);
+    m_fumetto->posiziona(nellaFinestra(m_geometria));
     m_fumetto->show();
+    m_fumetto->raise();
 }
 
 void AgenteQt::MoveTo(int left, int top)
@@ -273,9 +308,9 @@ void AgenteQt::SetSize(int width, int height)
 
 void AgenteQt::applicaGeometria()
 {
-    m_finestra->setGeometry(m_geometria);
+    m_finestra->setGeometry(nellaFinestra(m_geometria));
     if (m_fumetto && m_fumetto->isVisible())
-        m_fumetto->posiziona(m_geometria);
+        m_fumetto->posiziona(nellaFinestra(m_geometria));
 }
 
 bool AgenteQt::SetTTSModeID(const QString &modo, QString *errore)
@@ -303,11 +338,16 @@ void AgenteQt::SetBalloonFont(const QString &nome, int punti)
 {
     m_nomeCarattere = nome;
     m_puntiCarattere = punti;
-    QFont carattere(nome);
-    carattere.setPointSize(std::max(1, punti));
+    applicaCarattere();
+}
+
+void AgenteQt::applicaCarattere()
+{
+    QFont carattere(m_nomeCarattere);
+    carattere.setPointSizeF(std::max(1.0, m_puntiCarattere * m_scala));
     m_fumetto->impostaCarattere(carattere);
     if (m_fumetto->isVisible())
-        m_fumetto->posiziona(m_geometria);
+        m_fumetto->posiziona(nellaFinestra(m_geometria));
 }
 
 void AgenteQt::battiCiglia()

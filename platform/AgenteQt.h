@@ -3,6 +3,7 @@
 #include "platform/Agente.h"
 #include "platform/Voce.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QTimer>
 
@@ -10,12 +11,13 @@
 #include <memory>
 
 class FinestraPersonaggio;
-class FumettoPersonaggio;
+#include "platform/AgenteFumetto.h"
 
-// The real speaking character: a frameless, see-through window showing the
-// character's drawing, its mouth following the loudness of the speech, and
-// a speech balloon window. Neither window takes the keyboard focus or the
-// mouse, so the exercise under them keeps both.
+// The real speaking character: the character's drawing, its mouth following
+// the loudness of the speech, and a speech balloon. Once it knows its window
+// both are drawn inside that window, above the controls; until then they are
+// frameless see-through windows of their own. Neither takes the keyboard
+// focus or the mouse, so the exercise under them keeps both.
 class AgenteQt : public Agente
 {
     Q_OBJECT
@@ -48,10 +50,11 @@ public:
     QString BalloonFontName() const override { return m_nomeCarattere; }
     int BalloonFontSize() const override { return m_puntiCarattere; }
     void SetBalloonFont(const QString &nome, int punti) override;
+    void impostaFinestra(QWidget *finestra, const QRect &zonaFumetto, qreal scala) override;
 
     // The windows the character shows itself in, and its voice.
     QWidget *finestraPersonaggio() const;
-    FumettoPersonaggio *finestraFumetto() const { return m_fumetto.get(); }
+    FumettoPersonaggio *finestraFumetto() const { return m_fumetto.data(); }
     const Voce &voce() const { return m_voce; }
     // The engine voice a text is said with now ("roa/it").
     QString voceMotore() const;
@@ -70,9 +73,17 @@ private:
     void aggiornaFumetto();
     void applicaGeometria();
     void battiCiglia();
+    void applicaCarattere();
+    // Where a rectangle in screen coordinates lies in the character's window.
+    QRect nellaFinestra(const QRect &schermo) const;
 
-    std::unique_ptr<FinestraPersonaggio> m_finestra;
-    std::unique_ptr<FumettoPersonaggio> m_fumetto;
+    // Owned here, also while they are children of the window: the window
+    // lives longer than its character.
+    QPointer<FinestraPersonaggio> m_finestra;
+    QPointer<FumettoPersonaggio> m_fumetto;
+    QPointer<QWidget> m_proprietario;
+    QRect m_zonaFumetto;
+    qreal m_scala = 1.0;
     Voce m_voce;
     std::deque<Passo> m_coda;
     QTimer m_chiusuraFumetto;

@@ -171,13 +171,17 @@ void TestPersonaggio::mostraPersonaggio_data()
     QTest::addColumn<QPoint>("finestra");
     QTest::addColumn<QRect>("marcatore");
     QTest::addColumn<QPoint>("angolo");
+    QTest::addColumn<QSize>("dimensione"); // the rest of the marker
     // 1335 x 2535 twips at 4440, 2760 are 89 x 169 pixels at 296, 184:
     // (4440 + 1335 \ 3) / 15 = 325.67 rounds up to 326, and
     // (2760 + 2535 \ 3) / 15 = 240.33 rounds down to 240.
-    QTest::newRow("vero o falso") << QPoint(0, 0) << QRect(296, 184, 89, 169) << QPoint(326, 240);
-    QTest::newRow("finestra spostata") << QPoint(100, 50) << QRect(456, 16, 89, 121) << QPoint(100 + 456 + 30, 50 + 16 + 40);
-    QTest::newRow("marcatore minuscolo") << QPoint(0, 0) << QRect(10, 20, 2, 2) << QPoint(11, 21);
-    QTest::newRow("terzo intero") << QPoint(0, 0) << QRect(10, 20, 90, 60) << QPoint(40, 40);
+    QTest::newRow("vero o falso") << QPoint(0, 0) << QRect(296, 184, 89, 169) << QPoint(326, 240) << QSize(59, 113);
+    QTest::newRow("finestra spostata") << QPoint(100, 50) << QRect(456, 16, 89, 121)
+                                       << QPoint(100 + 456 + 30, 50 + 16 + 40) << QSize(59, 81);
+    QTest::newRow("marcatore minuscolo") << QPoint(0, 0) << QRect(10, 20, 2, 2) << QPoint(11, 21) << QSize(1, 1);
+    QTest::newRow("terzo intero") << QPoint(0, 0) << QRect(10, 20, 90, 60) << QPoint(40, 40) << QSize(60, 40);
+    // Rescaled to twice the design size the figure is twice as large.
+    QTest::newRow("doppio") << QPoint(0, 0) << QRect(592, 368, 178, 338) << QPoint(651, 481) << QSize(119, 225);
 }
 
 void TestPersonaggio::mostraPersonaggio()
@@ -194,7 +198,7 @@ void TestPersonaggio::mostraPersonaggio()
     MostraPersonaggio(*personaggio, PicMerlino);
     MostraPersonaggio(*personaggio, PicMerlino);
     QVERIFY(personaggio->Visible());
-    QCOMPARE(QSize(personaggio->Width(), personaggio->Height()), QSize(170, 220));
+    QTEST(QSize(personaggio->Width(), personaggio->Height()), "dimensione");
     QTEST(QPoint(personaggio->Left(), personaggio->Top()), "angolo");
     QCOMPARE(AgenteFinto::creati().constLast()->registro.first(), QStringLiteral("Load:Merlin"));
     QCOMPARE(AgenteFinto::creati().constLast()->registro.at(1), QStringLiteral("Show"));
