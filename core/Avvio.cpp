@@ -182,8 +182,14 @@ Avvio AvvioProgramma()
     LeggiImpostazioni(stato.PercorsoImpostazioni, &stato.imp, MLSGetText(QStringLiteral("0041")));
     PreparaTavolozza(stato.TavolozzaVB, stato.TavolozzaHex);
     CaricaParole(stato.TabellaParole);
+    PreparaIntestazioni();
+    return avvio;
+}
+
+void PreparaIntestazioni()
+{
+    StatoProgramma &stato = Stato();
     stato.IntestazioneEsatti = MLSGetText(QStringLiteral("0004")) + QLatin1Char(' ');
     stato.IntestazioneErrati = MLSGetText(QStringLiteral("0005")) + QLatin1Char(' ');
     stato.IntestazioneLivello = MLSGetText(QStringLiteral("0105")) + QLatin1Char(' ');
-    return avvio;
 }

@@ -45,3 +45,8 @@ void InstallaFont();
 // Makes the family "Indis1" usable by the running program: loads the cursive
 // font (installed copy, else the program folder's) and maps the name to it.
 void RegistraFontCorsivo();
+
+// The count headings of the status bars ("Esatti ", "Errati ", "Livello ")
+// in the current language, each followed by a space: set at start and again
+// when the language changes.
+void PreparaIntestazioni();

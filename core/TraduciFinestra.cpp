@@ -1,5 +1,6 @@
 #include "core/TraduciFinestra.h"
 
+#include "core/Avvio.h"
 #include "core/Lingua.h"
 #include "platform/Messaggi.h"
 
@@ -149,6 +150,8 @@ void mnuLanguage_Click(const QList<QAction *> &voci, int indice)
         voce->setChecked(false);
     voci.at(indice)->setChecked(true);
     LinguaCorrente() = voci.at(indice)->text();
+    // Texts composed from the language file at start follow it too.
+    PreparaIntestazioni();
     for (QWidget *finestra : QApplication::topLevelWidgets()) {
         // Menus are top-level widgets too, but they belong to their window.
         if (qobject_cast<QMenu *>(finestra) || finestra->objectName().isEmpty()

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QMap>
 #include <QTest>
 
 #include <unistd.h>
@@ -207,6 +208,24 @@ private slots:
             QVERIFY(valore.has_value());
             QVERIFY2(!valore->isEmpty(), qPrintable(chiave));
         }
+
+        // The print window's controls are reached with Alt and a letter:
+        // no two of its captions may share one.
+        const qsizetype inizio = testo.indexOf(QLatin1String("[frmStampa]"));
+        QVERIFY(inizio >= 0);
+        const qsizetype fine = testo.indexOf(QLatin1String("\n["), inizio);
+        QMap<QChar, QString> tasti;
+        const QStringList righe = testo.mid(inizio, fine < 0 ? -1 : fine - inizio).split(QLatin1String("\r\n"));
+        for (const QString &riga : righe) {
+            const qsizetype e = riga.indexOf(QLatin1Char('&'));
+            if (!riga.contains(QLatin1String(".Caption=")) || e < 0 || e + 1 >= riga.size()
+                || riga.at(e + 1) == QLatin1Char('&'))
+                continue;
+            const QChar tasto = riga.at(e + 1).toLower();
+            QVERIFY2(!tasti.contains(tasto), qPrintable(tasti.value(tasto) + QStringLiteral(" / ") + riga));
+            tasti.insert(tasto, riga);
+        }
+        QVERIFY(tasti.size() >= 5);
     }
 
     // An installed program folder cannot be written by the user: the choice

@@ -490,10 +490,16 @@ private slots:
         QCOMPARE(m.mnuInfo()->text(), QStringLiteral("Information"));
         QCOMPARE(Lingua::linguaSalvata(), QStringLiteral("English"));
         QCOMPARE(marcati(), QList<int>{0}); // the highlight stays where it was
+        // The status bar headings composed at start follow at once.
+        QCOMPARE(Stato().IntestazioneEsatti, QStringLiteral("Right "));
+        QCOMPARE(Stato().IntestazioneErrati, QStringLiteral("Wrong "));
+        QCOMPARE(Stato().IntestazioneLivello, QStringLiteral("Level "));
 
         m.mnuLanguage().at(1)->trigger();
         QCOMPARE(m.Command1(0)->text(), QStringLiteral("\nvero o falso"));
         QCOMPARE(m.Command1(6)->text(), QStringLiteral("\ntrova gli\nintrusi"));
+        QCOMPARE(Stato().IntestazioneEsatti, QStringLiteral("Esatti "));
+        QCOMPARE(Stato().IntestazioneLivello, QStringLiteral("Livello "));
         Lingua::svuotaCache();
     }
 

@@ -32,6 +32,7 @@
 #include "core/Lingua.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -621,6 +622,20 @@ int main(int argc, char *argv[])
     schermataEs1(cartella, QStringLiteral("es1-scansione-risposta-giusta"),
                  [](Impostazioni &i) { i.ModoInput = IngressoScansioneManuale; },
                  [](FormEs1 &f) { f.scansione().vaiA(f.esercizio().rispostaGiusta()); f.scansione().seleziona(); });
+    schermataEs1(cartella, QStringLiteral("es1-fumetto"),
+                 [](Impostazioni &i) {
+                     i.FumettoVisibile = true;
+                     i.FumettoContieneTesto = true;
+                 },
+                 [](FormEs1 &f) { f.mnuLiv_Click(6); });
+    schermataEs1(cartella, QStringLiteral("es1-mouse-risposta-giusta"), [](Impostazioni &) {},
+                 [](FormEs1 &f) {
+                     // The pointer rests on the right answer it has just clicked.
+                     Pulsante *giusta = f.Command1(f.esercizio().rispostaGiusta());
+                     QCursor::setPos(giusta->mapToGlobal(giusta->rect().center()));
+                     attendi(200);
+                     giusta->click();
+                 });
     schermataEs1(cartella, QStringLiteral("es1-premio"), [](Impostazioni &) {},
                  [](FormEs1 &f) {
                      for (int i = 0; i < 10; ++i) {
