@@ -1,6 +1,7 @@
 #include "config/CasellaColorata.h"
 
 #include "config/LogicaConfigura.h"
+#include "framework/TastiTenuti.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -13,6 +14,17 @@ CasellaColorata::CasellaColorata(int indice, QWidget *parent)
     setProperty("index", indice);
     setFocusPolicy(Qt::ClickFocus);
     setCursor(Qt::PointingHandCursor);
+    // The choice comes on the release, once: a held key chooses nothing more.
+    m_tasti = new TastiTenuti(
+        [this](int, bool rilasciato) {
+            if (!rilasciato) {
+                setDown(true);
+            } else if (isDown()) {
+                setDown(false);
+                click();
+            }
+        },
+        this);
 }
 
 void CasellaColorata::setColore(const QColor &colore)
@@ -77,8 +89,7 @@ void CasellaColorata::keyPressEvent(QKeyEvent *evento)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        if (!evento->isAutoRepeat())
-            setDown(true);
+        m_tasti->evento(*evento);
         evento->accept();
         return;
     default:
@@ -95,11 +106,7 @@ void CasellaColorata::keyReleaseEvent(QKeyEvent *evento)
     const int tasto = evento->key();
     if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter || tasto == Qt::Key_Space) {
         evento->accept();
-        // The choice comes on the release, once: a held key chooses nothing more.
-        if (!evento->isAutoRepeat() && isDown()) {
-            setDown(false);
-            click();
-        }
+        m_tasti->evento(*evento);
         return;
     }
     QAbstractButton::keyReleaseEvent(evento);

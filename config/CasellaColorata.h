@@ -8,6 +8,8 @@
 // clicked, or chosen from the keyboard. Only the cell last visited takes part
 // in the Tab order; the arrow keys move between neighbouring cells of the
 // grid, and Space or Enter chooses the cell.
+class TastiTenuti;
+
 class CasellaColorata : public QAbstractButton
 {
     Q_OBJECT
@@ -40,4 +42,6 @@ private:
     int m_indice;
     QColor m_colore;
     std::function<CasellaColorata *(int)> m_casella;
+    // One choice per stroke of Enter or Space, however long it is held.
+    TastiTenuti *m_tasti = nullptr;
 };
