@@ -196,9 +196,16 @@ QString fileDelProgramma()
     return Percorsi::risolvi(cartella() + QStringLiteral("/LangSetting.ini"));
 }
 
+// The user's own choice lives in a folder of its own inside the settings
+// folder, where no listing of the users' settings files can see it.
+QString cartellaDellUtente()
+{
+    return Percorsi::risolvi(Percorsi::cartellaPinnole() + QStringLiteral("lngpinnole"));
+}
+
 QString fileDellUtente()
 {
-    return Percorsi::risolvi(Percorsi::cartellaPinnole() + QStringLiteral("LangSetting.ini"));
+    return Percorsi::risolvi(cartellaDellUtente() + QStringLiteral("/LangSetting.ini"));
 }
 
 // An installed program folder belongs to the system and the user cannot write
@@ -244,8 +251,11 @@ QStringList lingueDisponibili()
 bool scegliLingua(const QString &lingua)
 {
     LinguaCorrente() = lingua;
-    const QString file = cartellaLingueScrivibile() ? fileDelProgramma() : fileDellUtente();
-    return MLSWriteKey(file, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), lingua);
+    if (cartellaLingueScrivibile())
+        return MLSWriteKey(fileDelProgramma(), QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), lingua);
+    if (!QDir().mkpath(cartellaDellUtente()))
+        return false;
+    return MLSWriteKey(fileDellUtente(), QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), lingua);
 }
 
 void svuotaCache()

@@ -32,7 +32,8 @@ namespace Lingua {
 QString cartella();                 // program folder + "/lngpinnole"
 // ".../LangSetting.ini" beside the language files; when the program folder
 // cannot be written (an installed program), the user's own copy in the
-// settings folder once a choice has been made there.
+// folder "lngpinnole" of the settings folder once a choice has been made
+// there (never among the users' settings files).
 QString fileImpostazioneLingua();
 QString fileLingua(const QString &lingua); // ".../<lingua>.lng"
 // The language chosen in "LangSetting.ini" (empty when missing).

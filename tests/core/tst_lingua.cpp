@@ -1,6 +1,7 @@
 #include "core/Lingua.h"
 #include "core/Percorsi.h"
 #include "core/TestoFile.h"
+#include "users/Utenti.h"
 
 #include "TestPaths.h"
 
@@ -230,7 +231,8 @@ private slots:
 
     // An installed program folder cannot be written by the user: the choice
     // goes to the user's settings folder, wins from then on, and the shipped
-    // choice stays as it was.
+    // choice stays as it was. It is kept where the users' list never sees it,
+    // so it can never be chosen as a user and overwritten with settings.
     void sceltaConCartellaDelProgrammaDiSolaLettura()
     {
         if (geteuid() == 0)
@@ -239,6 +241,7 @@ private slots:
         QTemporaryDir casa;
         qputenv("XDG_CONFIG_HOME", casa.path().toUtf8());
         QVERIFY(QDir().mkpath(casa.filePath(QStringLiteral("ImpostazioniProgrammiVermilo/pinnole"))));
+        scrivi(casa.filePath(QStringLiteral("ImpostazioniProgrammiVermilo/pinnole/_predefinito.INI")), " 130 \r\n");
         Percorsi::impostaCartellaProgramma(programma.path());
         const QString lingue = programma.filePath(QStringLiteral("lngpinnole"));
         QVERIFY(QDir().mkpath(lingue));
@@ -251,6 +254,11 @@ private slots:
         QVERIFY(Lingua::scegliLingua(QStringLiteral("English")));
         LinguaCorrente().clear(); // as after a restart
         QCOMPARE(MLSGetText(QStringLiteral("0004")), QStringLiteral("Right"));
+        const QList<VoceUtente> utenti = elencoUtenti(Percorsi::cartellaPinnole(), false);
+        QCOMPARE(utenti.size(), 1);
+        QCOMPARE(utenti.first().nome, QStringLiteral("_predefinito"));
+        QCOMPARE(QDir(Percorsi::cartellaPinnole()).entryList({QStringLiteral("*.ini")}, QDir::Files),
+                 QStringList{QStringLiteral("_predefinito.INI")});
         QFile f(lingue + QStringLiteral("/LangSetting.ini"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), spedita);
