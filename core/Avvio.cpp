@@ -14,6 +14,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -100,6 +101,38 @@ bool PreparaCartelle(const std::function<void(const QString &)> &dopoCreazione)
     return true;
 }
 
+int RimuoviFileTemporanei()
+{
+    // Every file the program writes goes first to "<file>.XXXXXX" beside it
+    // and is renamed over the old one when complete; a write killed half-way
+    // leaves that name behind. A user's settings file always ends in ".ini",
+    // so no user's file has such a name.
+    static const QRegularExpression temporaneo(QStringLiteral("^.+\\.(ini|rpt|txt)\\.[A-Za-z0-9]{6}$"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    auto ripulisci = [](const QString &cartella, const QRegularExpression &nomi) {
+        int rimossi = 0;
+        const QDir dir(cartella);
+        for (const QFileInfo &voce : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+            if (nomi.match(voce.fileName()).hasMatch() && QFile::remove(voce.filePath()))
+                ++rimossi;
+        }
+        return rimossi;
+    };
+    // The settings root is shared with other programs: only the notice file's.
+    int rimossi = ripulisci(Percorsi::radiceImpostazioni(),
+                            QRegularExpression(QStringLiteral("^leggimi\\.txt\\.[A-Za-z0-9]{6}$"),
+                                               QRegularExpression::CaseInsensitiveOption));
+    rimossi += ripulisci(Percorsi::cartellaPinnole(), temporaneo);
+    rimossi += ripulisci(Percorsi::risolvi(Percorsi::cartellaPinnole() + QStringLiteral("lngpinnole")), temporaneo);
+    rimossi += ripulisci(Percorsi::cartellaDati(), temporaneo);
+    const QFileInfoList utenti = QDir(Percorsi::cartellaDati()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QFileInfo &cartella : utenti) {
+        if (!cartella.isSymLink())
+            rimossi += ripulisci(cartella.filePath(), temporaneo);
+    }
+    return rimossi;
+}
+
 QString CartellaFont()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/fonts/");
@@ -174,6 +207,9 @@ Avvio AvvioProgramma()
             return avvio;
         }
     }
+    // Only the instance holding the lock may do this: another one's write
+    // could be under way.
+    RimuoviFileTemporanei();
     RegistraFontCorsivo();
 
     stato.PercorsoImpostazioni = percorsoUtentePredefinito();

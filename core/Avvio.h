@@ -35,6 +35,12 @@ bool CreaCartella(const QString &percorso);
 // The five lines of the notice file in the settings root.
 QStringList righeLeggimi();
 
+// Removes the temporary files that writes killed half-way left in the
+// program's settings folders ("_predefinito.INI.aB3xYz" beside the settings,
+// records, language choice and notice files). Only for the instance that
+// holds the single-instance lock. Gives how many were removed.
+int RimuoviFileTemporanei();
+
 // The user fonts folder that stands for the system fonts folder, with "/".
 QString CartellaFont();
 

@@ -187,6 +187,13 @@ bool leggiRigheImpostazioni(const QStringList &righe, Impostazioni *imp)
     n.NomePersonaggio = l.testo();
     if (!l.ok())
         return false;
+    const Impostazioni predefinite;
+    auto misura = [](qint16 dimensione, qint16 predefinita) {
+        return dimensione >= kDimensioneFontMinima && dimensione <= kDimensioneFontMassima ? dimensione
+                                                                                              : predefinita;
+    };
+    n.DimensioneFontFumetto = misura(n.DimensioneFontFumetto, predefinite.DimensioneFontFumetto);
+    n.DimensioneFontTesto = misura(n.DimensioneFontTesto, predefinite.DimensioneFontTesto);
     *imp = n;
     return true;
 }

@@ -60,6 +60,12 @@ enum ModoIngresso : qint16 {
 constexpr double kColoreSistemaTestoPulsanti = -2147483630.0; // 0x80000012
 constexpr double kColoreSistemaPulsanti = -2147483633.0;      // 0x8000000F
 
+// Font sizes in points that the program uses. A size outside them, from a
+// hand-edited file, would hide the texts or fill the screen with one letter,
+// so it reads as the default size.
+constexpr qint16 kDimensioneFontMinima = 6;
+constexpr qint16 kDimensioneFontMassima = 200;
+
 // The default colour table.
 void ColoriPredefiniti(TabellaColoriTipo &tabella);
 
@@ -71,6 +77,8 @@ QStringList righeImpostazioni(const Impostazioni &imp);
 
 // Reads the 50 values from the lines. Any failure (too few lines, a number that
 // cannot be read or does not fit its type) leaves imp untouched and gives false.
+// A font size outside kDimensioneFontMinima..kDimensioneFontMassima takes its
+// default and the other values stay as read.
 bool leggiRigheImpostazioni(const QStringList &righe, Impostazioni *imp);
 
 // Writes the settings file whole; false when it cannot be written. The old

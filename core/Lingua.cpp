@@ -39,6 +39,14 @@ QString senzaVirgolette(const QString &valore)
     return v;
 }
 
+// A value is the text up to its first zero character, at most 511 characters.
+QString valore(const QString &grezzo)
+{
+    const QString v = senzaVirgolette(grezzo);
+    const qsizetype zero = v.indexOf(QChar(0));
+    return (zero >= 0 ? v.left(zero) : v).left(kLunghezzaMassima);
+}
+
 void analizza(FileIni &f, const QString &testo)
 {
     f.righe = TestoFile::righe(testo);
@@ -99,7 +107,7 @@ std::optional<QString> MLSReadKey(const QString &file, const QString &sezione, c
             if (!riga.startsWith(chiave) || riga.size() <= chiave.size()
                 || riga.at(chiave.size()) != QLatin1Char('='))
                 continue;
-            return senzaVirgolette(riga.mid(chiave.size() + 1)).left(kLunghezzaMassima);
+            return valore(riga.mid(chiave.size() + 1));
         }
         return QString();
     }
@@ -110,7 +118,7 @@ std::optional<QString> MLSReadKey(const QString &file, const QString &sezione, c
     const auto val = sez->constFind(chiave.trimmed().toLower());
     if (val == sez->constEnd())
         return QString();
-    return senzaVirgolette(*val).left(kLunghezzaMassima);
+    return valore(*val);
 }
 
 bool MLSWriteKey(const QString &file, const QString &sezione, const QString &chiave, const QString &valore)

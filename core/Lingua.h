@@ -10,8 +10,8 @@
 // language is kept in "LangSetting.ini" beside them.
 
 // One INI value. Sections and keys match without regard to case, surrounding
-// blanks and enclosing double quotes are dropped, and at most 511 characters
-// are returned. A file over 64000 bytes is searched line by line for the
+// blanks and enclosing double quotes are dropped, a value ends at its first
+// zero character, and at most 511 characters are returned. A file over 64000 bytes is searched line by line for the
 // first line that begins with the key, whatever its section. nullopt when the
 // file does not exist or cannot be read; an empty text when the key is missing.
 std::optional<QString> MLSReadKey(const QString &file, const QString &sezione, const QString &chiave);

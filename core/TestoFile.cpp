@@ -81,7 +81,9 @@ QByteArray codifica1252(const QString &testo)
     byte.reserve(testo.size());
     for (const QChar ch : testo) {
         const char16_t u = ch.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+        // The five bytes the code page leaves unassigned were read as the
+        // characters of the same value: they go back as those bytes.
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || (u <= 0x9F && kAlti1252[u - 0x80] == 0)) {
             byte.append(static_cast<char>(u));
             continue;
         }

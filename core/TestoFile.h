@@ -18,7 +18,10 @@ QString decodifica(const QByteArray &byte);
 // page leaves unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D).
 char16_t carattere1252(unsigned char byte);
 
-// Windows-1252; a character the code page lacks becomes '?'.
+// Windows-1252; a character the code page lacks becomes '?'. The characters
+// U+0081, U+008D, U+008F, U+0090 and U+009D, which decoding gives for the five
+// unassigned bytes, become those bytes again, so every byte value survives
+// a read and a write.
 QByteArray codifica1252(const QString &testo);
 
 // True when Windows-1252 stores the character as it is.

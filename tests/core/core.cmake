@@ -8,3 +8,7 @@ add_test(NAME logic-lingua-sola-lettura
   COMMAND sh ${PINNOLE_TEST_DIR}/../senza-root.sh $<TARGET_FILE:tst_lingua> sceltaConCartellaDelProgrammaDiSolaLettura)
 set_tests_properties(logic-lingua-sola-lettura PROPERTIES
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+add_test(NAME logic-impostazioni-sola-lettura
+  COMMAND sh ${PINNOLE_TEST_DIR}/../senza-root.sh $<TARGET_FILE:tst_impostazioni> scritturaFallitaNonRovinaIlFile)
+set_tests_properties(logic-impostazioni-sola-lettura PROPERTIES
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)

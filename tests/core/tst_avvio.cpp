@@ -168,6 +168,54 @@ private slots:
         QCOMPARE(AvvioProgramma().esito, EsitoAvvio::Continua);
     }
 
+    // A write killed half-way leaves "<file>.XXXXXX" behind: the start that
+    // holds the lock removes those of the program's settings folders and
+    // keeps every other file, a user whose name looks alike included; a
+    // start refused because another instance runs removes nothing.
+    void fileTemporaneiRimossiAllAvvio()
+    {
+        MessaggiFinti finti;
+        QVERIFY(PreparaCartelle());
+        const QString pinnole = radice() + QStringLiteral("/pinnole/");
+        QVERIFY(QDir().mkpath(pinnole + QStringLiteral("dati/Anna")));
+        QVERIFY(QDir().mkpath(pinnole + QStringLiteral("lngpinnole")));
+        const QStringList temporanei{
+            pinnole + QStringLiteral("_predefinito.INI.aB3xYz"),
+            pinnole + QStringLiteral("anna.ini.QwErTy"),
+            pinnole + QStringLiteral("lngpinnole/LangSetting.ini.ZZZZZZ"),
+            pinnole + QStringLiteral("dati/Anna/lunedi.rpt.AbCdEf"),
+            radice() + QStringLiteral("/leggimi.txt.kLmNoP"),
+        };
+        const QStringList restano{
+            pinnole + QStringLiteral("anna.ini.QwErTy.ini"), // the user "anna.ini.QwErTy"
+            pinnole + QStringLiteral("anna.ini"),
+            pinnole + QStringLiteral("anna.ini.bak"),
+            pinnole + QStringLiteral("anna.ini.AbCdEfG"),
+            pinnole + QStringLiteral("anna.svg.AbCdEf"),
+            pinnole + QStringLiteral("dati/Anna/lunedi.rpt"),
+            radice() + QStringLiteral("/altro.ini.AbCdEf"), // another program's
+        };
+        for (const QString &p : temporanei + restano) {
+            QFile f(p);
+            QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(p));
+        }
+
+        {
+            QLockFile altra(pinnole + QStringLiteral("pinnole.lock"));
+            QVERIFY(altra.tryLock(0));
+            QCOMPARE(AvvioProgramma().esito, EsitoAvvio::GiaInEsecuzione);
+            for (const QString &p : temporanei)
+                QVERIFY2(QFile::exists(p), qPrintable(p));
+        }
+
+        const Avvio avvio = AvvioProgramma();
+        QCOMPARE(avvio.esito, EsitoAvvio::Continua);
+        for (const QString &p : temporanei)
+            QVERIFY2(!QFile::exists(p), qPrintable(p));
+        for (const QString &p : restano)
+            QVERIFY2(QFile::exists(p), qPrintable(p));
+    }
+
     // Attendi serves events while it waits and never waits longer than asked.
     void attesaServeGliEventi()
     {

@@ -218,6 +218,72 @@ private slots:
         QCOMPARE(letta.TabellaColori[1][1], QStringLiteral("verde prato"));
         QCOMPARE(letta.NomePersonaggio, QStringLiteral("Merlin"));
     }
+
+    // Every byte value reads as one character and is written back as the
+    // same byte, the five the code page leaves unassigned included; so does
+    // a settings file whose text values hold them.
+    void ogniByteTornaUguale()
+    {
+        QByteArray tutti;
+        for (int b = 0; b < 256; ++b)
+            tutti.append(char(b));
+        const QString testo = TestoFile::decodifica(tutti);
+        QCOMPARE(testo.size(), 256);
+        QCOMPARE(TestoFile::codifica1252(testo), tutti);
+
+        QByteArray alti;
+        for (int b = 0x80; b < 256; ++b)
+            alti.append(char(b));
+        QStringList righe = righeImpostazioni(predefinite());
+        righe[5] = TestoFile::decodifica(alti);                                  // balloon font
+        righe[49] = TestoFile::decodifica(tutti.mid(0x20, 0x60) + alti.left(32)); // character name
+        const QString p = percorso(QStringLiteral("byte.ini"));
+        QVERIFY(TestoFile::scriviRighe(p, righe));
+        const QByteArray prima = byteFile(p);
+        Impostazioni letta;
+        QVERIFY(LeggiImpostazioni(p, &letta, QString()));
+        QVERIFY(SalvaImpostazioni(p, letta));
+        QCOMPARE(byteFile(p), prima);
+        QVERIFY(prima.contains("\r\n" + alti + "\r\n"));
+    }
+
+    // A hand-edited font size that would hide the texts or fill the window
+    // reads as the default size; the other values stay as read.
+    void dimensioniDeiFontFuoriMisura_data()
+    {
+        QTest::addColumn<int>("riga"); // 0-based: 6 balloon, 40 text
+        QTest::addColumn<QString>("contenuto");
+        QTest::addColumn<int>("letta");
+        QTest::newRow("text, huge") << 40 << QStringLiteral(" 32767 ") << 24;
+        QTest::newRow("text, negative") << 40 << QStringLiteral("-20 ") << 24;
+        QTest::newRow("text, zero") << 40 << QStringLiteral(" 0 ") << 24;
+        QTest::newRow("text, just below") << 40 << QStringLiteral(" 5 ") << 24;
+        QTest::newRow("text, smallest") << 40 << QStringLiteral(" 6 ") << 6;
+        QTest::newRow("text, largest") << 40 << QStringLiteral(" 200 ") << 200;
+        QTest::newRow("text, just above") << 40 << QStringLiteral(" 201 ") << 24;
+        QTest::newRow("balloon, huge") << 6 << QStringLiteral(" 32767 ") << 14;
+        QTest::newRow("balloon, negative") << 6 << QStringLiteral("-20 ") << 14;
+        QTest::newRow("balloon, in range") << 6 << QStringLiteral(" 48 ") << 48;
+    }
+    void dimensioniDeiFontFuoriMisura()
+    {
+        QFETCH(int, riga);
+        QFETCH(QString, contenuto);
+        QFETCH(int, letta);
+        Impostazioni imp = predefinite();
+        imp.VelocitaVoce = 200;
+        imp.DimensioneFontTesto = 30;
+        imp.DimensioneFontFumetto = 20;
+        QStringList righe = righeImpostazioni(imp);
+        righe[riga] = contenuto;
+        const QString p = percorso(QStringLiteral("font.ini"));
+        QVERIFY(TestoFile::scriviRighe(p, righe));
+        Impostazioni lette;
+        QVERIFY(LeggiImpostazioni(p, &lette, QString()));
+        QCOMPARE(int(riga == 40 ? lette.DimensioneFontTesto : lette.DimensioneFontFumetto), letta);
+        QCOMPARE(int(riga == 40 ? lette.DimensioneFontFumetto : lette.DimensioneFontTesto), riga == 40 ? 20 : 30);
+        QCOMPARE(lette.VelocitaVoce, qint16(200));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestImpostazioni)

@@ -109,6 +109,40 @@ private slots:
         QCOMPARE(MLSReadKey(fileGrande(), sezione, chiave).value_or(QStringLiteral("?")), atteso);
     }
 
+    // A value ends at its first zero character, in a small file and in a
+    // large one alike.
+    void valoreFinisceAlCarattereZero()
+    {
+        const QByteArray riga("0042=\"prima\0dopo\"\r\n0043=senza\0\r\n", 31);
+        scrivi(file(QStringLiteral("zero.lng")), "[Strings]\r\n" + riga);
+        QByteArray grande = "[Strings]\r\n" + riga;
+        while (grande.size() <= 64000)
+            grande += "; riempimento oltre i sessantaquattromila byte\r\n";
+        scrivi(file(QStringLiteral("zerogrande.lng")), grande);
+        for (const QString &nome : {QStringLiteral("zero.lng"), QStringLiteral("zerogrande.lng")}) {
+            QCOMPARE(*MLSReadKey(file(nome), QStringLiteral("Strings"), QStringLiteral("0042")), QStringLiteral("prima"));
+            QCOMPARE(*MLSReadKey(file(nome), QStringLiteral("Strings"), QStringLiteral("0043")), QStringLiteral("senza"));
+        }
+    }
+
+    // The rest of a language choice file is kept byte for byte when a key is
+    // written, whatever bytes it holds.
+    void scritturaConservaOgniByte()
+    {
+        QByteArray tutti;
+        for (int b = 0; b < 256; ++b) {
+            if (b != '\r' && b != '\n')
+                tutti.append(char(b));
+        }
+        const QByteArray prima = "; " + tutti + "\r\n[Language]\r\nCurrentLanguage=Italiano\r\n";
+        const QString p = file(QStringLiteral("tuttiIByte.ini"));
+        scrivi(p, prima);
+        QVERIFY(MLSWriteKey(p, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), QStringLiteral("English")));
+        QFile f(p);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), "; " + tutti + "\r\n[Language]\r\nCurrentLanguage=English\r\n");
+    }
+
     void valoreTagliatoA511()
     {
         const QString lungo(600, QLatin1Char('a'));
