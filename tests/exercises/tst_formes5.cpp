@@ -303,6 +303,24 @@ private slots:
         QVERIFY(f.ShockwaveFlash1()->isVisible());
     }
 
+    // A level chosen in the menu while the scan rests on the next-item
+    // button: the new item shows that button in its own colour and the scan
+    // back on the left box.
+    void livelloDalMenuARiposo()
+    {
+        FormEs5 &f = apri(IngressoTastiera);
+        while (f.scansione().Posizione() != Esercizio5::Avanti) {
+            f.scansione().vaiA(scatolaGiusta());
+            rilascia(Qt::Key_Return);
+        }
+        QVERIFY(evidenziato(2));
+        f.mnuLiv(3)->trigger();
+        QVERIFY(!evidenziato(2) && evidenziato(0) && !evidenziato(1));
+        QCOMPARE(f.scansione().Posizione(), 0);
+        rilascia(Qt::Key_Right);
+        QCOMPARE(f.scansione().Posizione(), 1);
+    }
+
     // Automatic scanning: the ticks alternate between the box buttons; the
     // switch held stops the scan, released it chooses the lit box.
     void scansioneAutomatica()
