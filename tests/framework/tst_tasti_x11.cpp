@@ -117,6 +117,38 @@ private slots:
         }
     }
 
+    void duePressioni_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<QString>("tasto");
+        QTest::newRow("manual: Space hit twice") << 1 << "space";
+        QTest::newRow("keyboard: Right hit twice") << 3 << "Right";
+    }
+
+    // A child who hits the switch twice in quick succession makes two real
+    // strokes: telling a held key's repeats apart must not swallow the second.
+    void duePressioni()
+    {
+        QFETCH(int, modo);
+        QFETCH(QString, tasto);
+        Stato().imp.ModoInput = static_cast<qint16>(modo);
+        auto *f = new FormEs1;
+        f->setAttribute(Qt::WA_DeleteOnClose);
+        f->show();
+        QVERIFY(attiva(f));
+        QTRY_VERIFY(!f->Label1()->text().isEmpty());
+        QSignalSpy mossi(&f->scansione(), &ControlloScansione::evidenziazioneSpostata);
+        for (int colpo = 0; colpo < 2; ++colpo) {
+            xdotool(QStringLiteral("keydown"), tasto);
+            QTest::qWait(80);
+            xdotool(QStringLiteral("keyup"), tasto);
+            QTest::qWait(150);
+        }
+        QTest::qWait(400);
+        QCOMPARE(mossi.count(), 2);
+        QCOMPARE(contate(), 0);
+    }
+
     void menuUnaVolta_data()
     {
         QTest::addColumn<int>("modo");
