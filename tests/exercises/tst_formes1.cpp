@@ -8,7 +8,7 @@
 #include "platform/ShockwaveFlash.h"
 #include "vocabulary/Parole.h"
 
-#include "SuoniFinti.h"
+#include "AmbienteEsercizio.h"
 #include "TestPaths.h"
 #include "framework/AgenteFinto.h"
 
@@ -26,9 +26,8 @@ class TestFormEs1 : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_casa;
     std::unique_ptr<FormEs1> m_finestra;
-    std::unique_ptr<SuoniFinti> m_suoni;
+    AmbienteEsercizio m_ambiente;
 
     FormEs1 &apri(int modo, int velocita = 4)
     {
@@ -57,32 +56,17 @@ private:
     int giusta() const { return m_finestra->esercizio().rispostaGiusta(); }
 
 private slots:
-    void initTestCase()
-    {
-        qputenv("XDG_CONFIG_HOME", m_casa.path().toUtf8());
-        Percorsi::impostaCartellaProgramma(QStringLiteral(PINNOLE_PROGRAM_DIR));
-        LinguaCorrente() = QStringLiteral("Italiano");
-        CaricaParole(Stato().TabellaParole);
-        Stato().IntestazioneEsatti = QStringLiteral("Esatti ");
-        Stato().IntestazioneErrati = QStringLiteral("Errati ");
-        Stato().IntestazioneLivello = QStringLiteral("Livello ");
-    }
+    void initTestCase() { m_ambiente.prepara(); }
 
     void init()
     {
-        ImpostazioniPredefinite(Stato().imp, QStringLiteral("{it}"));
-        Stato().NumeroRighe = 1;
-        Stato().RegistroAttivita = {};
-        AgenteFinto::installa();
-        m_suoni = std::make_unique<SuoniFinti>();
+        m_ambiente.azzera();
     }
 
     void cleanup()
     {
         m_finestra.reset();
-        m_suoni.reset();
-        AgenteFinto::disinstalla();
-        impostaFonteCasuale(nullptr);
+        m_ambiente.chiudi();
     }
 
     // Every item's sentence is shown with its full stop and read aloud with
@@ -124,11 +108,11 @@ private slots:
         QTest::mouseClick(f.Command1(sbagliata), Qt::LeftButton);
         QCOMPARE(f.testoPannello(2), QStringLiteral("Errati 2"));
         QVERIFY(f.Command1(sbagliata)->isEnabled());
-        QVERIFY(m_suoni->suonati.last().contains(QLatin1String("/suoni/no/")));
+        QVERIFY(m_ambiente.suoni->suonati.last().contains(QLatin1String("/suoni/no/")));
 
         QTest::mouseClick(f.Command1(giusta()), Qt::LeftButton);
         QCOMPARE(f.testoPannello(1), QStringLiteral("Esatti 1"));
-        QVERIFY(m_suoni->suonati.last().contains(QLatin1String("/suoni/si/")));
+        QVERIFY(m_ambiente.suoni->suonati.last().contains(QLatin1String("/suoni/si/")));
         QVERIFY(!f.Command1(0)->isEnabled());
         QVERIFY(!f.Command1(1)->isEnabled());
         QVERIFY(f.Command1(2)->isEnabled());
@@ -156,7 +140,7 @@ private slots:
         QTest::mouseClick(f.Command1(1 - giusta()), Qt::LeftButton);
         QCOMPARE(f.testoPannello(1), QStringLiteral("Esatti 0"));
         QCOMPARE(f.testoPannello(2), QStringLiteral("Errati 0"));
-        QVERIFY(m_suoni->suonati.isEmpty());
+        QVERIFY(m_ambiente.suoni->suonati.isEmpty());
         QVERIFY(evidenziato(0)); // the scan's first highlight, untouched
     }
 
@@ -329,7 +313,7 @@ private slots:
         QCOMPARE(f.testoPannello(2), QStringLiteral("Errati 3"));
         QCOMPARE(f.scansione().Posizione(), sbagliata);
         QVERIFY(evidenziato(sbagliata));
-        QCOMPARE(m_suoni->suonati.size(), 3);
+        QCOMPARE(m_ambiente.suoni->suonati.size(), 3);
     }
 
     // The tenth right answer empties the sentence and shows a reward; the

@@ -10,7 +10,7 @@
 #include "vocabulary/Parole.h"
 
 #include "Copione.h"
-#include "SuoniFinti.h"
+#include "AmbienteEsercizio.h"
 #include "TestPaths.h"
 #include "framework/AgenteFinto.h"
 
@@ -48,9 +48,8 @@ class TestFormEs2 : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_casa;
     std::unique_ptr<FormEs2> m_finestra;
-    std::unique_ptr<SuoniFinti> m_suoni;
+    AmbienteEsercizio m_ambiente;
     std::unique_ptr<Copione> m_fonte;
 
     FormEs2 &apri(int modo, int parteChiesta = Tetto)
@@ -79,32 +78,17 @@ private:
     AgenteFinto *agente() const { return AgenteFinto::creati().last(); }
 
 private slots:
-    void initTestCase()
-    {
-        qputenv("XDG_CONFIG_HOME", m_casa.path().toUtf8());
-        Percorsi::impostaCartellaProgramma(QStringLiteral(PINNOLE_PROGRAM_DIR));
-        LinguaCorrente() = QStringLiteral("Italiano");
-        CaricaParole(Stato().TabellaParole);
-        Stato().IntestazioneEsatti = QStringLiteral("Esatti ");
-        Stato().IntestazioneErrati = QStringLiteral("Errati ");
-        Stato().IntestazioneLivello = QStringLiteral("Livello ");
-    }
+    void initTestCase() { m_ambiente.prepara(); }
 
     void init()
     {
-        ImpostazioniPredefinite(Stato().imp, QStringLiteral("{it}"));
-        Stato().NumeroRighe = 1;
-        Stato().RegistroAttivita = {};
-        AgenteFinto::installa();
-        m_suoni = std::make_unique<SuoniFinti>();
+        m_ambiente.azzera();
     }
 
     void cleanup()
     {
         m_finestra.reset();
-        m_suoni.reset();
-        AgenteFinto::disinstalla();
-        impostaFonteCasuale(nullptr);
+        m_ambiente.chiudi();
         m_fonte.reset();
     }
 
@@ -133,7 +117,7 @@ private slots:
         QTest::mouseClick(f.Command1(0), Qt::LeftButton);
         QTest::mouseClick(f.Command1(0), Qt::LeftButton);
         QCOMPARE(f.testoPannello(2), QStringLiteral("Errati 2"));
-        QVERIFY(m_suoni->suonati.last().contains(QLatin1String("/suoni/no/")));
+        QVERIFY(m_ambiente.suoni->suonati.last().contains(QLatin1String("/suoni/no/")));
         const int detti = agente()->detti().size();
 
         QTest::mouseClick(f.Command1(1), Qt::LeftButton);

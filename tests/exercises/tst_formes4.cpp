@@ -12,7 +12,7 @@
 #include "vocabulary/Parole.h"
 
 #include "Copione.h"
-#include "SuoniFinti.h"
+#include "AmbienteEsercizio.h"
 #include "TestPaths.h"
 #include "framework/AgenteFinto.h"
 
@@ -30,9 +30,8 @@ class TestFormEs4 : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_casa;
     std::unique_ptr<FormEs4> m_finestra;
-    std::unique_ptr<SuoniFinti> m_suoni;
+    AmbienteEsercizio m_ambiente;
     std::unique_ptr<FonteSeme> m_fonte;
 
     FormEs4 &apri(int modo)
@@ -103,24 +102,11 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        qputenv("XDG_CONFIG_HOME", m_casa.path().toUtf8());
-        Percorsi::impostaCartellaProgramma(QStringLiteral(PINNOLE_PROGRAM_DIR));
-        LinguaCorrente() = QStringLiteral("Italiano");
-        CaricaParole(Stato().TabellaParole);
-        Stato().IntestazioneEsatti = QStringLiteral("Esatti ");
-        Stato().IntestazioneErrati = QStringLiteral("Errati ");
-        Stato().IntestazioneLivello = QStringLiteral("Livello ");
-    }
+    void initTestCase() { m_ambiente.prepara(); }
 
     void init()
     {
-        ImpostazioniPredefinite(Stato().imp, QStringLiteral("{it}"));
-        Stato().NumeroRighe = 1;
-        Stato().RegistroAttivita = {};
-        AgenteFinto::installa();
-        m_suoni = std::make_unique<SuoniFinti>();
+        m_ambiente.azzera();
         m_fonte = std::make_unique<FonteSeme>(11);
         impostaFonteCasuale(m_fonte.get());
     }
@@ -128,9 +114,7 @@ private slots:
     void cleanup()
     {
         m_finestra.reset();
-        m_suoni.reset();
-        AgenteFinto::disinstalla();
-        impostaFonteCasuale(nullptr);
+        m_ambiente.chiudi();
     }
 
     void pulsanteQuattroDelMenu()
@@ -164,12 +148,12 @@ private slots:
             coloraColMouse(parte, false);
             QTest::mouseClick(f.Command1(0), Qt::LeftButton);
             QCOMPARE(f.testoPannello(2), QStringLiteral("Errati %1").arg(n + 1));
-            QVERIFY(m_suoni->suonati.last().contains(QLatin1String("/suoni/no/")));
+            QVERIFY(m_ambiente.suoni->suonati.last().contains(QLatin1String("/suoni/no/")));
             coloraColMouse(parte, true);
             const int colore = es().ColoreDato(parte);
             QTest::mouseClick(f.Command1(0), Qt::LeftButton);
             QCOMPARE(f.testoPannello(1), QStringLiteral("Esatti %1").arg(n + 1));
-            QVERIFY(m_suoni->suonati.last().contains(QLatin1String("/suoni/si/")));
+            QVERIFY(m_ambiente.suoni->suonati.last().contains(QLatin1String("/suoni/si/")));
             // Locked: a click no longer changes it.
             QTest::mouseClick(f.ShockwaveFlash1(), Qt::LeftButton, {}, puntoDellaParte(parte));
             QCOMPARE(slotDipinto(*f.ShockwaveFlash1(), parte), colore);
@@ -197,12 +181,12 @@ private slots:
         QCOMPARE(AgenteFinto::creati().last()->detti().last(), Stato().PrefissoVoce + f.Text1()->text());
         for (int p = 1; p <= 6; ++p)
             coloraColMouse(p, p > 2);
-        const int suoni = m_suoni->suonati.size();
+        const int suoni = m_ambiente.suoni->suonati.size();
         QTest::mouseClick(f.Command1(0), Qt::LeftButton);
         QCOMPARE(f.testoPannello(2), QStringLiteral("Errati 2"));
         QCOMPARE(f.testoPannello(1), QStringLiteral("Esatti 0"));
-        QCOMPARE(m_suoni->suonati.size(), suoni + 1);
-        QVERIFY(m_suoni->suonati.last().contains(QLatin1String("/suoni/no/")));
+        QCOMPARE(m_ambiente.suoni->suonati.size(), suoni + 1);
+        QVERIFY(m_ambiente.suoni->suonati.last().contains(QLatin1String("/suoni/no/")));
         coloraColMouse(1, true);
         coloraColMouse(2, true);
         QTest::mouseClick(f.Command1(0), Qt::LeftButton);

@@ -12,7 +12,7 @@
 #include "vocabulary/Parole.h"
 
 #include "Copione.h"
-#include "SuoniFinti.h"
+#include "AmbienteEsercizio.h"
 #include "TestPaths.h"
 #include "framework/AgenteFinto.h"
 
@@ -40,9 +40,8 @@ class TestFormEs5 : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_casa;
     std::unique_ptr<FormEs5> m_finestra;
-    std::unique_ptr<SuoniFinti> m_suoni;
+    AmbienteEsercizio m_ambiente;
     std::unique_ptr<FonteSeme> m_fonte;
 
     FormEs5 &apri(int modo)
@@ -116,24 +115,11 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        qputenv("XDG_CONFIG_HOME", m_casa.path().toUtf8());
-        Percorsi::impostaCartellaProgramma(QStringLiteral(PINNOLE_PROGRAM_DIR));
-        LinguaCorrente() = QStringLiteral("Italiano");
-        CaricaParole(Stato().TabellaParole);
-        Stato().IntestazioneEsatti = QStringLiteral("Esatti ");
-        Stato().IntestazioneErrati = QStringLiteral("Errati ");
-        Stato().IntestazioneLivello = QStringLiteral("Livello ");
-    }
+    void initTestCase() { m_ambiente.prepara(); }
 
     void init()
     {
-        ImpostazioniPredefinite(Stato().imp, QStringLiteral("{it}"));
-        Stato().NumeroRighe = 1;
-        Stato().RegistroAttivita = {};
-        AgenteFinto::installa();
-        m_suoni = std::make_unique<SuoniFinti>();
+        m_ambiente.azzera();
         m_fonte = std::make_unique<FonteSeme>(5);
         impostaFonteCasuale(m_fonte.get());
     }
@@ -141,9 +127,7 @@ private slots:
     void cleanup()
     {
         m_finestra.reset();
-        m_suoni.reset();
-        AgenteFinto::disinstalla();
-        impostaFonteCasuale(nullptr);
+        m_ambiente.chiudi();
     }
 
     void pulsanteCinqueDelMenu()
@@ -185,14 +169,14 @@ private slots:
             if ((esatte + errate) % 4 == 1) {
                 QTest::mouseClick(f.Command1(1 - giusta), Qt::LeftButton);
                 QCOMPARE(f.testoPannello(2), QStringLiteral("Errati %1").arg(++errate));
-                QVERIFY(m_suoni->suonati.last().contains(QLatin1String("/suoni/no/")));
+                QVERIFY(m_ambiente.suoni->suonati.last().contains(QLatin1String("/suoni/no/")));
                 QCOMPARE(aspetto(*f.ShockwaveFlash1()), casa);
                 QCOMPARE(casette(0).size(), prima[0]);
                 QCOMPARE(casette(1).size(), prima[1]);
             }
             QTest::mouseClick(f.Command1(giusta), Qt::LeftButton);
             QCOMPARE(f.testoPannello(1), QStringLiteral("Esatti %1").arg(++esatte));
-            QVERIFY(m_suoni->suonati.last().contains(QLatin1String("/suoni/si/")));
+            QVERIFY(m_ambiente.suoni->suonati.last().contains(QLatin1String("/suoni/si/")));
             QCOMPARE(casette(giusta).size(), prima[giusta] + 1);
             QCOMPARE(casette(1 - giusta).size(), prima[1 - giusta]);
             QCOMPARE(aspetto(*casette(giusta).last()), casa);

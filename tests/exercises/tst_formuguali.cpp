@@ -13,7 +13,7 @@
 #include "vocabulary/Parole.h"
 
 #include "Copione.h"
-#include "SuoniFinti.h"
+#include "AmbienteEsercizio.h"
 #include "TestPaths.h"
 #include "framework/AgenteFinto.h"
 
@@ -50,9 +50,8 @@ class TestFormUguali : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_casa;
     std::unique_ptr<FinestraUguali> m_finestra;
-    std::unique_ptr<SuoniFinti> m_suoni;
+    AmbienteEsercizio m_ambiente;
     std::unique_ptr<Copione> m_fonte;
 
     template <typename Finestra>
@@ -117,32 +116,17 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        qputenv("XDG_CONFIG_HOME", m_casa.path().toUtf8());
-        Percorsi::impostaCartellaProgramma(QStringLiteral(PINNOLE_PROGRAM_DIR));
-        LinguaCorrente() = QStringLiteral("Italiano");
-        CaricaParole(Stato().TabellaParole);
-        Stato().IntestazioneEsatti = QStringLiteral("Esatti ");
-        Stato().IntestazioneErrati = QStringLiteral("Errati ");
-        Stato().IntestazioneLivello = QStringLiteral("Livello ");
-    }
+    void initTestCase() { m_ambiente.prepara(); }
 
     void init()
     {
-        ImpostazioniPredefinite(Stato().imp, QStringLiteral("{it}"));
-        Stato().NumeroRighe = 1;
-        Stato().RegistroAttivita = {};
-        AgenteFinto::installa();
-        m_suoni = std::make_unique<SuoniFinti>();
+        m_ambiente.azzera();
     }
 
     void cleanup()
     {
         m_finestra.reset();
-        m_suoni.reset();
-        AgenteFinto::disinstalla();
-        impostaFonteCasuale(nullptr);
+        m_ambiente.chiudi();
         m_fonte.reset();
     }
 
@@ -165,7 +149,7 @@ private slots:
         QTest::mouseClick(f.Image1(Tetto - 1), Qt::LeftButton);
         QCOMPARE(f.ShockwaveFlash2()->coloreElemento(QStringLiteral("tetto.interno")), QColor(0xFF0000));
         QCOMPARE(conti(), QStringLiteral("Esatti 1/Errati 1"));
-        QVERIFY(m_suoni->suonati.last().contains(QLatin1String("/suoni/si/")));
+        QVERIFY(m_ambiente.suoni->suonati.last().contains(QLatin1String("/suoni/si/")));
         QTest::mouseClick(f.Image1(Tetto - 1), Qt::LeftButton);
         QCOMPARE(conti(), QStringLiteral("Esatti 1/Errati 2"));
         QVERIFY(!f.Command1(0)->isEnabled());
