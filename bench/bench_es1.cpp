@@ -16,6 +16,7 @@
 #include "core/Modulo1.h"
 #include "exercises/es1/FormEs1.h"
 #include "framework/Pulsante.h"
+#include "bench/Misure.h"
 #include "tools/comune/AvvioStrumento.h"
 
 #include <QApplication>
@@ -61,20 +62,6 @@ bool attendiDipinti(const std::vector<Dipinti *> &dipinti, const std::vector<int
         if (limite.elapsed() > 100)
             return false;
     }
-}
-
-// Renders the whole window, as the next paint would.
-void ridisegna(QWidget &finestra, QImage &tela)
-{
-    QPainter p(&tela);
-    finestra.render(&p);
-}
-
-void stampa(const char *nome, std::vector<double> ms)
-{
-    std::sort(ms.begin(), ms.end());
-    printf("%-40s min %6.3f  median %6.3f  max %6.3f ms (%zu rounds)\n", nome, ms.front(), ms[ms.size() / 2],
-           ms.back(), ms.size());
 }
 
 } // namespace

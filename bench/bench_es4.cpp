@@ -7,6 +7,7 @@
 
 #include "core/Modulo1.h"
 #include "exercises/es4/FormEs4.h"
+#include "bench/Misure.h"
 #include "tools/comune/AvvioStrumento.h"
 
 #include <QApplication>
@@ -18,32 +19,6 @@
 #include <algorithm>
 #include <ctime>
 #include <vector>
-
-namespace {
-
-void ridisegna(QWidget &finestra, QImage &tela)
-{
-    QPainter p(&tela);
-    finestra.render(&p);
-}
-
-// CPU time of this thread: on a machine shared with other work the wall
-// clock also counts the time others ran; this is our own work alone.
-double cpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-void stampa(const char *nome, std::vector<double> ms)
-{
-    std::sort(ms.begin(), ms.end());
-    printf("%-46s min %6.3f  median %6.3f  max %6.3f ms (%zu rounds)\n", nome, ms.front(), ms[ms.size() / 2],
-           ms.back(), ms.size());
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

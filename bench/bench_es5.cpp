@@ -10,6 +10,7 @@
 #include "core/Modulo1.h"
 #include "exercises/es5/FormEs5.h"
 #include "platform/ShockwaveFlash.h"
+#include "bench/Misure.h"
 #include "tools/comune/AvvioStrumento.h"
 #include "vocabulary/ElementiCasa.h"
 
@@ -24,28 +25,6 @@
 #include <vector>
 
 namespace {
-
-void ridisegna(QWidget &finestra, QImage &tela)
-{
-    QPainter p(&tela);
-    finestra.render(&p);
-}
-
-// CPU time of this thread: on a machine shared with other work the wall
-// clock also counts the time others ran; this is our own work alone.
-double cpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-void stampa(const char *nome, std::vector<double> ms)
-{
-    std::sort(ms.begin(), ms.end());
-    printf("%-46s min %6.3f  median %6.3f  max %6.3f ms (%zu rounds)\n", nome, ms.front(), ms[ms.size() / 2],
-           ms.back(), ms.size());
-}
 
 // Every small house shown, in colours of its own: both boxes full.
 void riempi(FormEs5 &f, int giro)
