@@ -99,9 +99,7 @@ void FormEs4::aperturaEsercizio()
 
 void FormEs4::TrovaColoreScansione()
 {
-    // A system colour in the settings is resolved to its red, green and
-    // blue first, as the buttons show it.
-    m_coloreScansione = colorePulsanteSelezionato().name(QColor::HexRgb).mid(1).toUpper();
+    m_coloreScansione = ::TrovaColoreScansione(Stato().imp.ColorePulsanteSelezionato);
 }
 
 void FormEs4::ApriFilepinnole()
