@@ -1,0 +1,1 @@
+pinnole_logic_test(accesso ${PINNOLE_TEST_DIR}/tst_accesso.cpp)
