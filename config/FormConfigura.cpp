@@ -491,7 +491,7 @@ void FormConfigura::closeEvent(QCloseEvent *evento)
             m_personaggio->StopAll();
             m_personaggio->Hide();
         }
-        if (!SalvaImpostazioni(Stato().PercorsoImpostazioni, Stato().imp))
+        if (!SalvaUtenteCorrente(Stato()))
             avvisaImpostazioniNonSalvate(Stato().PercorsoImpostazioni);
         apriMenu();
     }

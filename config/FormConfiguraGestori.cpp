@@ -39,7 +39,7 @@ constexpr int kNuovoUtente = 2;
 bool salvaUtenteCorrente()
 {
     const StatoProgramma &s = Stato();
-    if (SalvaImpostazioni(s.PercorsoImpostazioni, s.imp))
+    if (SalvaUtenteCorrente(s))
         return true;
     avvisaImpostazioniNonSalvate(s.PercorsoImpostazioni);
     return false;
@@ -65,7 +65,7 @@ bool passaAUtente(const QString &nome)
     if (!salvaUtenteCorrente())
         return false;
     nominaUtente(nome);
-    LeggiImpostazioni(Stato().PercorsoImpostazioni, &Stato().imp, MLSGetText(QStringLiteral("0041")));
+    LeggiUtenteCorrente(Stato());
     return true;
 }
 
@@ -91,7 +91,7 @@ void FormConfigura::OptionUtente_Click(int indice)
         // The default user's own settings are read, so that the settings of
         // the user left are never written over the default user's.
         nominaUtente(QStringLiteral("_predefinito"));
-        LeggiImpostazioni(Stato().PercorsoImpostazioni, &Stato().imp, MLSGetText(QStringLiteral("0041")));
+        LeggiUtenteCorrente(Stato());
         aggiornaEtichettaUtente();
         m_textNuovoUtente->hide();
         m_listModificaUtente->hide();

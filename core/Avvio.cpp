@@ -107,7 +107,7 @@ int RimuoviFileTemporanei()
     // and is renamed over the old one when complete; a write killed half-way
     // leaves that name behind. A user's settings file always ends in ".ini",
     // so no user's file has such a name.
-    static const QRegularExpression temporaneo(QStringLiteral("^.+\\.(ini|rpt|txt)\\.[A-Za-z0-9]{6}$"),
+    static const QRegularExpression temporaneo(QStringLiteral("^.+\\.(ini|accesso|rpt|txt)\\.[A-Za-z0-9]{6}$"),
                                                QRegularExpression::CaseInsensitiveOption);
     auto ripulisci = [](const QString &cartella, const QRegularExpression &nomi) {
         int rimossi = 0;
@@ -215,7 +215,7 @@ Avvio AvvioProgramma()
     stato.PercorsoImpostazioni = percorsoUtentePredefinito();
     stato.UtenteCorrente = QStringLiteral("_predefinito");
     stato.IdLinguaAgente = MLSGetText(QStringLiteral("0003"));
-    LeggiImpostazioni(stato.PercorsoImpostazioni, &stato.imp, MLSGetText(QStringLiteral("0041")));
+    LeggiUtenteCorrente(stato);
     PreparaTavolozza(stato.TavolozzaVB, stato.TavolozzaHex);
     CaricaParole(stato.TabellaParole);
     PreparaIntestazioni();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Impostazioni.h"
+#include "core/OpzioniAccesso.h"
 
 #include <QString>
 
@@ -31,6 +32,9 @@ struct StatoProgramma
 
     // The 50 settings values of the current user, TabellaColori among them.
     Impostazioni imp;
+    // The current user's switch-access options (their own file beside the
+    // settings file).
+    OpzioniAccesso accesso;
 };
 
 // The one shared state of the running program.
@@ -46,3 +50,11 @@ QString percorsoUtente(const QString &utente);
 // The folder of a user's activity records, ".../pinnole/dati/<utente>/"
 // ("_predefinito" for the default user); empty for a refused name, as above.
 QString cartellaRegistriUtente(const QString &utente);
+
+// Reads the current user's settings and switch-access options from the files
+// of stato.PercorsoImpostazioni; values that cannot be read keep their defaults.
+void LeggiUtenteCorrente(StatoProgramma &stato);
+// Writes the current user's settings and, when they differ from the defaults
+// or the user already has the file, the switch-access options. False when
+// either could not be written.
+bool SalvaUtenteCorrente(const StatoProgramma &stato);

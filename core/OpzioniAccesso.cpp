@@ -37,6 +37,8 @@ bool OpzioniAccesso::operator==(const OpzioniAccesso &altre) const
 
 QString percorsoOpzioniAccesso(const QString &percorsoImpostazioni)
 {
+    if (percorsoImpostazioni.isEmpty())
+        return QString(); // a refused user name has no files at all
     QString percorso = percorsoImpostazioni;
     static const QRegularExpression estensione(QStringLiteral("\\.ini$"),
                                                QRegularExpression::CaseInsensitiveOption);

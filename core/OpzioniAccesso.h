@@ -33,7 +33,7 @@ struct OpzioniAccesso
 };
 
 // The access file that goes with a settings file: the same path with the
-// extension ".accesso" in place of ".ini" (any case).
+// extension ".accesso" in place of ".ini" (any case); empty for an empty path.
 QString percorsoOpzioniAccesso(const QString &percorsoImpostazioni);
 
 // The lines of the file: "nome=valore", one value a line.

@@ -1,11 +1,92 @@
 #include "framework/ControlloScansione.h"
 
+#include "core/ColoriVB.h"
 #include "core/Impostazioni.h"
-#include "framework/TastiTenuti.h"
+#include "core/Modulo1.h"
+#include "framework/TastiFiltrati.h"
+#include "platform/VoceScansione.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPaintEvent>
 #include <QTimer>
 #include <QWidget>
+
+// The bold highlight: a frame in the highlight colour around what is lit,
+// with a thin dark line on both sides so that it shows on any background. It
+// lies over the whole window, lets the mouse through and paints nothing else.
+class CorniceEvidenziazione : public QWidget
+{
+public:
+    CorniceEvidenziazione(QWidget *finestra, std::function<QRect()> riquadro)
+        : QWidget(finestra)
+        , m_riquadro(std::move(riquadro))
+    {
+        setObjectName(QStringLiteral("CorniceEvidenziazione"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(finestra->rect());
+        finestra->installEventFilter(this);
+        hide();
+    }
+
+    void impostaSpessore(int pixel)
+    {
+        m_spessore = pixel;
+        setVisible(pixel > 0);
+        if (pixel > 0)
+            raise();
+        update();
+    }
+    int spessore() const { return m_spessore; }
+
+    // The highlight moved: repaint where the frame was and where it goes.
+    void aggiorna()
+    {
+        if (m_spessore <= 0)
+            return;
+        raise();
+        update(zona(m_dipinto));
+        update(zona(m_riquadro()));
+    }
+
+protected:
+    bool eventFilter(QObject *oggetto, QEvent *evento) override
+    {
+        if (oggetto == parent() && evento->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        return false;
+    }
+
+    void paintEvent(QPaintEvent *) override
+    {
+        m_dipinto = m_riquadro();
+        if (m_dipinto.isEmpty())
+            return;
+        QPainter pittore(this);
+        const QRect esterno = m_dipinto.adjusted(-m_spessore, -m_spessore, m_spessore, m_spessore);
+        pittore.setClipRegion(zona(m_dipinto));
+        pittore.fillRect(esterno, coloreVB(Stato().imp.ColorePulsanteSelezionato));
+        pittore.setPen(QColor(0, 0, 0, 170));
+        pittore.setBrush(Qt::NoBrush);
+        pittore.drawRect(esterno.adjusted(0, 0, -1, -1));
+        pittore.drawRect(m_dipinto.adjusted(-1, -1, 0, 0));
+    }
+
+private:
+    QRegion zona(const QRect &r) const
+    {
+        if (r.isEmpty())
+            return {};
+        return QRegion(r.adjusted(-m_spessore, -m_spessore, m_spessore, m_spessore)) - QRegion(r);
+    }
+
+    std::function<QRect()> m_riquadro;
+    int m_spessore = 0;
+    QRect m_dipinto;
+};
 
 int codiceTasto(int tastoQt)
 {
@@ -19,6 +100,30 @@ int codiceTasto(int tastoQt)
     case Qt::Key_Down: return TastoGiu;
     default: return 0;
     }
+}
+
+QString nomeControllo(const QWidget *controllo)
+{
+    if (!controllo)
+        return {};
+    if (const auto *pulsante = qobject_cast<const QAbstractButton *>(controllo)) {
+        QString testo = pulsante->text();
+        testo.replace(QLatin1String("&&"), QLatin1String("\x01"));
+        testo.remove(QLatin1Char('&'));
+        testo.replace(QLatin1String("\x01"), QLatin1String("&"));
+        if (!testo.trimmed().isEmpty())
+            return testo.simplified();
+    }
+    if (!controllo->accessibleName().trimmed().isEmpty())
+        return controllo->accessibleName().simplified();
+    return controllo->toolTip().simplified();
+}
+
+QRect riquadroControllo(const QWidget *controllo, const QWidget *finestra)
+{
+    if (!controllo || !finestra || !controllo->isVisible())
+        return {};
+    return QRect(controllo->mapTo(finestra, QPoint(0, 0)), controllo->size());
 }
 
 namespace {
@@ -51,16 +156,75 @@ ControlloScansione::ControlloScansione(QWidget *finestra)
     m_automatica = creaRicevitore(finestra, QStringLiteral("PictureScansioneAutomatica"));
     m_manuale = creaRicevitore(finestra, QStringLiteral("PictureScansioneManuale"));
     // Each stroke of a key or switch reaches the mode once, however long it
-    // is held.
-    m_tasti = new TastiTenuti(
+    // is held, and only when it passes the user's acceptance and debounce
+    // times.
+    m_tasti = new TastiFiltrati(
         [this](int tastoQt, bool rilasciato) {
             const int codice = codiceTasto(tastoQt);
             if (codice != 0)
                 tasto(codice, rilasciato);
         },
         this);
+    connect(m_tasti, &TastiFiltrati::pressioneIgnorata, this, &ControlloScansione::pressioneIgnorata);
     m_automatica->installEventFilter(this);
     m_manuale->installEventFilter(this);
+    m_cornice = new CorniceEvidenziazione(finestra, [this] { return riquadroCornice(); });
+}
+
+void ControlloScansione::impostaOpzioni(const OpzioniAccesso &opzioni)
+{
+    m_opzioni = opzioni;
+    m_opzioniProprie = true;
+    applicaOpzioni();
+}
+
+void ControlloScansione::applicaOpzioni()
+{
+    if (!m_opzioniProprie)
+        m_opzioni = Stato().accesso;
+    m_tasti->imposta(m_opzioni.accettazioneMs, m_opzioni.antirimbalzoMs);
+    m_ritmo.imposta(m_opzioni.sostaPrimaPosizione, m_opzioni.limiteGiri);
+    m_fermaPerGiri = false;
+    m_ripresaInCorso = false;
+    m_cornice->impostaSpessore(m_opzioni.spessoreEvidenziazione);
+    if (!m_opzioni.scansioneParlata)
+        voceScansione().taci();
+}
+
+int ControlloScansione::pressioniIgnorate() const
+{
+    return m_tasti->ignorate();
+}
+
+void ControlloScansione::azzeraPressioniIgnorate()
+{
+    m_tasti->azzeraIgnorate();
+}
+
+QRect ControlloScansione::riquadroCornice() const
+{
+    if (!attivo() || m_acceso < 0 || !m_anello.riquadro)
+        return {};
+    return m_anello.riquadro(m_acceso);
+}
+
+void ControlloScansione::segna(int p, bool acceso)
+{
+    if (m_anello.evidenzia)
+        m_anello.evidenzia(p, acceso);
+    if (acceso)
+        m_acceso = p;
+    else if (m_acceso == p)
+        m_acceso = -1;
+    m_cornice->aggiorna();
+    if (!acceso || !attivo() || !m_opzioni.scansioneParlata || !m_anello.nome)
+        return;
+    // A name never talks over the sentence the child is listening to.
+    if (m_fraseInCorso && m_fraseInCorso())
+        return;
+    const QString nome = m_anello.nome(p).trimmed();
+    if (!nome.isEmpty())
+        voceScansione().di(nome, Stato().IdLinguaAgente.toInt());
 }
 
 void ControlloScansione::avvia(int modoInput, int velocitaScansione, Anello anello, int posizioneIniziale,
@@ -73,21 +237,30 @@ void ControlloScansione::avvia(int modoInput, int velocitaScansione, Anello anel
         ferma();
         return;
     }
+    applicaOpzioni();
+    m_acceso = -1;
     m_automatica->setVisible(m_modo == IngressoScansioneAutomatica);
     m_manuale->setVisible(m_modo != IngressoScansioneAutomatica);
     m_timer->setInterval(intervalloTimer(m_modo, velocitaScansione));
     m_timer->start();
-    if (evidenziaSubito && m_anello.evidenzia)
-        m_anello.evidenzia(posizioneIniziale, true);
+    if (evidenziaSubito)
+        segna(posizioneIniziale, true);
     ricevitore()->setFocus(Qt::OtherFocusReason);
 }
 
 void ControlloScansione::ferma()
 {
     m_modo = 0;
+    m_acceso = -1;
+    m_cornice->update();
     m_timer->stop();
     m_automatica->hide();
     m_manuale->hide();
+}
+
+bool ControlloScansione::automatica() const
+{
+    return m_modo == IngressoScansioneAutomatica;
 }
 
 QWidget *ControlloScansione::ricevitore() const
@@ -107,17 +280,18 @@ void ControlloScansione::impostaSfondo(const QColor &colore)
 
 void ControlloScansione::vaiA(int p)
 {
-    if (m_anello.evidenzia)
-        m_anello.evidenzia(m_anello.posizioni.Posizione(), false);
+    segna(m_anello.posizioni.Posizione(), false);
     m_anello.posizioni.impostaPosizione(p);
-    if (m_anello.evidenzia)
-        m_anello.evidenzia(p, true);
+    segna(p, true);
     emit evidenziazioneSpostata(p);
 }
 
 void ControlloScansione::ricomincia(int p)
 {
     vaiA(p);
+    m_ritmo.riparti();
+    m_fermaPerGiri = false;
+    m_ripresaInCorso = false;
     if (attivo())
         m_timer->start();
 }
@@ -129,10 +303,8 @@ void ControlloScansione::avanti()
     const int prima = m_anello.posizioni.Posizione();
     if (!m_anello.posizioni.avanti())
         return;
-    if (m_anello.evidenzia) {
-        m_anello.evidenzia(prima, false);
-        m_anello.evidenzia(m_anello.posizioni.Posizione(), true);
-    }
+    segna(prima, false);
+    segna(m_anello.posizioni.Posizione(), true);
     emit evidenziazioneSpostata(m_anello.posizioni.Posizione());
 }
 
@@ -147,10 +319,8 @@ void ControlloScansione::indietro()
     const int prima = m_anello.posizioni.Posizione();
     if (!m_anello.posizioni.indietro())
         return;
-    if (m_anello.evidenzia) {
-        m_anello.evidenzia(prima, false);
-        m_anello.evidenzia(m_anello.posizioni.Posizione(), true);
-    }
+    segna(prima, false);
+    segna(m_anello.posizioni.Posizione(), true);
     emit evidenziazioneSpostata(m_anello.posizioni.Posizione());
 }
 
@@ -179,8 +349,17 @@ void ControlloScansione::Timer1_Timer()
     QWidget *r = ricevitore();
     if (m_finestra && m_finestra->isActiveWindow() && !r->hasFocus())
         r->setFocus(Qt::OtherFocusReason);
-    if (m_modo == IngressoScansioneAutomatica)
-        avanti();
+    if (!automatica() || m_fermaPerGiri || !m_ritmo.puoAvanzare())
+        return;
+    const int prima = m_anello.posizioni.Posizione();
+    avanti();
+    const int dopo = m_anello.posizioni.Posizione();
+    if (dopo == prima)
+        return; // at rest, or nowhere else to go
+    // Coming round past the end is a full turn: the highlight is back on
+    // the first position of the ring.
+    if (m_ritmo.avanzato(dopo < prima))
+        m_fermaPerGiri = true;
 }
 
 void ControlloScansione::tasto(int codice, bool rilasciato)
@@ -190,7 +369,24 @@ void ControlloScansione::tasto(int codice, bool rilasciato)
         spostaVerticale(codice == TastoGiu ? +1 : -1);
         return;
     }
-    switch (azionePerTasto(m_modo, codice, rilasciato)) {
+    const AzioneTasto azione = azionePerTasto(m_modo, codice, rilasciato);
+    if (automatica() && azione == AzioneTasto::FermaTimer) {
+        m_ritmo.pressione();
+        if (m_fermaPerGiri) {
+            // Scanning had stopped by itself: this press only wakes it.
+            m_ripresaInCorso = true;
+            return;
+        }
+    }
+    if (automatica() && azione == AzioneTasto::RiprendiESeleziona && (m_fermaPerGiri || m_ripresaInCorso)) {
+        m_fermaPerGiri = false;
+        m_ripresaInCorso = false;
+        m_ritmo.riparti();
+        segna(m_anello.posizioni.Posizione(), true);
+        m_timer->start();
+        return;
+    }
+    switch (azione) {
     case AzioneTasto::Avanti:
         avanti();
         break;

@@ -1,15 +1,19 @@
 #pragma once
 
+#include "core/OpzioniAccesso.h"
+#include "framework/FiltroSensore.h"
 #include "framework/Scansione.h"
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 
 #include <functional>
 
 class QTimer;
 class QWidget;
-class TastiTenuti;
+class TastiFiltrati;
+class CorniceEvidenziazione;
 
 // The scanning mechanism of a window: the timer Timer1 and the two invisible
 // key catchers PictureScansioneAutomatica and PictureScansioneManuale, which
@@ -36,6 +40,12 @@ public:
         // keyboard go from p; p itself to stay. Without it Down and Up act
         // as advance and back.
         std::function<int(int p, int verso)> verticale;
+        // What spoken scanning says when the highlight reaches p (a caption,
+        // the name of a part or of a colour); empty: nothing.
+        std::function<QString(int p)> nome;
+        // Where p is, in the coordinates of the window given to the
+        // constructor: the thick highlight frame is drawn around it.
+        std::function<QRect(int p)> riquadro;
     };
 
     // Creates the timer and the key catchers as children of the window.
@@ -71,13 +81,30 @@ public:
 
     // One tick of Timer1 (public so that tests can step it).
     void Timer1_Timer();
+    // Automatic scanning stopped after the turns of the loop limit.
+    bool fermaPerGiri() const { return m_fermaPerGiri; }
+    // The window's sentence is being said: spoken scanning keeps quiet.
+    void impostaFraseInCorso(std::function<bool()> fraseInCorso) { m_fraseInCorso = std::move(fraseInCorso); }
+    // The rectangle the highlight frame is drawn around now; empty when none.
+    QRect riquadroCornice() const;
 
     // Colours the catchers take (the window background).
     void impostaSfondo(const QColor &colore);
 
+    // The switch-access options the mechanism follows. Without a call, each
+    // avvia takes the current user's (Stato().accesso); after one, these.
+    void impostaOpzioni(const OpzioniAccesso &opzioni);
+    const OpzioniAccesso &opzioni() const { return m_opzioni; }
+    // Presses the acceptance and debounce times kept from acting since the
+    // last azzeraPressioniIgnorate.
+    int pressioniIgnorate() const;
+    void azzeraPressioniIgnorate();
+
 signals:
     // The highlight moved to posizione (a step, a jump, or the start).
     void evidenziazioneSpostata(int posizione);
+    // A press was kept from acting by the acceptance or debounce time.
+    void pressioneIgnorata();
 
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
@@ -85,15 +112,39 @@ protected:
 private:
     void tasto(int codice, bool rilasciato);
     QWidget *ricevitore() const;
+    // Every highlight change of the mechanism: the window paints it, the
+    // frame follows it and spoken scanning says the name of what is lit.
+    void segna(int p, bool acceso);
+    void dopoSpostamento();
+    void applicaOpzioni();
+    bool automatica() const;
 
     QPointer<QWidget> m_finestra;
     QTimer *m_timer = nullptr;
     QWidget *m_automatica = nullptr;
     QWidget *m_manuale = nullptr;
-    TastiTenuti *m_tasti = nullptr;
+    TastiFiltrati *m_tasti = nullptr;
+    CorniceEvidenziazione *m_cornice = nullptr;
     Anello m_anello;
     int m_modo = 0;
+    OpzioniAccesso m_opzioni;
+    bool m_opzioniProprie = false;
+    RitmoScansione m_ritmo;
+    // Automatic scanning stopped by itself after its turns: the next press
+    // starts it again without selecting.
+    bool m_fermaPerGiri = false;
+    int m_acceso = -1; // the position lit, -1 none
+    // The press that stopped the timer came while scanning was stopped for
+    // its turns: its release only starts it again.
+    bool m_ripresaInCorso = false;
+    std::function<bool()> m_fraseInCorso;
 };
+
+// What spoken scanning says of a control: a button's caption without its
+// access-key mark, else its accessible name, else its tool tip.
+QString nomeControllo(const QWidget *controllo);
+// A control's rectangle in the coordinates of finestra; empty when hidden.
+QRect riquadroControllo(const QWidget *controllo, const QWidget *finestra);
 
 // The virtual-key code of a Qt key (Space 32, Enter 13, arrows 37..40); 0 for others.
 int codiceTasto(int tastoQt);

@@ -41,8 +41,15 @@ bool FiltroSensore::matura(int tasto, qint64 t)
 bool FiltroSensore::rilasciato(int tasto, qint64 t)
 {
     const auto p = m_giu.constFind(tasto);
-    if (p == m_giu.constEnd())
-        return false;
+    if (p == m_giu.constEnd()) {
+        // A release whose press went elsewhere (to the window before this
+        // one): without an acceptance time it acts, as without the filter;
+        // with one it cannot have been held long enough here.
+        if (m_accettazione > 0)
+            return false;
+        m_ultimoRilascioAccettato.insert(tasto, t);
+        return true;
+    }
     const Stato stato = p->stato;
     m_giu.erase(p);
     if (stato == Stato::InAttesa)

@@ -31,6 +31,7 @@ public:
     bool matura(int tasto, qint64 t);
     // The switch goes up at t: true when its press was accepted, so the
     // release acts. A press released before its acceptance time is ignored.
+    // A release with no press seen acts only when there is no acceptance time.
     bool rilasciato(int tasto, qint64 t);
     // Forgets the switches held (a window closed while one was down).
     void dimentica();
@@ -67,6 +68,8 @@ public:
     // The highlight has been put on the first position (start, select,
     // restart): the dwell starts again and the turns count from zero.
     void riparti();
+    // A press of the switch: the turns without a press count from zero again.
+    void pressione() { m_giri = 0; }
     // A tick: true when the highlight may move on (the dwell is over).
     bool puoAvanzare();
     // The highlight moved; giroCompleto when it came round to the first

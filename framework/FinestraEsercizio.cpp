@@ -81,6 +81,7 @@ FinestraEsercizio::FinestraEsercizio(const Progetto &progetto, QWidget *parent)
     m_picMerlino->hide();
 
     m_scansione = new ControlloScansione(m_area);
+    m_scansione->impostaFraseInCorso([this] { return m_personaggio && m_personaggio->Speaking(); });
 
     creaMenu();
     creaBarraDiStato();
@@ -342,6 +343,8 @@ ControlloScansione::Anello FinestraEsercizio::anelloScansione()
         n, [this](int p) { return Command1(p) && Command1(p)->isEnabled(); }, n - 1);
     anello.evidenzia = [this](int p, bool acceso) { evidenziaPulsante(p, acceso); };
     anello.seleziona = [this](int p) { selezionaPulsante(p); };
+    anello.nome = [this](int p) { return nomeControllo(Command1(p)); };
+    anello.riquadro = [this](int p) { return riquadroControllo(Command1(p), m_area); };
     return anello;
 }
 

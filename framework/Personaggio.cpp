@@ -3,6 +3,7 @@
 #include "core/Modulo1.h"
 #include "core/Percorsi.h"
 #include "layout/ScalaLayout.h"
+#include "platform/VoceScansione.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -138,6 +139,8 @@ void PosizionaPersonaggio(Agente &personaggio, const QWidget &PicMerlino, const 
 
 void LeggiTesto(Agente &personaggio, const QString &testo)
 {
+    // The name spoken scanning may be saying gives way to the sentence.
+    voceScansione().taci();
     personaggio.StopAll();
     personaggio.Speak(Stato().PrefissoVoce + testo);
 }

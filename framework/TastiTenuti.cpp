@@ -3,6 +3,14 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include <chrono>
+
+qint64 TastiTenuti::adesso()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
 TastiTenuti::TastiTenuti(Azione azione, QObject *parent)
     : QObject(parent)
     , m_azione(std::move(azione))
@@ -40,6 +48,7 @@ void TastiTenuti::evento(int tasto, bool rilasciato, bool ripetizione, bool nati
                 return;
             t.stato = Stato::Giu;
             t.agito = false;
+            m_momento = adesso();
             if (m_azione)
                 m_azione(tasto, false);
             return;
@@ -52,6 +61,7 @@ void TastiTenuti::evento(int tasto, bool rilasciato, bool ripetizione, bool nati
             return;
         t.stato = Stato::Su;
         t.agito = false;
+        m_momento = adesso();
         if (m_azione)
             m_azione(tasto, true);
         return;
@@ -60,6 +70,7 @@ void TastiTenuti::evento(int tasto, bool rilasciato, bool ripetizione, bool nati
         return;
     t.stato = Stato::RilascioInAttesa;
     t.orarioRilascio = orario;
+    t.arrivoRilascio = adesso();
     if (!t.attesa) {
         t.attesa = new QTimer(this);
         t.attesa->setSingleShot(true);
@@ -77,6 +88,7 @@ void TastiTenuti::rilascioConfermato(int tasto)
     t.stato = Stato::Su;
     const bool agito = t.agito;
     t.agito = false;
+    m_momento = t.arrivoRilascio;
     if (!agito && m_azione)
         m_azione(tasto, true);
 }
@@ -95,4 +107,10 @@ bool TastiTenuti::giu(int tasto) const
 {
     const auto it = m_tasti.constFind(tasto);
     return it != m_tasti.constEnd() && it->stato != Stato::Su;
+}
+
+bool TastiTenuti::rilascioInAttesa(int tasto) const
+{
+    const auto it = m_tasti.constFind(tasto);
+    return it != m_tasti.constEnd() && it->stato == Stato::RilascioInAttesa;
 }

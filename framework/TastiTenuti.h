@@ -47,6 +47,14 @@ public:
     void dimentica();
 
     bool giu(int tasto) const;
+    // The key went up and it is not yet known whether a repeat's press follows.
+    bool rilascioInAttesa(int tasto) const;
+
+    // When the event that acted last really arrived, in ms of adesso(): for
+    // a release, its arrival, not the end of the wait that confirmed it.
+    qint64 momentoUltimoEvento() const { return m_momento; }
+    // A monotonic clock in ms.
+    static qint64 adesso();
 
 private:
     enum class Stato {
@@ -58,6 +66,7 @@ private:
     {
         Stato stato = Stato::Su;
         quint64 orarioRilascio = 0;
+        qint64 arrivoRilascio = 0; // adesso() when the release came
         // The release of this stroke has already acted: on a very busy
         // machine a repeat's press came after the wait, so the key was still
         // held. Its real release must not act again.
@@ -69,4 +78,5 @@ private:
 
     Azione m_azione;
     QHash<int, Tasto> m_tasti;
+    qint64 m_momento = 0;
 };

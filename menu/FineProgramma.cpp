@@ -42,7 +42,7 @@ void avvisaImpostazioniNonSalvate(const QString &percorso)
 void FineProgramma()
 {
     const StatoProgramma &stato = Stato();
-    if (!SalvaImpostazioni(stato.PercorsoImpostazioni, stato.imp))
+    if (!SalvaUtenteCorrente(stato))
         avvisaImpostazioniNonSalvate(stato.PercorsoImpostazioni);
     if (terminaRegistrato())
         terminaRegistrato()();

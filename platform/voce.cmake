@@ -8,4 +8,5 @@ target_sources(pinnole_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AgenteFigura.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AgenteFumetto.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AgenteQt.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VoceScansione.cpp
 )

@@ -61,12 +61,12 @@ EsitoSceltaUtente scegliUtente(StatoProgramma &stato, const QString &nome)
     const QString percorso = percorsoUtente(nome);
     if (percorso.isEmpty())
         return EsitoSceltaUtente::NomeRifiutato;
-    if (!SalvaImpostazioni(stato.PercorsoImpostazioni, stato.imp))
+    if (!SalvaUtenteCorrente(stato))
         return EsitoSceltaUtente::SalvataggioFallito;
     const QString vecchio = stato.UtenteCorrente;
     stato.UtenteCorrente = nome;
     stato.PercorsoImpostazioni = percorso;
-    LeggiImpostazioni(stato.PercorsoImpostazioni, &stato.imp, MLSGetText(QStringLiteral("0041")));
+    LeggiUtenteCorrente(stato);
     if (vecchio.compare(nome, Qt::CaseInsensitive) == 0)
         return EsitoSceltaUtente::StessoUtente;
     svuotaRegistro(stato);

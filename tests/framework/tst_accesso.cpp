@@ -80,7 +80,9 @@ private slots:
         QVERIFY(f.matura(32, 1300));
         QVERIFY(!f.matura(32, 1400));
         QVERIFY(f.rilasciato(32, 3000));
-        QVERIFY(!f.rilasciato(32, 3010)); // a release with no press does nothing
+        QVERIFY(!f.rilasciato(32, 3010)); // a release with no press cannot have been held
+        f.imposta(0, 0);
+        QVERIFY(f.rilasciato(32, 3020)); // without an acceptance time it acts, as unfiltered
     }
 
     // Ticks on a ring of three positions starting at 0; each tick writes the
