@@ -15,17 +15,17 @@
 
 // The bold highlight: a frame in the highlight colour around what is lit,
 // with a thin dark line on both sides so that it shows on any background. It
-// lies over the whole window, lets the mouse through and paints nothing else.
-class CorniceEvidenziazione : public QWidget
+// is a child of the window masked to the frame alone, so it lets the mouse
+// through and nothing else of the window repaints because of it.
+class CorniceScansione : public QWidget
 {
 public:
-    CorniceEvidenziazione(QWidget *finestra, std::function<QRect()> riquadro)
+    CorniceScansione(QWidget *finestra, std::function<QRect()> riquadro)
         : QWidget(finestra)
         , m_riquadro(std::move(riquadro))
     {
-        setObjectName(QStringLiteral("CorniceEvidenziazione"));
+        setObjectName(QStringLiteral("CorniceScansione"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::NoFocus);
         setGeometry(finestra->rect());
         finestra->installEventFilter(this);
@@ -34,40 +34,48 @@ public:
 
     void impostaSpessore(int pixel)
     {
+        if (pixel == m_spessore)
+            return;
         m_spessore = pixel;
-        setVisible(pixel > 0);
-        if (pixel > 0)
-            raise();
-        update();
+        m_dipinto = QRect();
+        aggiorna();
     }
-    int spessore() const { return m_spessore; }
 
-    // The highlight moved: repaint where the frame was and where it goes.
+    // Follows the highlight: the frame goes where the lit position is now.
     void aggiorna()
     {
-        if (m_spessore <= 0)
+        const QRect r = m_spessore > 0 ? m_riquadro() : QRect();
+        if (r == m_dipinto && isVisible() == !r.isEmpty())
             return;
+        m_dipinto = r;
+        if (r.isEmpty()) {
+            hide();
+            return;
+        }
+        setMask(zona(r));
         raise();
-        update(zona(m_dipinto));
-        update(zona(m_riquadro()));
+        show();
+        update();
     }
 
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override
     {
-        if (oggetto == parent() && evento->type() == QEvent::Resize)
+        if (oggetto == parent() && evento->type() == QEvent::Resize) {
             setGeometry(parentWidget()->rect());
+            m_dipinto = QRect();
+            aggiorna();
+        }
         return false;
     }
 
     void paintEvent(QPaintEvent *) override
     {
-        m_dipinto = m_riquadro();
         if (m_dipinto.isEmpty())
             return;
         QPainter pittore(this);
-        const QRect esterno = m_dipinto.adjusted(-m_spessore, -m_spessore, m_spessore, m_spessore);
-        pittore.setClipRegion(zona(m_dipinto));
+        const int s = m_spessore;
+        const QRect esterno = m_dipinto.adjusted(-s, -s, s, s);
         pittore.fillRect(esterno, coloreVB(Stato().imp.ColorePulsanteSelezionato));
         pittore.setPen(QColor(0, 0, 0, 170));
         pittore.setBrush(Qt::NoBrush);
@@ -78,8 +86,6 @@ protected:
 private:
     QRegion zona(const QRect &r) const
     {
-        if (r.isEmpty())
-            return {};
         return QRegion(r.adjusted(-m_spessore, -m_spessore, m_spessore, m_spessore)) - QRegion(r);
     }
 
@@ -168,7 +174,7 @@ ControlloScansione::ControlloScansione(QWidget *finestra)
     connect(m_tasti, &TastiFiltrati::pressioneIgnorata, this, &ControlloScansione::pressioneIgnorata);
     m_automatica->installEventFilter(this);
     m_manuale->installEventFilter(this);
-    m_cornice = new CorniceEvidenziazione(finestra, [this] { return riquadroCornice(); });
+    m_cornice = new CorniceScansione(finestra, [this] { return riquadroCornice(); });
 }
 
 void ControlloScansione::impostaOpzioni(const OpzioniAccesso &opzioni)
@@ -208,7 +214,7 @@ QRect ControlloScansione::riquadroCornice() const
     return m_anello.riquadro(m_acceso);
 }
 
-void ControlloScansione::segna(int p, bool acceso)
+void ControlloScansione::segna(int p, bool acceso, bool spostamento)
 {
     if (m_anello.evidenzia)
         m_anello.evidenzia(p, acceso);
@@ -216,7 +222,9 @@ void ControlloScansione::segna(int p, bool acceso)
         m_acceso = p;
     else if (m_acceso == p)
         m_acceso = -1;
-    m_cornice->aggiorna();
+    // Within a move the frame goes straight to the new position.
+    if (!spostamento)
+        m_cornice->aggiorna();
     if (!acceso || !attivo() || !m_opzioni.scansioneParlata || !m_anello.nome)
         return;
     // A name never talks over the sentence the child is listening to.
@@ -239,6 +247,7 @@ void ControlloScansione::avvia(int modoInput, int velocitaScansione, Anello anel
     }
     applicaOpzioni();
     m_acceso = -1;
+    m_primaPosizione = posizioneIniziale;
     m_automatica->setVisible(m_modo == IngressoScansioneAutomatica);
     m_manuale->setVisible(m_modo != IngressoScansioneAutomatica);
     m_timer->setInterval(intervalloTimer(m_modo, velocitaScansione));
@@ -252,7 +261,7 @@ void ControlloScansione::ferma()
 {
     m_modo = 0;
     m_acceso = -1;
-    m_cornice->update();
+    m_cornice->aggiorna();
     m_timer->stop();
     m_automatica->hide();
     m_manuale->hide();
@@ -280,7 +289,7 @@ void ControlloScansione::impostaSfondo(const QColor &colore)
 
 void ControlloScansione::vaiA(int p)
 {
-    segna(m_anello.posizioni.Posizione(), false);
+    segna(m_anello.posizioni.Posizione(), false, true);
     m_anello.posizioni.impostaPosizione(p);
     segna(p, true);
     emit evidenziazioneSpostata(p);
@@ -289,6 +298,7 @@ void ControlloScansione::vaiA(int p)
 void ControlloScansione::ricomincia(int p)
 {
     vaiA(p);
+    m_primaPosizione = p;
     m_ritmo.riparti();
     m_fermaPerGiri = false;
     m_ripresaInCorso = false;
@@ -303,7 +313,7 @@ void ControlloScansione::avanti()
     const int prima = m_anello.posizioni.Posizione();
     if (!m_anello.posizioni.avanti())
         return;
-    segna(prima, false);
+    segna(prima, false, true);
     segna(m_anello.posizioni.Posizione(), true);
     emit evidenziazioneSpostata(m_anello.posizioni.Posizione());
 }
@@ -319,7 +329,7 @@ void ControlloScansione::indietro()
     const int prima = m_anello.posizioni.Posizione();
     if (!m_anello.posizioni.indietro())
         return;
-    segna(prima, false);
+    segna(prima, false, true);
     segna(m_anello.posizioni.Posizione(), true);
     emit evidenziazioneSpostata(m_anello.posizioni.Posizione());
 }
@@ -349,6 +359,8 @@ void ControlloScansione::Timer1_Timer()
     QWidget *r = ricevitore();
     if (m_finestra && m_finestra->isActiveWindow() && !r->hasFocus())
         r->setFocus(Qt::OtherFocusReason);
+    // The controls may have been laid out again since the last move.
+    m_cornice->aggiorna();
     if (!automatica() || m_fermaPerGiri || !m_ritmo.puoAvanzare())
         return;
     const int prima = m_anello.posizioni.Posizione();
@@ -358,6 +370,8 @@ void ControlloScansione::Timer1_Timer()
         return; // at rest, or nowhere else to go
     // Coming round past the end is a full turn: the highlight is back on
     // the first position of the ring.
+    if (dopo < prima)
+        m_primaPosizione = dopo;
     if (m_ritmo.avanzato(dopo < prima))
         m_fermaPerGiri = true;
 }
@@ -371,7 +385,7 @@ void ControlloScansione::tasto(int codice, bool rilasciato)
     }
     const AzioneTasto azione = azionePerTasto(m_modo, codice, rilasciato);
     if (automatica() && azione == AzioneTasto::FermaTimer) {
-        m_ritmo.pressione();
+        m_ritmo.pressione(m_anello.posizioni.Posizione() == m_primaPosizione);
         if (m_fermaPerGiri) {
             // Scanning had stopped by itself: this press only wakes it.
             m_ripresaInCorso = true;

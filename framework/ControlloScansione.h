@@ -13,7 +13,7 @@
 class QTimer;
 class QWidget;
 class TastiFiltrati;
-class CorniceEvidenziazione;
+class CorniceScansione;
 
 // The scanning mechanism of a window: the timer Timer1 and the two invisible
 // key catchers PictureScansioneAutomatica and PictureScansioneManuale, which
@@ -114,7 +114,8 @@ private:
     QWidget *ricevitore() const;
     // Every highlight change of the mechanism: the window paints it, the
     // frame follows it and spoken scanning says the name of what is lit.
-    void segna(int p, bool acceso);
+    // spostamento: the unmarking half of a move, the other half follows.
+    void segna(int p, bool acceso, bool spostamento = false);
     void dopoSpostamento();
     void applicaOpzioni();
     bool automatica() const;
@@ -124,7 +125,7 @@ private:
     QWidget *m_automatica = nullptr;
     QWidget *m_manuale = nullptr;
     TastiFiltrati *m_tasti = nullptr;
-    CorniceEvidenziazione *m_cornice = nullptr;
+    CorniceScansione *m_cornice = nullptr;
     Anello m_anello;
     int m_modo = 0;
     OpzioniAccesso m_opzioni;
@@ -134,6 +135,8 @@ private:
     // starts it again without selecting.
     bool m_fermaPerGiri = false;
     int m_acceso = -1; // the position lit, -1 none
+    // Where the ring starts: the start position, then where each turn ends.
+    int m_primaPosizione = 0;
     // The press that stopped the timer came while scanning was stopped for
     // its turns: its release only starts it again.
     bool m_ripresaInCorso = false;

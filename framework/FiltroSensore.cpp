@@ -60,6 +60,14 @@ bool FiltroSensore::rilasciato(int tasto, qint64 t)
     return true;
 }
 
+qint64 FiltroSensore::attesaRimanente(int tasto, qint64 t) const
+{
+    const auto p = m_giu.constFind(tasto);
+    if (p == m_giu.constEnd() || p->stato != Stato::InAttesa)
+        return -1;
+    return std::max<qint64>(0, m_accettazione - (t - p->inizio));
+}
+
 void FiltroSensore::dimentica()
 {
     m_giu.clear();

@@ -33,6 +33,9 @@ public:
     // release acts. A press released before its acceptance time is ignored.
     // A release with no press seen acts only when there is no acceptance time.
     bool rilasciato(int tasto, qint64 t);
+    // The ms still to wait at t before the held press of tasto is accepted;
+    // -1 when no press of it is waiting.
+    qint64 attesaRimanente(int tasto, qint64 t) const;
     // Forgets the switches held (a window closed while one was down).
     void dimentica();
 
@@ -68,8 +71,10 @@ public:
     // The highlight has been put on the first position (start, select,
     // restart): the dwell starts again and the turns count from zero.
     void riparti();
-    // A press of the switch: the turns without a press count from zero again.
-    void pressione() { m_giri = 0; }
+    // A press of the switch: the turns without a press count from zero
+    // again. Pressed away from the first position, the way back to it is not
+    // a turn yet: the child still gets every full turn.
+    void pressione(bool sullaPrima) { m_giri = sullaPrima ? 0 : -1; }
     // A tick: true when the highlight may move on (the dwell is over).
     bool puoAvanzare();
     // The highlight moved; giroCompleto when it came round to the first

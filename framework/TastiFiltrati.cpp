@@ -51,6 +51,7 @@ void TastiFiltrati::dalTastiTenuti(int tasto, bool rilasciato)
             if (!attesa) {
                 attesa = new QTimer(this);
                 attesa->setSingleShot(true);
+                attesa->setTimerType(Qt::PreciseTimer);
                 connect(attesa, &QTimer::timeout, this, [this, tasto] { maturazione(tasto); });
             }
             attesa->start(m_filtro.accettazioneMs());
@@ -76,8 +77,16 @@ void TastiFiltrati::maturazione(int tasto)
         m_accettazione.value(tasto)->start(TastiTenuti::attesaRipetizione);
         return;
     }
-    if (m_filtro.matura(tasto, TastiTenuti::adesso()) && m_azione)
-        m_azione(tasto, false);
+    const qint64 t = TastiTenuti::adesso();
+    if (m_filtro.matura(tasto, t)) {
+        if (m_azione)
+            m_azione(tasto, false);
+        return;
+    }
+    // A timer may come a little early: wait for the rest.
+    const qint64 resto = m_filtro.attesaRimanente(tasto, t);
+    if (resto >= 0)
+        m_accettazione.value(tasto)->start(int(std::max<qint64>(1, resto)));
 }
 
 void TastiFiltrati::contaIgnorate(int prima)

@@ -143,6 +143,10 @@ void Form1::avviaScansione()
     anello.posizioni = ::Anello(kFigure + 1);
     anello.evidenzia = [this](int p, bool acceso) { evidenzia(p, acceso); };
     anello.seleziona = [this](int p) { seleziona(p); };
+    anello.nome = [this](int p) { return nomeControllo(p == kEsci ? static_cast<QWidget *>(m_esci) : Picture1(p)); };
+    anello.riquadro = [this](int p) {
+        return riquadroControllo(p == kEsci ? static_cast<QWidget *>(m_esci) : Picture1(p), this);
+    };
     m_scansione->avvia(imp.ModoInput, imp.VelocitaScansione, std::move(anello), 0, true);
 }
 

@@ -392,6 +392,8 @@ ControlloScansione::Anello FormMenu::anello()
     a.posizioni = ::Anello(kPulsantiMenu);
     a.evidenzia = [this](int p, bool acceso) { segna(p, acceso); };
     a.seleziona = [this](int p) { AvviaEsercizi(p); };
+    a.nome = [this](int p) { return nomeControllo(Command1(p)); };
+    a.riquadro = [this](int p) { return riquadroControllo(Command1(p), m_area); };
     return a;
 }
 

@@ -1,6 +1,7 @@
 #include "menu/TastiPulsante.h"
 
-#include "framework/TastiTenuti.h"
+#include "core/Modulo1.h"
+#include "framework/TastiFiltrati.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -13,7 +14,7 @@ public:
     explicit FiltroTasti(QAbstractButton *pulsante)
         : QObject(pulsante)
         , m_pulsante(pulsante)
-        , m_tasti(new TastiTenuti([this](int, bool rilasciato) { premi(rilasciato); }, this))
+        , m_tasti(new TastiFiltrati([this](int, bool rilasciato) { premi(rilasciato); }, this))
     {
     }
 
@@ -26,6 +27,10 @@ protected:
         const int tasto = e->key();
         if (tasto != Qt::Key_Space && tasto != Qt::Key_Return && tasto != Qt::Key_Enter)
             return false;
+        // The current user's acceptance and debounce times, as in every
+        // window that scans.
+        const OpzioniAccesso &accesso = Stato().accesso;
+        m_tasti->imposta(accesso.accettazioneMs, accesso.antirimbalzoMs);
         m_tasti->evento(*e);
         return true;
     }
@@ -39,7 +44,7 @@ private:
     }
 
     QAbstractButton *m_pulsante;
-    TastiTenuti *m_tasti;
+    TastiFiltrati *m_tasti;
 };
 
 } // namespace

@@ -245,6 +245,21 @@ std::optional<QPoint> ShockwaveFlash::puntoSullaParte(int parte)
     return rettangoloDisegno().topLeft() + (QPointF(*punto) / parti->rapporto()).toPoint();
 }
 
+QRect ShockwaveFlash::riquadroParte(int parte)
+{
+    const SvgParti *parti = partiAttuali();
+    if (!parti)
+        return {};
+    const int interno = parti->documento().indiceStrato(ElementiCasa::idInterno(parte));
+    if (interno < 0)
+        return {};
+    if (!m_visibili.mostra(parte))
+        return {};
+    const QRectF r(parti->strati()[interno].rettangolo());
+    const qreal k = parti->rapporto();
+    return QRectF(QPointF(rettangoloDisegno().topLeft()) + r.topLeft() / k, r.size() / k).toAlignedRect();
+}
+
 QSize ShockwaveFlash::sizeHint() const
 {
     return QSize(300, 375);

@@ -93,6 +93,9 @@ public:
     // pointing at a part from outside (tests, tools); nothing when the part
     // is hidden, covered or not loaded.
     std::optional<QPoint> puntoSullaParte(int parte);
+    // The rectangle part 1..8 is drawn in, in widget coordinates; empty when
+    // the picture has no such part or its group is hidden.
+    QRect riquadroParte(int parte);
 
     QSize sizeHint() const override;
 

@@ -39,6 +39,7 @@ struct AmbienteEsercizio
     void azzera()
     {
         ImpostazioniPredefinite(Stato().imp, QStringLiteral("{it}"));
+        Stato().accesso = OpzioniAccesso();
         Stato().NumeroRighe = 1;
         Stato().RegistroAttivita = {};
         AgenteFinto::installa();

@@ -53,6 +53,18 @@ QString casoDellaFrase(const QString &frase, const QString &stileTesto)
     return testo;
 }
 
+QString nomeParte(int parte)
+{
+    if (parte < Comignolo || parte > Nuvole)
+        return {};
+    return MLSGetText(QStringLiteral("%1").arg(199 + parte, 4, 10, QLatin1Char('0')));
+}
+
+QString nomeCasa(int numero)
+{
+    return MLSGetText(QStringLiteral("0208")) + QLatin1Char(' ') + QString::number(numero);
+}
+
 int formaDellaParte(int parte)
 {
     switch (parte) {

@@ -34,6 +34,11 @@ enum ParteCasa {
 // The colour word form (1..4) that agrees with the noun of a coloured part 1..6.
 int formaDellaParte(int parte);
 
+// What spoken scanning says of house part 1..8 ("il tetto"), and of the house
+// with number n counted from 1 ("casa 3"); empty for a part out of range.
+QString nomeParte(int parte);
+QString nomeCasa(int numero);
+
 // Entries of the word table that go with a part.
 struct VociParte
 {

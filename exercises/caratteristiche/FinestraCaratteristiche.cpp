@@ -12,6 +12,7 @@
 #include "platform/Puntatore.h"
 #include "platform/ShockwaveFlash.h"
 #include "vocabulary/ElementiCasa.h"
+#include "vocabulary/Parole.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -384,6 +385,10 @@ ControlloScansione::Anello FinestraCaratteristiche::anelloScansione()
         }
     };
     anello.seleziona = [this](int p) { selezione(p); };
+    anello.nome = [this, n](int p) { return p == n ? nomeControllo(Command1(0)) : nomeCasa(p + 1); };
+    anello.riquadro = [this, n](int p) {
+        return p == n ? riquadroControllo(Command1(0), area()) : riquadroControllo(ShockwaveFlash1(p), area());
+    };
     anello.verticale = [this](int p, int verso) {
         return EsercizioCaratteristiche::spostamentoVerticale(m_livelloCase, p, verso,
                                                              [this](int casa) { return casaMostrata(casa); });

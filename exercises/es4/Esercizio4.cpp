@@ -1,5 +1,7 @@
 #include "exercises/es4/Esercizio4.h"
 
+#include "vocabulary/Parole.h"
+
 #include <QtGlobal>
 
 #include <algorithm>
@@ -149,6 +151,13 @@ Esercizio4::Giudizio Esercizio4::verificaTutte()
         m_fatte = 0;
     }
     return v;
+}
+
+QString Esercizio4::parolaColore(int colore, int parte) const
+{
+    if (colore < 1 || colore > 4)
+        return {};
+    return m_colori[colore][valida(parte) ? formaDellaParte(parte) : 1].trimmed();
 }
 
 QString Esercizio4::esadecimale(int colore) const

@@ -112,6 +112,9 @@ public:
     bool nuvole() const { return m_nuvole; }
     // RRGGBB of a colour slot, and of the picture background.
     QString esadecimale(int colore) const;
+    // The word of colour slot 1..4 that agrees with part 1..6 ("rosse" for
+    // the walls); the masculine singular for any other part.
+    QString parolaColore(int colore, int parte) const;
     QString sfondo() const { return esadecimale(0); }
 
 private:

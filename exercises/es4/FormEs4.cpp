@@ -270,6 +270,22 @@ ControlloScansione::Anello FormEs4::anelloScansione()
     anello.evidenzia = [this](int p, bool acceso) { evidenziaPosizione(p, acceso); };
     anello.seleziona = [this](int p) { selezionaPosizione(p); };
     anello.soloAvanti = true;
+    anello.nome = [this](int p) {
+        if (p == kRiposo)
+            return nomeControllo(Command1(Esercizio4::NuovoEsercizio));
+        if (p == 0)
+            return nomeControllo(Command1(Esercizio4::Verifica));
+        return m_esercizio.parolaColore(p, m_esercizio.ColoraFrase());
+    };
+    anello.riquadro = [this](int p) {
+        if (p == kRiposo)
+            return riquadroControllo(Command1(Esercizio4::NuovoEsercizio), area());
+        const int parte = m_esercizio.ColoraFrase();
+        if (p == 0 || parte <= 0 || !ShockwaveFlash1())
+            return riquadroControllo(Command1(Esercizio4::Verifica), area());
+        const QRect r = ShockwaveFlash1()->riquadroParte(parte);
+        return r.isEmpty() ? r : r.translated(ShockwaveFlash1()->mapTo(area(), QPoint(0, 0)));
+    };
     return anello;
 }
 

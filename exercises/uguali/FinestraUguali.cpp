@@ -193,6 +193,10 @@ ControlloScansione::Anello FinestraUguali::anelloScansione()
             scegliParte(p + 1, CaseUguali::kSecondaCasa);
         }
     };
+    anello.nome = [this](int p) { return p == kPosizioneAvanti ? nomeControllo(Command1(0)) : nomeParte(p + 1); };
+    anello.riquadro = [this](int p) {
+        return p == kPosizioneAvanti ? riquadroControllo(Command1(0), area()) : riquadroParte(p + 1);
+    };
     return anello;
 }
 

@@ -58,6 +58,9 @@ protected:
     virtual void fotogrammaCase() {}
     // The ring's highlight on part 1..8 (shown alone) and its removal.
     virtual void evidenziaParte(int parte, bool evidenziata) = 0;
+    // Where the highlight of part 1..8 is shown, in the window's coordinates
+    // (the bold frame is drawn around it).
+    virtual QRect riquadroParte(int parte) const = 0;
 
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
 

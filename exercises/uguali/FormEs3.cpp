@@ -89,6 +89,15 @@ void FormEs3::ColoraSelezionato(int parte)
 
 // Leaving a part changes nothing: the outline of the part last chosen stays
 // while the scan rests on the next-item button, until the next item.
+QRect FormEs3::riquadroParte(int parte) const
+{
+    ShockwaveFlash *casa = ShockwaveFlash2();
+    if (!casa || !casa->isVisible())
+        return {};
+    const QRect r = casa->riquadroParte(parte);
+    return r.isEmpty() ? r : r.translated(casa->mapTo(area(), QPoint(0, 0)));
+}
+
 void FormEs3::evidenziaParte(int parte, bool evidenziata)
 {
     if (evidenziata)

@@ -27,6 +27,7 @@ protected:
     bool soloPartiColorate() const override { return true; }
     void fotogrammaCase() override;
     void evidenziaParte(int parte, bool evidenziata) override;
+    QRect riquadroParte(int parte) const override;
 
 private:
     void ColoraSelezionato(int parte);

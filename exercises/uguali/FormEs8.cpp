@@ -101,6 +101,11 @@ void FormEs8::evidenziaParte(int parte, bool evidenziata)
         mostraCornice(parte - 1);
 }
 
+QRect FormEs8::riquadroParte(int parte) const
+{
+    return riquadroControllo(Image1(parte - 1), area());
+}
+
 void FormEs8::Image1_Click(int indice)
 {
     if (scansioneAttiva() || Command1(0)->isEnabled())

@@ -30,6 +30,7 @@ public:
 protected:
     void aperturaEsercizio() override;
     void evidenziaParte(int parte, bool evidenziata) override;
+    QRect riquadroParte(int parte) const override;
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
