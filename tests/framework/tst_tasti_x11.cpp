@@ -117,6 +117,65 @@ private slots:
         }
     }
 
+    void tempiDelSensore_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<QString>("tasto");
+        QTest::addColumn<int>("accettazione");
+        QTest::addColumn<int>("antirimbalzo");
+        QTest::addColumn<QList<int>>("colpi"); // held ms, then pause ms, for each stroke
+        QTest::addColumn<int>("risposte");
+        QTest::addColumn<int>("ignorate");
+
+        QTest::newRow("manual, acceptance 300: a 100 ms tap does nothing")
+            << 1 << "Return" << 300 << 0 << QList<int>{100, 300} << 0 << 1;
+        QTest::newRow("manual, acceptance 300: a 500 ms hold answers once")
+            << 1 << "Return" << 300 << 0 << QList<int>{500, 300} << 1 << 0;
+        QTest::newRow("automatic, acceptance 300: a 100 ms tap does nothing")
+            << 2 << "space" << 300 << 0 << QList<int>{100, 300} << 0 << 1;
+        QTest::newRow("automatic, acceptance 300: a 500 ms hold answers once")
+            << 2 << "space" << 300 << 0 << QList<int>{500, 300} << 1 << 0;
+        QTest::newRow("automatic, acceptance 300: held with repeats, once")
+            << 2 << "space" << 300 << 0 << QList<int>{kTenuta, 300} << 1 << 0;
+        QTest::newRow("manual, debounce 500: a double hit answers once")
+            << 1 << "Return" << 0 << 500 << QList<int>{80, 150, 80, 300} << 1 << 1;
+        QTest::newRow("manual, both: tap, hold, bounce")
+            << 1 << "Return" << 300 << 500 << QList<int>{100, 200, 500, 150, 400, 300} << 1 << 2;
+    }
+
+    // The acceptance and debounce times of a user on the real keyboard
+    // path: a stroke counts by how long the switch was really down, whatever
+    // the key repeat sends meanwhile.
+    void tempiDelSensore()
+    {
+        QFETCH(int, modo);
+        QFETCH(QString, tasto);
+        QFETCH(int, accettazione);
+        QFETCH(int, antirimbalzo);
+        QFETCH(QList<int>, colpi);
+        QFETCH(int, risposte);
+        QFETCH(int, ignorate);
+        Stato().imp.ModoInput = static_cast<qint16>(modo);
+        Stato().imp.VelocitaScansione = 60; // the highlight waits on the first answer
+        Stato().accesso.accettazioneMs = accettazione;
+        Stato().accesso.antirimbalzoMs = antirimbalzo;
+        auto *f = new FormEs1;
+        f->setAttribute(Qt::WA_DeleteOnClose);
+        f->show();
+        QVERIFY(attiva(f));
+        QTRY_VERIFY(!f->Label1()->text().isEmpty());
+        for (int i = 0; i + 1 < colpi.size(); i += 2) {
+            xdotool(QStringLiteral("keydown"), tasto);
+            QTest::qWait(colpi.at(i));
+            xdotool(QStringLiteral("keyup"), tasto);
+            QTest::qWait(colpi.at(i + 1));
+        }
+        QTest::qWait(300);
+        QCOMPARE(contate(), risposte);
+        QCOMPARE(f->scansione().pressioniIgnorate(), ignorate);
+        Stato().accesso = OpzioniAccesso();
+    }
+
     void duePressioni_data()
     {
         QTest::addColumn<int>("modo");

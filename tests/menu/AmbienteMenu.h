@@ -70,6 +70,7 @@ public:
         s.UtenteCorrente = QStringLiteral("_predefinito");
         s.PercorsoImpostazioni = percorsoUtentePredefinito();
         ImpostazioniPredefinite(s.imp, QStringLiteral("{it}"));
+        s.accesso = OpzioniAccesso();
         s.RegistroAttivita = {};
         s.NumeroRighe = 0;
         fini = 0;
