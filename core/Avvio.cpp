@@ -107,7 +107,7 @@ int RimuoviFileTemporanei()
     // and is renamed over the old one when complete; a write killed half-way
     // leaves that name behind. A user's settings file always ends in ".ini",
     // so no user's file has such a name.
-    static const QRegularExpression temporaneo(QStringLiteral("^.+\\.(ini|accesso|rpt|txt)\\.[A-Za-z0-9]{6}$"),
+    static const QRegularExpression temporaneo(QStringLiteral("^.+\\.(ini|accesso|rpt|ignorate|txt)\\.[A-Za-z0-9]{6}$"),
                                                QRegularExpression::CaseInsensitiveOption);
     auto ripulisci = [](const QString &cartella, const QRegularExpression &nomi) {
         int rimossi = 0;
@@ -228,4 +228,5 @@ void PreparaIntestazioni()
     stato.IntestazioneEsatti = MLSGetText(QStringLiteral("0004")) + QLatin1Char(' ');
     stato.IntestazioneErrati = MLSGetText(QStringLiteral("0005")) + QLatin1Char(' ');
     stato.IntestazioneLivello = MLSGetText(QStringLiteral("0105")) + QLatin1Char(' ');
+    stato.IntestazioneIgnorate = MLSGetText(QStringLiteral("0159")) + QLatin1Char(' ');
 }

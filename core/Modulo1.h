@@ -20,6 +20,7 @@ struct StatoProgramma
     QString IntestazioneEsatti;
     QString IntestazioneErrati;
     QString IntestazioneLivello;
+    QString IntestazioneIgnorate;
     std::array<QString, kParole> TabellaParole;
     std::array<QString, kColoriTavolozza> TavolozzaVB;
     std::array<QString, kColoriTavolozza> TavolozzaHex;
@@ -29,6 +30,13 @@ struct StatoProgramma
     qint16 NumeroRighe = 0;
     double RisposteEsatte = 0;
     qint16 RisposteErrate = 0;
+    // Switch presses the acceptance and debounce times kept from acting in
+    // the level segment being played, and those of each recorded segment,
+    // parallel to the rows of RegistroAttivita (empty where a row holds no
+    // segment). They are kept beside the activity record, never in its four
+    // columns, so the record files keep their format.
+    qint16 PressioniIgnorate = 0;
+    std::array<QString, kRigheRegistro> IgnorateRegistro;
 
     // The 50 settings values of the current user, TabellaColori among them.
     Impostazioni imp;

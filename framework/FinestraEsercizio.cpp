@@ -82,6 +82,10 @@ FinestraEsercizio::FinestraEsercizio(const Progetto &progetto, QWidget *parent)
 
     m_scansione = new ControlloScansione(m_area);
     m_scansione->impostaFraseInCorso([this] { return m_personaggio && m_personaggio->Speaking(); });
+    connect(m_scansione, &ControlloScansione::pressioneIgnorata, this, [this] {
+        m_livelli.pressioneIgnorata();
+        aggiornaPannello(4);
+    });
 
     creaMenu();
     creaBarraDiStato();
@@ -177,6 +181,24 @@ void FinestraEsercizio::creaBarraDiStato()
         m_statusBar->addWidget(pannello, 1);
         m_pannelli << testo;
     }
+
+    // The presses the acceptance and debounce times kept from acting, for
+    // the teacher: a quieter, narrower panel at the right end, kept apart
+    // from the answers. Shown only while those times can ignore a press.
+    QFont piccolo = m_statusBar->font();
+    piccolo.setPointSize(11);
+    auto *ignorate = new QLabel(QStringLiteral("Ignorate"), m_statusBar);
+    ignorate->setObjectName(QStringLiteral("pannelloIgnorate"));
+    ignorate->setAccessibleName(QStringLiteral("Pressioni ignorate"));
+    ignorate->setFont(piccolo);
+    ignorate->setContentsMargins(8, 0, 12, 0);
+    ignorate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette tavolozza = ignorate->palette();
+    tavolozza.setColor(QPalette::WindowText, QColor(0x55, 0x55, 0x55));
+    ignorate->setPalette(tavolozza);
+    ignorate->hide();
+    m_statusBar->addPermanentWidget(ignorate, 0);
+    m_pannelli << ignorate;
 }
 
 Pulsante *FinestraEsercizio::Command1(int indice) const
@@ -186,7 +208,12 @@ Pulsante *FinestraEsercizio::Command1(int indice) const
 
 QString FinestraEsercizio::testoPannello(int pannello) const
 {
-    return (pannello >= 1 && pannello <= 3) ? m_pannelli.at(pannello - 1)->text() : QString();
+    return (pannello >= 1 && pannello <= m_pannelli.size()) ? m_pannelli.at(pannello - 1)->text() : QString();
+}
+
+bool FinestraEsercizio::pannelloIgnorateVisibile() const
+{
+    return !m_pannelli.at(3)->isHidden();
 }
 
 QAction *FinestraEsercizio::mnuLiv(int livello) const
@@ -314,9 +341,14 @@ void FinestraEsercizio::Form_Activate()
     m_livelli.apertura();
     m_mnuLivelli->menuAction()->setVisible(!imp.PassaggioLivelli);
     impostaInput();
+    // Ignored presses are possible only with an acceptance or a debounce time
+    // and a mode that reads keys; without them the panel would always say 0.
+    const OpzioniAccesso &accesso = m_scansione->opzioni();
+    m_pannelli[3]->setVisible(m_scansione->attivo() && (accesso.accettazioneMs > 0 || accesso.antirimbalzoMs > 0));
     aggiornaPannello(3);
     aggiornaPannello(1);
     aggiornaPannello(2);
+    aggiornaPannello(4);
     m_statusBar->setFixedHeight(qRound(kAltezzaBarraTwips / 15.0));
     aperturaEsercizio();
 }
@@ -361,6 +393,9 @@ void FinestraEsercizio::aggiornaPannello(int pannello)
     case 3:
         m_pannelli[2]->setText(s.IntestazioneLivello + QString::number(m_livelli.Livello()));
         break;
+    case 4:
+        m_pannelli[3]->setText(s.IntestazioneIgnorate + QString::number(s.PressioniIgnorate));
+        break;
     default:
         break;
     }
@@ -385,6 +420,7 @@ void FinestraEsercizio::GeneraEsercizio()
         aggiornaPannello(1);
         aggiornaPannello(2);
         aggiornaPannello(3);
+        aggiornaPannello(4);
     }
     generaItem();
 }
@@ -396,6 +432,7 @@ void FinestraEsercizio::mnuLiv_Click(int livello)
     m_livelli.sceltaDalMenu(livello);
     aggiornaPannello(1);
     aggiornaPannello(2);
+    aggiornaPannello(4);
     for (QAction *voce : std::as_const(m_mnuLiv))
         voce->setChecked(voce->property("index").toInt() == livello);
     // The new item starts the scan over, as a select of the next-item button

@@ -18,7 +18,8 @@ class QStatusBar;
 class clsResize;
 
 // The frame every exercise window shares: the sentence label, the answer
-// buttons Command1(i), the status bar with the counts and the level, the
+// buttons Command1(i), the status bar with the counts, the level and the
+// presses the switch-access times ignored, the
 // level, print and exit menus, the character and its marker PicMerlino, the
 // scanning timer and key catchers, and the rescaling of the controls. An
 // exercise window derives from it, places its own controls at their design
@@ -50,7 +51,10 @@ public:
     int numeroPulsanti() const { return m_pulsanti.size(); }
     QWidget *PicMerlino() const { return m_picMerlino; }
     QStatusBar *StatusBar1() const { return m_statusBar; }
-    QString testoPannello(int pannello) const; // 1 right, 2 wrong, 3 level
+    QString testoPannello(int pannello) const; // 1 right, 2 wrong, 3 level, 4 ignored presses
+    // The ignored presses' panel is shown (an acceptance or debounce time
+    // is set and a scanning or keyboard mode runs).
+    bool pannelloIgnorateVisibile() const;
     QAction *mnuLiv(int livello) const;
     QMenu *mnuLivelli() const { return m_mnuLivelli; }
     QAction *mnuEsci() const { return m_mnuEsci; }

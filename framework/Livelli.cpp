@@ -14,6 +14,7 @@ void Livelli::apertura()
     m_livello = 1;
     m_stato.RisposteEsatte = 0;
     m_stato.RisposteErrate = 0;
+    m_stato.PressioniIgnorate = 0;
 }
 
 void Livelli::rispostaGiusta()
@@ -27,11 +28,18 @@ void Livelli::rispostaSbagliata()
         m_stato.RisposteErrate += 1;
 }
 
+void Livelli::pressioneIgnorata()
+{
+    if (m_stato.PressioniIgnorate < 32767)
+        m_stato.PressioniIgnorate += 1;
+}
+
 void Livelli::nuovoSegmento(int livello)
 {
     completaSegmento(m_stato, m_livello);
     m_stato.RisposteEsatte = 0;
     m_stato.RisposteErrate = 0;
+    m_stato.PressioniIgnorate = 0;
     m_livello = livello;
 }
 

@@ -10,8 +10,8 @@ struct CostantiLivelli
 };
 
 // Levels and counts of an exercise window. The counts of right and wrong
-// answers live in the shared state; every change of level completes the
-// segment played so far in the activity table.
+// answers and of ignored presses live in the shared state; every change of
+// level completes the segment played so far in the activity table.
 class Livelli
 {
 public:
@@ -27,6 +27,9 @@ public:
 
     void rispostaGiusta();
     void rispostaSbagliata();
+    // A switch press kept from acting by the acceptance or debounce time:
+    // counted apart from the answers, it changes no level.
+    void pressioneIgnorata();
 
     // A level chosen in the menu (also the level already in force): the
     // segment is completed, the counts restart and the level is set.

@@ -33,6 +33,7 @@ struct AmbienteEsercizio
         Stato().IntestazioneEsatti = QStringLiteral("Esatti ");
         Stato().IntestazioneErrati = QStringLiteral("Errati ");
         Stato().IntestazioneLivello = QStringLiteral("Livello ");
+        Stato().IntestazioneIgnorate = QStringLiteral("Ignorate ");
     }
 
     // Before each test.
@@ -42,6 +43,7 @@ struct AmbienteEsercizio
         Stato().accesso = OpzioniAccesso();
         Stato().NumeroRighe = 1;
         Stato().RegistroAttivita = {};
+        Stato().IgnorateRegistro = {};
         AgenteFinto::installa();
         suoni = std::make_unique<SuoniFinti>();
     }

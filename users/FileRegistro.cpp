@@ -95,23 +95,82 @@ std::optional<ContenutoRegistro> decodifica(const QByteArray &byte)
     return contenuto;
 }
 
+QString percorsoIgnorate(const QString &percorsoRegistro)
+{
+    return percorsoRegistro.isEmpty() ? QString() : percorsoRegistro + QStringLiteral(".ignorate");
+}
+
+QStringList righeIgnorate(const QStringList &ignorate, qsizetype righeDati)
+{
+    QStringList linee;
+    linee.reserve(righeDati + 1);
+    linee << QString::number(righeDati);
+    for (qsizetype i = 0; i < righeDati; ++i)
+        linee << (i < ignorate.size() ? suUnaRiga(ignorate.at(i)) : QString());
+    return linee;
+}
+
+std::optional<QStringList> decodificaIgnorate(const QByteArray &byte, qsizetype righeDati)
+{
+    if (byte.contains('\0'))
+        return std::nullopt;
+    const QStringList linee = TestoFile::righe(TestoFile::decodifica(byte));
+    bool numero = false;
+    if (linee.isEmpty() || linee.first().trimmed().toLongLong(&numero) != righeDati || !numero
+        || linee.size() < righeDati + 1)
+        return std::nullopt;
+    QStringList ignorate;
+    ignorate.reserve(righeDati);
+    for (qsizetype i = 1; i <= righeDati; ++i) {
+        const QString voce = linee.at(i).trimmed();
+        bool valido = voce.isEmpty();
+        if (!valido) {
+            const int n = voce.toInt(&valido);
+            valido = valido && n >= 0 && n <= 32767 && voce.at(0).isDigit();
+        }
+        if (!valido)
+            return std::nullopt;
+        ignorate << voce;
+    }
+    return ignorate;
+}
+
 bool scrivi(const QString &percorso, const ContenutoRegistro &contenuto)
 {
-    if (percorso.isEmpty())
+    if (percorso.isEmpty() || !TestoFile::scriviRighe(percorso, righe(contenuto)))
         return false;
-    return TestoFile::scriviRighe(percorso, righe(contenuto));
+    const QString compagno = percorsoIgnorate(percorso);
+    if (TestoFile::scriviRighe(compagno, righeIgnorate(contenuto.ignorate, contenuto.righe.size())))
+        return true;
+    if (QFileInfo(compagno).isFile())
+        QFile::remove(compagno);
+    return false;
 }
 
 std::optional<ContenutoRegistro> leggi(const QString &percorso)
 {
-    QFile file(percorso);
-    if (percorso.isEmpty() || !QFileInfo(percorso).isFile() || file.size() > kByteMassimi
-        || !file.open(QIODevice::ReadOnly))
+    // Bytes of a regular file no larger than the limit; nullopt otherwise.
+    auto byteDi = [](const QString &nome, qint64 limite) -> std::optional<QByteArray> {
+        QFile file(nome);
+        if (nome.isEmpty() || !QFileInfo(nome).isFile() || file.size() > limite || !file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        QByteArray byte = file.read(limite + 1);
+        if (byte.size() > limite)
+            return std::nullopt;
+        return byte;
+    };
+    const std::optional<QByteArray> byte = byteDi(percorso, kByteMassimi);
+    if (!byte)
         return std::nullopt;
-    const QByteArray byte = file.read(kByteMassimi + 1);
-    if (byte.size() > kByteMassimi)
+    std::optional<ContenutoRegistro> contenuto = decodifica(*byte);
+    if (!contenuto)
         return std::nullopt;
-    return decodifica(byte);
+    // Seven bytes a row at most ("32767" and CR LF) and the row count.
+    if (const auto compagno = byteDi(percorsoIgnorate(percorso), 16 + 7 * qint64(kRigheMassime))) {
+        if (auto ignorate = decodificaIgnorate(*compagno, contenuto->righe.size()))
+            contenuto->ignorate = std::move(*ignorate);
+    }
+    return contenuto;
 }
 
 QString cartellaUtente(const QString &utente)

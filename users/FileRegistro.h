@@ -19,6 +19,15 @@
 //   4 .. 4R-1  four lines for each data row: exercise, level, right, wrong
 //   4R         the closing label
 // An empty cell is an empty line.
+//
+// The ignored presses of each row live beside it, in a companion file of
+// the same name with ".ignorate" added ("lunedi.rpt.ignorate"), so the record
+// file keeps its format. In the same encoding and line ends:
+//   1          N, the number of data rows of the record file it goes with
+//   2 .. N+1   the ignored presses of data row 1 .. N: a whole number from
+//              0 to 32767, or an empty line for a row without a segment
+// It is written whenever the record file is; when it is missing, damaged or
+// does not match the record file's rows, the record reads without counts.
 
 // One data row of the grid: exercise name, level, right and wrong answers.
 using RigaRegistro = std::array<QString, 4>;
@@ -29,10 +38,21 @@ struct ContenutoRegistro
     QString data;            // the date label
     QList<RigaRegistro> righe; // grid rows 1 .. R-1
     QString chiusura;        // the closing label
+    // The ignored presses of each data row, kept in the companion file; an
+    // entry beyond the list's end counts as empty (not known).
+    QStringList ignorate;
+
+    QString ignorateRiga(qsizetype i) const { return i >= 0 && i < ignorate.size() ? ignorate.at(i) : QString(); }
 
     bool operator==(const ContenutoRegistro &altro) const
     {
-        return utente == altro.utente && data == altro.data && righe == altro.righe && chiusura == altro.chiusura;
+        if (!(utente == altro.utente && data == altro.data && righe == altro.righe && chiusura == altro.chiusura))
+            return false;
+        for (qsizetype i = 0; i < qMax(ignorate.size(), altro.ignorate.size()); ++i) {
+            if (ignorateRiga(i) != altro.ignorateRiga(i))
+                return false;
+        }
+        return true;
     }
 };
 
@@ -59,11 +79,26 @@ QByteArray codifica(const ContenutoRegistro &contenuto);
 // The lines are all read before anything is built.
 std::optional<ContenutoRegistro> decodifica(const QByteArray &byte);
 
+// The companion file of the ignored presses that goes with a record file.
+QString percorsoIgnorate(const QString &percorsoRegistro);
+// Its lines for the given number of data rows (entries beyond the list are empty).
+QStringList righeIgnorate(const QStringList &ignorate, qsizetype righeDati);
+// Reads its bytes for a record of righeDati data rows; nullopt when they
+// do not fit it: a zero byte, N not a whole number or not righeDati, fewer
+// lines than N asks for, an entry that is neither empty nor a whole number
+// from 0 to 32767.
+std::optional<QStringList> decodificaIgnorate(const QByteArray &byte, qsizetype righeDati);
+
 // Writes a record file through a temporary file renamed over the chosen one,
-// so a failed write leaves the earlier file as it was. False on any failure.
+// so a failed write leaves the earlier file as it was, then its companion
+// file the same way. False on any failure; when only the companion could
+// not be written, an older companion is removed so that no counts of
+// another record stay beside it.
 bool scrivi(const QString &percorso, const ContenutoRegistro &contenuto);
 
-// Reads a record file; nullopt when it is missing, unreadable, too large or damaged.
+// Reads a record file and the ignored presses of its companion file;
+// nullopt when the record file is missing, unreadable, too large or damaged.
+// A missing or damaged companion leaves the counts empty.
 std::optional<ContenutoRegistro> leggi(const QString &percorso);
 
 // The record folder of a user: the data folder + the user's name, matched on

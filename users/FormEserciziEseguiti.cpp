@@ -153,7 +153,7 @@ void FormEserciziEseguiti::Form_Activate()
     adattaCaratteri();
 
     for (int c = 0; c < GrigliaEsercizi::kColonne; ++c) {
-        static constexpr int kAllineamenti[GrigliaEsercizi::kColonne] = {3, 3, 3, 0, 0};
+        static constexpr int kAllineamenti[GrigliaEsercizi::kColonne] = {3, 3, 3, 0, 0, 0};
         m_griglia->setColAlignment(c, kAllineamenti[c]);
     }
 
@@ -162,6 +162,7 @@ void FormEserciziEseguiti::Form_Activate()
     tabella.data = VistaRegistro::etichettaData(MLSGetText(QStringLiteral("0074")), QDate::currentDate(),
                                                 VistaRegistro::localeDate(linguaItaliana()));
     tabella.righe = VistaRegistro::righeDaTabella(stato);
+    tabella.ignorate = VistaRegistro::ignorateDaTabella(stato);
     mostra(tabella, MLSGetText(QStringLiteral("0075")));
     m_griglia->setFocus(Qt::OtherFocusReason);
     m_attivata = true;
@@ -179,10 +180,12 @@ void FormEserciziEseguiti::mostra(const ContenutoRegistro &contenuto, const QStr
     m_griglia->setTextMatrix(0, 2, stato.IntestazioneLivello);
     m_griglia->setTextMatrix(0, 3, stato.IntestazioneEsatti);
     m_griglia->setTextMatrix(0, 4, stato.IntestazioneErrati);
+    m_griglia->setTextMatrix(0, 5, stato.IntestazioneIgnorate);
     for (int i = 1; i <= contenuto.righe.size(); ++i) {
         m_griglia->setTextMatrix(i, 0, QString::number(i));
-        for (int c = 1; c < GrigliaEsercizi::kColonne; ++c)
+        for (int c = 1; c <= 4; ++c)
             m_griglia->setTextMatrix(i, c, contenuto.righe.at(i - 1)[c - 1]);
+        m_griglia->setTextMatrix(i, 5, contenuto.ignorateRiga(i - 1));
     }
     m_griglia->setCurrentCell(-1, -1);
     m_griglia->setUpdatesEnabled(true);
@@ -232,6 +235,7 @@ ContenutoRegistro FormEserciziEseguiti::contenuto() const
     for (int r = 1; r < m_griglia->Rows(); ++r) {
         c.righe.append({m_griglia->TextMatrix(r, 1), m_griglia->TextMatrix(r, 2), m_griglia->TextMatrix(r, 3),
                         m_griglia->TextMatrix(r, 4)});
+        c.ignorate.append(m_griglia->TextMatrix(r, 5));
     }
     c.chiusura = m_label3->text();
     return c;
@@ -245,7 +249,9 @@ GrigliaDaStampare FormEserciziEseguiti::grigliaDaStampare() const
     g.etichettaData = m_label2->text();
     for (int c = 0; c < GrigliaEsercizi::kColonne; ++c)
         g.intestazioni[c] = m_griglia->TextMatrix(0, c);
-    g.righe = contenuto().righe;
+    const ContenutoRegistro mostrato = contenuto();
+    g.righe = mostrato.righe;
+    g.ignorate = mostrato.ignorate;
     g.chiusura = m_label3->text();
     g.famigliaGriglia = QStringLiteral("Arial");
     g.puntiGriglia = kPuntiGriglia;

@@ -12,7 +12,7 @@ class GrigliaEsercizi : public QTableWidget
     Q_OBJECT
 
 public:
-    static constexpr int kColonne = 5;
+    static constexpr int kColonne = 6;
 
     explicit GrigliaEsercizi(QWidget *parent = nullptr);
 
@@ -41,7 +41,7 @@ private:
     QTableWidgetItem *cella(int riga, int colonna) const;
     void allinea(QTableWidgetItem *voce, int colonna) const;
 
-    int m_allineamento[kColonne] = {3, 3, 3, 0, 0};
+    int m_allineamento[kColonne] = {3, 3, 3, 0, 0, 0};
 };
 
 // The Qt alignment of a grid alignment code.

@@ -25,6 +25,7 @@ bool completaSegmento(StatoProgramma &stato, int livello)
     riga[1] = QString::number(livello);
     riga[2] = QString::number(static_cast<qint64>(stato.RisposteEsatte));
     riga[3] = QString::number(stato.RisposteErrate);
+    stato.IgnorateRegistro[stato.NumeroRighe] = QString::number(stato.PressioniIgnorate);
     ++stato.NumeroRighe;
     return true;
 }
@@ -32,8 +33,10 @@ bool completaSegmento(StatoProgramma &stato, int livello)
 void svuotaRegistro(StatoProgramma &stato)
 {
     const int ultima = qMin<int>(stato.NumeroRighe, kUltimaRiga);
-    for (int r = 0; r <= ultima; ++r)
+    for (int r = 0; r <= ultima; ++r) {
         stato.RegistroAttivita[r] = {};
+        stato.IgnorateRegistro[r].clear();
+    }
     stato.NumeroRighe = 0;
 }
 

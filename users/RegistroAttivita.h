@@ -16,10 +16,11 @@ struct StatoProgramma;
 bool iniziaRigaEsercizio(StatoProgramma &stato, const QString &nomeEsercizio);
 
 // Completing a level segment: the current row gets level, right and wrong
-// answers, and the next row becomes current. False when the table is full.
+// answers, the ignored presses go beside it (IgnorateRegistro), and the next
+// row becomes current. False when the table is full.
 bool completaSegmento(StatoProgramma &stato, int livello);
 
-// A change of user empties the rows used so far.
+// A change of user empties the rows used so far and their ignored presses.
 void svuotaRegistro(StatoProgramma &stato);
 
 // The table is full: nothing more is recorded.

@@ -83,7 +83,8 @@ void stampaTabella(QPainter &pittore, Pagina &pagina, const TabellaStampata &tab
     stampaRiga(0, griglia.intestazioni);
     for (int r = prima; r <= ultima; ++r) {
         const RigaRegistro &dati = griglia.righe.at(r - 1);
-        stampaRiga(r, {QString::number(r), dati[0], dati[1], dati[2], dati[3]});
+        const QString ignorate = r <= griglia.ignorate.size() ? griglia.ignorate.at(r - 1) : QString();
+        stampaRiga(r, {QString::number(r), dati[0], dati[1], dati[2], dati[3], ignorate});
     }
     const int y1 = pagina.y();
     pittore.drawRect(QRect(QPoint(x0, tabella.y0), QPoint(x1, y1)));

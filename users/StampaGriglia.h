@@ -17,8 +17,9 @@ struct GrigliaDaStampare
     QString utente;            // the current user, on the first line
     QString etichettaUtente;   // Label1
     QString etichettaData;     // Label2
-    std::array<QString, 5> intestazioni; // row 0, columns 0..4
+    std::array<QString, 6> intestazioni; // row 0, columns 0..5
     QList<RigaRegistro> righe; // rows 1.., columns 1..4 (column 0 is the row number)
+    QStringList ignorate;      // rows 1.., column 5 (empty beyond the list)
     QString chiusura;          // Label3
     QString famigliaGriglia = QStringLiteral("Arial");
     int puntiGriglia = 12;
@@ -29,7 +30,7 @@ struct GrigliaDaStampare
 // each followed by an empty line, then the ruled table in the grid's font
 // with the corner at x 2 just below those lines, each cell's text cut to its
 // column's width, and Label3 at 12 points. The columns keep the on-screen
-// proportions 1:10:4:4:4 across the printable width. A table longer than the
+// proportions 1:10:3:3:3:3 across the printable width. A table longer than the
 // page goes on over further pages, each repeating the heading row. False
 // when the device cannot be painted on.
 bool StampaGriglia(QPagedPaintDevice &stampante, const GrigliaDaStampare &griglia);

@@ -15,6 +15,16 @@ QList<RigaRegistro> righeDaTabella(const StatoProgramma &stato)
     return righe;
 }
 
+QStringList ignorateDaTabella(const StatoProgramma &stato)
+{
+    const int usate = righeRegistroUsate(stato);
+    QStringList ignorate;
+    ignorate.reserve(usate);
+    for (int i = 1; i <= usate; ++i)
+        ignorate.append(stato.IgnorateRegistro[i]);
+    return ignorate;
+}
+
 QLocale localeDate(bool linguaItaliana)
 {
     return linguaItaliana ? QLocale(QLocale::Italian, QLocale::Italy) : QLocale::system();

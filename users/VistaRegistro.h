@@ -17,14 +17,17 @@ struct StatoProgramma;
 // its labels, its column widths, and the geometry of the printed grid.
 namespace VistaRegistro {
 
-constexpr int kColonne = 5;
-// Columns 0..4 take 1, 10, 4, 4 and 4 units of a grid 24 units wide.
-constexpr std::array<int, kColonne> kUnitaColonne = {1, 10, 4, 4, 4};
+constexpr int kColonne = 6;
+// Columns 0..5 (row number, exercise, level, right, wrong, ignored presses)
+// take 1, 10, 3, 3, 3 and 3 units of a grid 24 units wide.
+constexpr std::array<int, kColonne> kUnitaColonne = {1, 10, 3, 3, 3, 3};
 constexpr int kUnitaGriglia = 24;
 
 // The rows of the activity table the viewer shows, 1..min(NumeroRighe, 500):
 // never beyond the table, also when it is marked full.
 QList<RigaRegistro> righeDaTabella(const StatoProgramma &stato);
+// The ignored presses of the same rows.
+QStringList ignorateDaTabella(const StatoProgramma &stato);
 
 // The locale of the dates: Italian while the language is Italian, else the system's.
 QLocale localeDate(bool linguaItaliana);
@@ -55,7 +58,7 @@ struct TabellaStampata
     static int altezzaRiga(int altezzaLinea) { return altezzaLinea + 2 * kMargine; }
 };
 
-// Column widths for the printed table: the on-screen proportions 1:10:4:4:4,
+// Column widths for the printed table: the on-screen proportions 1:10:3:3:3:3,
 // in the largest whole unit that keeps the table within the given width
 // measured from x0.
 std::array<int, kColonne> larghezzeStampa(int larghezzaDisponibile);

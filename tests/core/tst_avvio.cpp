@@ -184,6 +184,7 @@ private slots:
             pinnole + QStringLiteral("anna.ini.QwErTy"),
             pinnole + QStringLiteral("lngpinnole/LangSetting.ini.ZZZZZZ"),
             pinnole + QStringLiteral("dati/Anna/lunedi.rpt.AbCdEf"),
+            pinnole + QStringLiteral("dati/Anna/lunedi.rpt.ignorate.Gh1JkL"),
             radice() + QStringLiteral("/leggimi.txt.kLmNoP"),
         };
         const QStringList restano{
@@ -193,6 +194,7 @@ private slots:
             pinnole + QStringLiteral("anna.ini.AbCdEfG"),
             pinnole + QStringLiteral("anna.svg.AbCdEf"),
             pinnole + QStringLiteral("dati/Anna/lunedi.rpt"),
+            pinnole + QStringLiteral("dati/Anna/lunedi.rpt.ignorate"),
             radice() + QStringLiteral("/altro.ini.AbCdEf"), // another program's
         };
         for (const QString &p : temporanei + restano) {

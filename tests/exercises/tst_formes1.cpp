@@ -366,6 +366,80 @@ private slots:
         QCOMPARE(g.testoPannello(2), QStringLiteral("Errati 0"));
     }
 
+    // The ignored presses' panel is there only while an acceptance or a
+    // debounce time can ignore a press: never in mouse mode, never with both
+    // times at 0.
+    void pannelloIgnorateSoloConITempi_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<int>("accettazione");
+        QTest::addColumn<int>("antirimbalzo");
+        QTest::addColumn<bool>("visibile");
+        QTest::newRow("manual, no times") << int(IngressoScansioneManuale) << 0 << 0 << false;
+        QTest::newRow("manual, acceptance") << int(IngressoScansioneManuale) << 300 << 0 << true;
+        QTest::newRow("automatic, debounce") << int(IngressoScansioneAutomatica) << 0 << 500 << true;
+        QTest::newRow("keyboard, both") << int(IngressoTastiera) << 300 << 500 << true;
+        QTest::newRow("mouse, both") << int(IngressoMouse) << 300 << 500 << false;
+    }
+    void pannelloIgnorateSoloConITempi()
+    {
+        QFETCH(int, modo);
+        QFETCH(int, accettazione);
+        QFETCH(int, antirimbalzo);
+        QFETCH(bool, visibile);
+        Stato().accesso.accettazioneMs = accettazione;
+        Stato().accesso.antirimbalzoMs = antirimbalzo;
+        FormEs1 &f = apri(modo);
+        QCOMPARE(f.pannelloIgnorateVisibile(), visibile);
+        QCOMPARE(f.testoPannello(4), QStringLiteral("Ignorate 0"));
+        // The three counts keep their panels and their room.
+        QCOMPARE(f.testoPannello(3), QStringLiteral("Livello 1"));
+    }
+
+    // With an acceptance time of 800 ms a 50 ms tap on the switch moves
+    // nothing and is counted in the panel, apart from the wrong answers, and
+    // a 900 ms hold acts and is not counted (the long acceptance time keeps
+    // a tap a tap on a busy machine); the
+    // count goes into the row of its level segment when the level changes
+    // and when the child leaves with "Esci", and each segment starts at 0.
+    void pressioniIgnorateNelPannelloENelRegistro()
+    {
+        Stato().accesso.accettazioneMs = 800;
+        FormEs1 &f = apri(IngressoScansioneManuale);
+        QWidget *ricevitore = catturaTasti("PictureScansioneManuale");
+        const int posizione = f.scansione().Posizione();
+        auto tocco = [&](Qt::Key tasto) {
+            QTest::keyPress(ricevitore, tasto);
+            QTest::qWait(50);
+            QTest::keyRelease(ricevitore, tasto);
+        };
+        tocco(Qt::Key_Space);
+        QTRY_COMPARE(f.testoPannello(4), QStringLiteral("Ignorate 1"));
+        tocco(Qt::Key_Return);
+        QTRY_COMPARE(f.testoPannello(4), QStringLiteral("Ignorate 2"));
+        QCOMPARE(f.scansione().Posizione(), posizione);
+        QCOMPARE(f.testoPannello(2), QStringLiteral("Errati 0"));
+        QCOMPARE(f.testoPannello(1), QStringLiteral("Esatti 0"));
+        // A press held past the acceptance time acts and is not counted.
+        QTest::keyPress(ricevitore, Qt::Key_Space);
+        QTest::qWait(900);
+        QTest::keyRelease(ricevitore, Qt::Key_Space);
+        QTRY_VERIFY(f.scansione().Posizione() != posizione);
+        QCOMPARE(f.testoPannello(4), QStringLiteral("Ignorate 2"));
+
+        f.mnuLiv(2)->trigger();
+        QCOMPARE(Stato().RegistroAttivita[1], (std::array<QString, 4>{"", "1", "0", "0"}));
+        QCOMPARE(Stato().IgnorateRegistro[1], QStringLiteral("2"));
+        QCOMPARE(f.testoPannello(4), QStringLiteral("Ignorate 0"));
+
+        tocco(Qt::Key_Space);
+        QTRY_COMPARE(f.testoPannello(4), QStringLiteral("Ignorate 1"));
+        f.mnuEsci()->trigger();
+        QCOMPARE(Stato().RegistroAttivita[2], (std::array<QString, 4>{"", "2", "0", "0"}));
+        QCOMPARE(Stato().IgnorateRegistro[2], QStringLiteral("1"));
+        QCOMPARE(Stato().NumeroRighe, qint16(3));
+    }
+
     // Leaving with "Esci" records the segment and goes back to the menu;
     // closing the window any other way records nothing but still brings
     // the menu back, once.

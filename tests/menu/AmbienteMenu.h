@@ -72,6 +72,7 @@ public:
         ImpostazioniPredefinite(s.imp, QStringLiteral("{it}"));
         s.accesso = OpzioniAccesso();
         s.RegistroAttivita = {};
+        s.IgnorateRegistro = {};
         s.NumeroRighe = 0;
         fini = 0;
         messaggi = std::make_unique<MessaggiFinti>();

@@ -80,6 +80,71 @@ private slots:
         QCOMPARE(letto->righe.at(2), RigaRegistro {});
     }
 
+    // The ignored presses change nothing in the record file: with and
+    // without them it is the same file byte for byte. They go into the
+    // companion file beside it, one line a row (empty where the row has no
+    // segment, and for rows beyond a short list), and come back with it.
+    void ignorateNelFileCompagno()
+    {
+        const QString senza = m_casa.filePath(QStringLiteral("senza.rpt"));
+        const QString con = m_casa.filePath(QStringLiteral("con.rpt"));
+        ContenutoRegistro c = dueEsecuzioni();
+        QVERIFY(FileRegistro::scrivi(senza, c));
+        c.ignorate = QStringList {"3", "0", "", "17"};
+        QVERIFY(FileRegistro::scrivi(con, c));
+        QCOMPARE(contenutoDi(con), contenutoDi(fixture(QStringLiteral("due_esecuzioni.rpt"))));
+        QCOMPARE(contenutoDi(senza), contenutoDi(con));
+        QCOMPARE(FileRegistro::percorsoIgnorate(con), con + QStringLiteral(".ignorate"));
+        QCOMPARE(contenutoDi(con + QStringLiteral(".ignorate")), QByteArray("5\r\n3\r\n0\r\n\r\n17\r\n\r\n"));
+        QCOMPARE(contenutoDi(senza + QStringLiteral(".ignorate")), QByteArray("5\r\n\r\n\r\n\r\n\r\n\r\n"));
+
+        const auto letto = FileRegistro::leggi(con);
+        QVERIFY(letto.has_value());
+        QCOMPARE(letto->ignorate, (QStringList {"3", "0", "", "17", ""}));
+        QCOMPARE(*letto, c);
+        // Saving the same path without counts leaves none of the old ones behind.
+        c.ignorate.clear();
+        QVERIFY(FileRegistro::scrivi(con, c));
+        QCOMPARE(FileRegistro::leggi(con)->ignorate, (QStringList {"", "", "", "", ""}));
+    }
+
+    // A companion file that is missing, damaged or not of this record never
+    // costs the record: it reads whole, with its counts blank.
+    void compagnoMancanteODanneggiato_data()
+    {
+        QTest::addColumn<QByteArray>("compagno"); // null: no companion file
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("empty") << QByteArray("");
+        QTest::newRow("rows of another record") << QByteArray("4\r\n1\r\n2\r\n3\r\n4\r\n");
+        QTest::newRow("shorter than it says") << QByteArray("5\r\n1\r\n2\r\n");
+        QTest::newRow("N not a number") << QByteArray("cinque\r\n1\r\n2\r\n\r\n3\r\n\r\n");
+        QTest::newRow("a count not a number") << QByteArray("5\r\n1\r\ntre\r\n\r\n3\r\n\r\n");
+        QTest::newRow("a negative count") << QByteArray("5\r\n1\r\n-2\r\n\r\n3\r\n\r\n");
+        QTest::newRow("a count beyond 16 bits") << QByteArray("5\r\n1\r\n99999\r\n\r\n3\r\n\r\n");
+        QTest::newRow("binary bytes") << QByteArray("5\r\n\0\x01\xff\r\n", 8);
+        QTest::newRow("too large") << QByteArray("5\r\n").append(QByteArray(8000, '1'));
+    }
+    void compagnoMancanteODanneggiato()
+    {
+        QFETCH(QByteArray, compagno);
+        const QString percorso = m_casa.filePath(QStringLiteral("compagno.rpt"));
+        QFile::remove(FileRegistro::percorsoIgnorate(percorso));
+        QVERIFY(FileRegistro::scrivi(percorso, dueEsecuzioni()));
+        QFile file(FileRegistro::percorsoIgnorate(percorso));
+        if (compagno.isNull()) {
+            QVERIFY(file.remove());
+        } else {
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(compagno);
+            file.close();
+        }
+        const auto letto = FileRegistro::leggi(percorso);
+        QVERIFY(letto.has_value());
+        QCOMPARE(*letto, dueEsecuzioni());
+        for (qsizetype i = 0; i < letto->righe.size(); ++i)
+            QVERIFY(letto->ignorateRiga(i).isEmpty());
+    }
+
     // Contents that must come back exactly as written.
     void andataERitorno_data()
     {

@@ -33,7 +33,7 @@ QByteArray contenutoDi(const QString &percorso)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// What the grid shows, row by row, all five columns.
+// What the grid shows, row by row, all six columns.
 QStringList righeGriglia(const GrigliaEsercizi *g)
 {
     QStringList righe;
@@ -104,13 +104,16 @@ private:
         StatoProgramma &s = Stato();
         iniziaRigaEsercizio(s, QStringLiteral("Vero o falso"));
         s.RisposteEsatte = 7;
+        s.PressioniIgnorate = 4;
         completaSegmento(s, 1);
         s.RisposteEsatte = 2;
         s.RisposteErrate = 1;
+        s.PressioniIgnorate = 12;
         completaSegmento(s, 2);
         iniziaRigaEsercizio(s, QStringLiteral("Uguali - 1°"));
         s.RisposteEsatte = 3;
         s.RisposteErrate = 4;
+        s.PressioniIgnorate = 0;
         completaSegmento(s, 1);
     }
 
@@ -131,6 +134,7 @@ private slots:
         Stato().IntestazioneLivello = MLSGetText(QStringLiteral("0105")) + QLatin1Char(' ');
         Stato().IntestazioneEsatti = MLSGetText(QStringLiteral("0004")) + QLatin1Char(' ');
         Stato().IntestazioneErrati = MLSGetText(QStringLiteral("0005")) + QLatin1Char(' ');
+        Stato().IntestazioneIgnorate = MLSGetText(QStringLiteral("0159")) + QLatin1Char(' ');
     }
     void cleanup()
     {
@@ -168,9 +172,9 @@ private slots:
         QVERIFY(vista);
         const QString vof = MLSGetText(QStringLiteral("0065"));
         QCOMPARE(righeGriglia(vista->MSFlexGrid1()),
-                 (QStringList {QStringLiteral("|Esercizio|Livello |Esatti |Errati "),
-                               QStringLiteral("1|%1|1|1|0").arg(vof), QStringLiteral("2||2|0|1"),
-                               QStringLiteral("3||||"), QStringLiteral("4|%1|||").arg(vof)}));
+                 (QStringList {QStringLiteral("|Esercizio|Livello |Esatti |Errati |Ignorate "),
+                               QStringLiteral("1|%1|1|1|0|0").arg(vof), QStringLiteral("2||2|0|1|0"),
+                               QStringLiteral("3|||||"), QStringLiteral("4|%1||||").arg(vof)}));
         QCOMPARE(vista->Label1()->text(), QStringLiteral("_predefinito"));
         QCOMPARE(vista->Label2()->text(),
                  QStringLiteral("Esercizi eseguiti il ")
@@ -179,8 +183,8 @@ private slots:
     }
 
     // The window is full-screen before the columns are sized: a unit is the
-    // grid's width / 24 and the columns take 1, 10, 4, 4, 4 units, also
-    // after a resize; alignments centred, centred, centred, left, left.
+    // grid's width / 24 and the columns take 1, 10, 3, 3, 3, 3 units, also
+    // after a resize; alignments centred, centred, centred, left, left, left.
     void colonneDallaLarghezzaFinale()
     {
         dueEsecuzioni();
@@ -193,14 +197,15 @@ private slots:
             const int unita = g->width() * 15 / 24;
             QCOMPARE(g->ColWidth(0), unita / 15);
             QCOMPARE(g->ColWidth(1), 10 * unita / 15);
-            QCOMPARE(g->ColWidth(4), 4 * unita / 15);
+            QCOMPARE(g->ColWidth(4), 3 * unita / 15);
+            QCOMPARE(g->ColWidth(5), 3 * unita / 15);
             const int prima = g->width();
             vista->resize(vista->width() / 2, vista->height() / 2);
             QTRY_VERIFY(g->width() < prima * 2 / 3);
         }
         QCOMPARE(QList<int>({g->ColAlignment(0), g->ColAlignment(1), g->ColAlignment(2), g->ColAlignment(3),
-                             g->ColAlignment(4)}),
-                 QList<int>({3, 3, 3, 0, 0}));
+                             g->ColAlignment(4), g->ColAlignment(5)}),
+                 QList<int>({3, 3, 3, 0, 0, 0}));
         QCOMPARE(g->item(0, 2)->textAlignment(), int(Qt::AlignLeft | Qt::AlignTop));
         QCOMPARE(g->item(0, 0)->textAlignment(), int(Qt::AlignHCenter | Qt::AlignTop));
     }
@@ -240,8 +245,11 @@ private slots:
     }
 
     // "Salva" asks the save dialog in the user's record folder (created
-    // when missing) and writes exactly what the grid shows; "Apri" shows the
-    // file again under the file's heading; saving that gives the same bytes.
+    // when missing) and writes exactly what the grid shows, the ignored
+    // presses in the companion file and the record file as it always was;
+    // "Apri" shows the file again under the file's heading, with the counts
+    // when their companion is there and blank when it is not; saving that
+    // gives the same bytes.
     void salvaEApri()
     {
         dueEsecuzioni();
@@ -262,6 +270,7 @@ private slots:
         QVERIFY(QFileInfo(cartellaUtente()).isDir());
         QCOMPARE(m_dialoghi->proprietari.first(), vista);
         QCOMPARE(contenutoDi(salvato), contenutoDi(fixture(QStringLiteral("due_esecuzioni.rpt"))));
+        QCOMPARE(contenutoDi(salvato + QStringLiteral(".ignorate")), QByteArray("5\r\n4\r\n12\r\n\r\n0\r\n\r\n"));
         QVERIFY(m_ambiente->messaggi->mostrati.isEmpty());
 
         // The fixture read back into a fresh viewer of another table.
@@ -278,10 +287,18 @@ private slots:
         QCOMPARE(vista->Label1()->text(), QStringLiteral("Niccolò"));
         QCOMPARE(vista->Label2()->text(), QStringLiteral("Esercizi eseguiti il 10/12/26"));
         QCOMPARE(righeGriglia(vista->MSFlexGrid1()),
-                 (QStringList {QStringLiteral("|Esercizio (dal file)|Livello |Esatti |Errati "),
-                               QStringLiteral("1|Vero o falso|1|7|0"), QStringLiteral("2||2|2|1"),
-                               QStringLiteral("3||||"), QStringLiteral("4|Uguali - 1°|1|3|4"),
-                               QStringLiteral("5||||")}));
+                 (QStringList {QStringLiteral("|Esercizio (dal file)|Livello |Esatti |Errati |Ignorate "),
+                               QStringLiteral("1|Vero o falso|1|7|0|"), QStringLiteral("2||2|2|1|"),
+                               QStringLiteral("3|||||"), QStringLiteral("4|Uguali - 1°|1|3|4|"),
+                               QStringLiteral("5|||||")}));
+        m_dialoghi->percorsi << salvato;
+        vista->mnuApri()->trigger();
+        QCOMPARE(righeGriglia(vista->MSFlexGrid1()).mid(1),
+                 (QStringList {QStringLiteral("1|Vero o falso|1|7|0|4"), QStringLiteral("2||2|2|1|12"),
+                               QStringLiteral("3|||||"), QStringLiteral("4|Uguali - 1°|1|3|4|0"),
+                               QStringLiteral("5|||||")}));
+        m_dialoghi->percorsi << fixture(QStringLiteral("due_esecuzioni.rpt"));
+        vista->mnuApri()->trigger();
         const QString risalvato = m_file.filePath(QStringLiteral("risalvato.rpt"));
         m_dialoghi->percorsi << risalvato;
         vista->mnuSalva()->trigger();

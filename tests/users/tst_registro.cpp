@@ -12,16 +12,22 @@ class TestRegistro : public QObject
 
 private slots:
     // One run with a level change, then a second run: runs are parted by
-    // one empty row.
+    // one empty row. The ignored presses of each segment go beside its row,
+    // never into its four columns.
     void dueEsecuzioni()
     {
         StatoProgramma s;
         QVERIFY(iniziaRigaEsercizio(s, QStringLiteral("Vero o falso")));
         s.RisposteEsatte = 7;
+        s.PressioniIgnorate = 5;
         QVERIFY(completaSegmento(s, 1));
         s.RisposteEsatte = 2;
         s.RisposteErrate = 1;
+        s.PressioniIgnorate = 0;
         QVERIFY(completaSegmento(s, 2));
+        QCOMPARE(s.IgnorateRegistro[1], QStringLiteral("5"));
+        QCOMPARE(s.IgnorateRegistro[2], QStringLiteral("0"));
+        QVERIFY(s.IgnorateRegistro[3].isEmpty());
         QCOMPARE(s.NumeroRighe, qint16(3));
         QCOMPARE(s.RegistroAttivita[1], (std::array<QString, 4>{"Vero o falso", "1", "7", "0"}));
         QCOMPARE(s.RegistroAttivita[2], (std::array<QString, 4>{"", "2", "2", "1"}));
@@ -58,6 +64,7 @@ private slots:
         StatoProgramma s;
         s.NumeroRighe = qint16(numeroRighe);
         s.RegistroAttivita[500][0] = riga500;
+        s.PressioniIgnorate = 2;
         QCOMPARE(iniziaRigaEsercizio(s, QStringLiteral("x")), iniziata);
         QCOMPARE(s.NumeroRighe, qint16(iniziata ? 500 : 501));
         s.RisposteEsatte = 7;
@@ -69,17 +76,20 @@ private slots:
         QVERIFY(!iniziaRigaEsercizio(s, QStringLiteral("z")));
         QCOMPARE(s.NumeroRighe, qint16(501));
         QCOMPARE(s.RegistroAttivita[500], riga500Attesa);
+        QCOMPARE(s.IgnorateRegistro[500], iniziata ? QStringLiteral("2") : QString());
         QCOMPARE(righeRegistroUsate(s), 500);
         // A change of user starts the table afresh.
         svuotaRegistro(s);
         QCOMPARE(s.NumeroRighe, qint16(0));
         QVERIFY(!registroPieno(s));
         QCOMPARE(s.RegistroAttivita[500], Riga {});
+        QVERIFY(s.IgnorateRegistro[500].isEmpty());
         QVERIFY(iniziaRigaEsercizio(s, QStringLiteral("y")));
         QCOMPARE(s.NumeroRighe, qint16(1));
     }
 
-    // A change of user made outside the menu's list empties the table too;
+    // A change of user made outside the menu's list empties the table too,
+    // ignored presses included: no count is carried over to another user;
     // the same user in another case keeps it.
     void cambioDiUtente_data()
     {
@@ -98,11 +108,13 @@ private slots:
         StatoProgramma s;
         s.UtenteCorrente = vecchio;
         iniziaRigaEsercizio(s, QStringLiteral("Vero o falso"));
+        s.PressioniIgnorate = 3;
         completaSegmento(s, 1);
         s.UtenteCorrente = nuovo;
         QCOMPARE(utenteCambiato(s, vecchio), svuotato);
         QCOMPARE(s.NumeroRighe, qint16(svuotato ? 0 : 2));
         QCOMPARE(s.RegistroAttivita[1][0].isEmpty(), svuotato);
+        QCOMPARE(s.IgnorateRegistro[1].isEmpty(), svuotato);
     }
 };
 

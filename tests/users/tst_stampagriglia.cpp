@@ -41,7 +41,7 @@ GrigliaDaStampare griglia(int righe)
     g.etichettaUtente = QStringLiteral("Niccolò");
     g.etichettaData = QStringLiteral("Esercizi eseguiti il 10/12/26");
     g.intestazioni = {QString(), QStringLiteral("Esercizio"), QStringLiteral("Livello "), QStringLiteral("Esatti "),
-                      QStringLiteral("Errati ")};
+                      QStringLiteral("Errati "), QStringLiteral("Ignorate ")};
     for (int i = 1; i <= righe; ++i) {
         if (i % 3 == 0)
             g.righe.append(RigaRegistro {});
@@ -75,7 +75,9 @@ private slots:
         scrittore.setPageSize(QPageSize(QPageSize::A4));
         scrittore.setPageOrientation(QPageLayout::Portrait); // the grid turns it
         scrittore.setResolution(600);
-        const GrigliaDaStampare g = griglia(5);
+        GrigliaDaStampare g = griglia(5);
+        // The ignored presses, one short of the rows: the last cell stays empty.
+        g.ignorate = QStringList {"0", "7", "", "3"};
         QVERIFY(StampaGriglia(scrittore, g));
 
         const QSizeF pagina = dimensionePagina(pdf);
@@ -95,11 +97,12 @@ private slots:
             }
             return QString();
         };
-        QCOMPARE(rigaCon(QStringLiteral("Esercizio")), QStringLiteral("Esercizio Livello Esatti Errati"));
-        QCOMPARE(rigaCon(QStringLiteral("1 ")), QStringLiteral("1 Trova gli intrusi 2 101 201"));
-        QCOMPARE(rigaCon(QStringLiteral("2 ")), QStringLiteral("2 3 102 202"));
+        QCOMPARE(rigaCon(QStringLiteral("Esercizio")), QStringLiteral("Esercizio Livello Esatti Errati Ignorate"));
+        QCOMPARE(rigaCon(QStringLiteral("1 ")), QStringLiteral("1 Trova gli intrusi 2 101 201 0"));
+        QCOMPARE(rigaCon(QStringLiteral("2 ")), QStringLiteral("2 3 102 202 7"));
         QCOMPARE(rigaCon(QStringLiteral("3")), QStringLiteral("3"));
-        QCOMPARE(rigaCon(QStringLiteral("4 ")), QStringLiteral("4 Trova gli intrusi 5 104 204"));
+        QCOMPARE(rigaCon(QStringLiteral("4 ")), QStringLiteral("4 Trova gli intrusi 5 104 204 3"));
+        QCOMPARE(rigaCon(QStringLiteral("5 ")), QStringLiteral("5 1 105 205"));
     }
 
     // A text wider than its column is cut; a full table runs over pages,

@@ -13,15 +13,16 @@ class TestVistaRegistro : public QObject
     Q_OBJECT
 
 private slots:
-    // A unit is the grid's width / 24, whole; the columns take 1, 10, 4, 4, 4.
+    // A unit is the grid's width / 24, whole; the columns take 1, 10, 3, 3,
+    // 3, 3 (the last one the ignored presses).
     void larghezzeDelleColonne_data()
     {
         QTest::addColumn<int>("griglia");
         QTest::addColumn<Larghezze>("attese");
-        QTest::newRow("design grid") << 7335 << Larghezze {305, 3050, 1220, 1220, 1220};
-        QTest::newRow("just below a unit") << 23 << Larghezze {0, 0, 0, 0, 0};
-        QTest::newRow("exact units") << 2400 << Larghezze {100, 1000, 400, 400, 400};
-        QTest::newRow("negative width") << -50 << Larghezze {0, 0, 0, 0, 0};
+        QTest::newRow("design grid") << 7335 << Larghezze {305, 3050, 915, 915, 915, 915};
+        QTest::newRow("just below a unit") << 23 << Larghezze {0, 0, 0, 0, 0, 0};
+        QTest::newRow("exact units") << 2400 << Larghezze {100, 1000, 300, 300, 300, 300};
+        QTest::newRow("negative width") << -50 << Larghezze {0, 0, 0, 0, 0, 0};
     }
     void larghezzeDelleColonne()
     {
@@ -31,31 +32,32 @@ private slots:
     }
 
     // The printed table of the design grid at the corner 2, 2: right edge
-    // 2 + 60 + 425 + 3170 + 3 x 1340; texts 60 inside each column's room.
+    // 2 + 60 + 425 + 3170 + 4 x 1035; texts 60 inside each column's room.
     void tabellaStampataDelProgetto()
     {
         TabellaStampata t;
         t.x0 = 2;
         t.y0 = 2;
         t.larghezze = larghezzeColonne(7335);
-        QCOMPARE(t.destra(), 7677);
+        QCOMPARE(t.destra(), 7797);
         QCOMPARE(t.xTesto(0), 62);
         QCOMPARE(t.xTesto(1), 62 + 425);
-        QCOMPARE(t.xTesto(4), 62 + 425 + 3170 + 1340 + 1340);
-        QCOMPARE(t.separatori(), (std::array<int, 4> {427, 3597, 4937, 6277}));
+        QCOMPARE(t.xTesto(4), 62 + 425 + 3170 + 1035 + 1035);
+        QCOMPARE(t.xTesto(5), 62 + 425 + 3170 + 3 * 1035);
+        QCOMPARE(t.separatori(), (std::array<int, 5> {427, 3597, 4632, 5667, 6702}));
         QCOMPARE(TabellaStampata::altezzaRiga(276), 396);
     }
 
-    // Printed columns keep 1:10:4:4:4 and fill the width they are given
+    // Printed columns keep 1:10:3:3:3:3 and fill the width they are given
     // without passing it.
     void larghezzeDiStampa_data()
     {
         QTest::addColumn<int>("disponibile");
         QTest::addColumn<int>("unita");
         // A4 landscape with 5 mm margins: 287 mm = 16271 twips, less the corner.
-        QTest::newRow("A4 landscape") << 16269 << (16269 - 660) / 23;
-        QTest::newRow("exact fit") << 660 + 23 * 100 << 100;
-        QTest::newRow("one twip short of the next unit") << 660 + 23 * 101 - 1 << 100;
+        QTest::newRow("A4 landscape") << 16269 << (16269 - 780) / 23;
+        QTest::newRow("exact fit") << 780 + 23 * 100 << 100;
+        QTest::newRow("one twip short of the next unit") << 780 + 23 * 101 - 1 << 100;
         QTest::newRow("no room") << 500 << 0;
     }
     void larghezzeDiStampa()
@@ -63,7 +65,7 @@ private slots:
         QFETCH(int, disponibile);
         QFETCH(int, unita);
         const Larghezze l = larghezzeStampa(disponibile);
-        QCOMPARE(l, (Larghezze {unita, 10 * unita, 4 * unita, 4 * unita, 4 * unita}));
+        QCOMPARE(l, (Larghezze {unita, 10 * unita, 3 * unita, 3 * unita, 3 * unita, 3 * unita}));
         TabellaStampata t;
         t.larghezze = l;
         if (unita > 0) {
@@ -133,12 +135,15 @@ private slots:
         QCOMPARE(righeDaTabella(s).size(), 2);
         QCOMPARE(righeDaTabella(s).at(0), (RigaRegistro {"Insiemi", "1", "0", "0"}));
         QCOMPARE(righeDaTabella(s).at(1), RigaRegistro {});
+        QCOMPARE(ignorateDaTabella(s), (QStringList {"0", ""}));
         s.NumeroRighe = 501; // full
         s.RegistroAttivita[500][0] = QStringLiteral("ultima");
         QCOMPARE(righeDaTabella(s).size(), 500);
         QCOMPARE(righeDaTabella(s).last()[0], QStringLiteral("ultima"));
+        QCOMPARE(ignorateDaTabella(s).size(), 500);
         s.NumeroRighe = -4; // a damaged count shows nothing rather than crash
         QVERIFY(righeDaTabella(s).isEmpty());
+        QVERIFY(ignorateDaTabella(s).isEmpty());
     }
 
     // The date label: the words, then the short date of the language's locale.
