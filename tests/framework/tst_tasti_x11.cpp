@@ -54,6 +54,7 @@ private slots:
         Stato().IntestazioneEsatti = QStringLiteral("Esatti ");
         Stato().IntestazioneErrati = QStringLiteral("Errati ");
         Stato().IntestazioneLivello = QStringLiteral("Livello ");
+        Stato().IntestazioneIgnorate = QStringLiteral("Ignorate ");
         // The server must repeat held keys, or this test proves nothing.
         QProcess xset;
         xset.start(QStringLiteral("xset"), {QStringLiteral("q")});
@@ -173,6 +174,9 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(contate(), risposte);
         QCOMPARE(f->scansione().pressioniIgnorate(), ignorate);
+        // The teacher sees the same count in the status bar, repeats never in it.
+        QVERIFY(f->pannelloIgnorateVisibile());
+        QCOMPARE(f->testoPannello(4), QStringLiteral("Ignorate %1").arg(ignorate));
         Stato().accesso = OpzioniAccesso();
     }
 
