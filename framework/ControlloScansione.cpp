@@ -7,26 +7,108 @@
 #include "platform/VoceScansione.h"
 
 #include <QAbstractButton>
+#include <QBitmap>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPaintEvent>
 #include <QTimer>
 #include <QWidget>
 
-// The bold highlight: a frame in the highlight colour around what is lit,
-// with a thin dark line on both sides so that it shows on any background. It
-// is a child of the window masked to the frame alone, so it lets the mouse
-// through and nothing else of the window repaints because of it.
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr QRgb kLineaScura = qRgb(40, 40, 40);
+
+// The frame around a shape: every pixel outside it within spessore pixels
+// (a chamfer distance, close to the true one) in the highlight colour, with
+// a one-pixel dark line along the shape and along the outer edge. The
+// image is the shape's size plus spessore + 1 on every side.
+QImage corniceDellaForma(const QImage &forma, int spessore, QColor colore)
+{
+    const int margine = spessore + 1;
+    const int w = forma.width() + 2 * margine;
+    const int h = forma.height() + 2 * margine;
+    constexpr int kLontano = 1 << 28;
+    // Distances in thirds of a pixel: 3 along a row or column, 4 across.
+    std::vector<int> d(size_t(w) * size_t(h), kLontano);
+    const QImage alfa = forma.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < alfa.height(); ++y) {
+        const QRgb *riga = reinterpret_cast<const QRgb *>(alfa.constScanLine(y));
+        for (int x = 0; x < alfa.width(); ++x) {
+            if (qAlpha(riga[x]) >= 128)
+                d[size_t(y + margine) * w + size_t(x + margine)] = 0;
+        }
+    }
+    const auto at = [&](int x, int y) -> int & { return d[size_t(y) * w + size_t(x)]; };
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            int &v = at(x, y);
+            if (x > 0)
+                v = std::min(v, at(x - 1, y) + 3);
+            if (y > 0) {
+                v = std::min(v, at(x, y - 1) + 3);
+                if (x > 0)
+                    v = std::min(v, at(x - 1, y - 1) + 4);
+                if (x + 1 < w)
+                    v = std::min(v, at(x + 1, y - 1) + 4);
+            }
+        }
+    }
+    for (int y = h - 1; y >= 0; --y) {
+        for (int x = w - 1; x >= 0; --x) {
+            int &v = at(x, y);
+            if (x + 1 < w)
+                v = std::min(v, at(x + 1, y) + 3);
+            if (y + 1 < h) {
+                v = std::min(v, at(x, y + 1) + 3);
+                if (x + 1 < w)
+                    v = std::min(v, at(x + 1, y + 1) + 4);
+                if (x > 0)
+                    v = std::min(v, at(x - 1, y + 1) + 4);
+            }
+        }
+    }
+    QImage cornice(w, h, QImage::Format_ARGB32_Premultiplied);
+    cornice.fill(Qt::transparent);
+    const QRgb pieno = colore.rgb();
+    for (int y = 0; y < h; ++y) {
+        QRgb *riga = reinterpret_cast<QRgb *>(cornice.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const int v = at(x, y);
+            if (v == 0 || v > 3 * margine)
+                continue;
+            riga[x] = v <= 3 || v > 3 * spessore ? kLineaScura : pieno;
+        }
+    }
+    return cornice;
+}
+
+} // namespace
+
+// The bold highlight: a frame in the highlight colour around what is lit
+// (its rectangle, or its own shape for a house part), with a thin dark line
+// on both sides so that it shows on any background. It is a see-through
+// child over the whole window that lets the mouse through and paints only
+// the frame; a move repaints where the frame was and where it goes.
 class CorniceScansione : public QWidget
 {
 public:
-    CorniceScansione(QWidget *finestra, std::function<QRect()> riquadro)
+    CorniceScansione(QWidget *finestra, std::function<QRect()> riquadro, std::function<QImage()> forma,
+                     std::function<bool()> angoliRetti)
         : QWidget(finestra)
         , m_riquadro(std::move(riquadro))
+        , m_forma(std::move(forma))
+        , m_angoliRetti(std::move(angoliRetti))
     {
         setObjectName(QStringLiteral("CorniceScansione"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
+        // It always covers the whole window: the rescaling of the controls
+        // must leave it alone.
+        setProperty("senzaPosizione", true);
         setGeometry(finestra->rect());
         finestra->installEventFilter(this);
         hide();
@@ -45,18 +127,47 @@ public:
     void aggiorna()
     {
         const QRect r = m_spessore > 0 ? m_riquadro() : QRect();
-        if (r == m_dipinto && isVisible() == !r.isEmpty())
+        if (geometry() != parentWidget()->rect()) {
+            setGeometry(parentWidget()->rect());
+            m_dipinto = QRect();
+        }
+        const QImage forma = r.isEmpty() ? QImage() : m_forma();
+        const qint64 chiave = forma.size() == r.size() ? forma.cacheKey() : 0;
+        const QColor colore = coloreVB(Stato().imp.ColorePulsanteSelezionato);
+        const qreal raggioNuovo = m_angoliRetti() ? 0.0 : std::min(r.width(), r.height()) / 6.0;
+        if (r == m_dipinto && chiave == m_chiaveForma && colore == m_colore && raggioNuovo == m_raggio
+            && isVisible() == !r.isEmpty())
             return;
+        // Where the frame was is painted again, the window showing through.
+        if (isVisible())
+            update(m_zona);
         m_dipinto = r;
+        m_raggio = raggioNuovo;
+        m_chiaveForma = chiave;
+        m_colore = colore;
         if (r.isEmpty()) {
             hide();
+            m_zona = QRegion();
             return;
         }
-        setMask(zona(r));
+        if (chiave != 0) {
+            m_cornice = corniceDellaForma(forma, m_spessore, colore);
+            m_origine = r.topLeft() - QPoint(m_spessore + 1, m_spessore + 1);
+            m_zona = QRegion(QBitmap::fromImage(m_cornice.createAlphaMask())).translated(m_origine);
+        } else {
+            m_cornice = QImage();
+            // The rounded corners of the frame lie inside the rectangle.
+            const int dentro = int(m_raggio) + 1;
+            m_zona = QRegion(r.adjusted(-m_spessore - 1, -m_spessore - 1, m_spessore + 1, m_spessore + 1))
+                - QRegion(r.adjusted(dentro, dentro, -dentro, -dentro));
+        }
         raise();
         show();
-        update();
+        update(m_zona);
     }
+
+    // Where the frame paints, in the window's coordinates; empty when hidden.
+    QRegion zona() const { return isVisible() ? m_zona : QRegion(); }
 
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override
@@ -69,29 +180,44 @@ protected:
         return false;
     }
 
-    void paintEvent(QPaintEvent *) override
+    void paintEvent(QPaintEvent *evento) override
     {
-        if (m_dipinto.isEmpty())
+        if (m_dipinto.isEmpty() || !evento->region().intersects(m_zona))
             return;
         QPainter pittore(this);
-        const int s = m_spessore;
-        const QRect esterno = m_dipinto.adjusted(-s, -s, s, s);
-        pittore.fillRect(esterno, coloreVB(Stato().imp.ColorePulsanteSelezionato));
-        pittore.setPen(QColor(0, 0, 0, 170));
+        pittore.setClipRegion(evento->region() & m_zona);
+        if (!m_cornice.isNull()) {
+            pittore.drawImage(m_origine, m_cornice);
+            return;
+        }
+        // Rounded as the program's buttons are, hugging their corners (or square).
+        const qreal s = m_spessore;
+        const qreal r = m_raggio;
+        QPainterPath esterno;
+        const qreal fuori = r > 0 ? r + s : 0;
+        esterno.addRoundedRect(QRectF(m_dipinto).adjusted(-s + 0.5, -s + 0.5, s - 0.5, s - 0.5), fuori, fuori);
+        QPainterPath interno;
+        interno.addRoundedRect(QRectF(m_dipinto).adjusted(0.5, 0.5, -0.5, -0.5), r, r);
+        pittore.setRenderHint(QPainter::Antialiasing);
+        pittore.fillPath(esterno.subtracted(interno), m_colore);
+        pittore.setPen(QPen(QColor(kLineaScura), 1.0));
         pittore.setBrush(Qt::NoBrush);
-        pittore.drawRect(esterno.adjusted(0, 0, -1, -1));
-        pittore.drawRect(m_dipinto.adjusted(-1, -1, 0, 0));
+        pittore.drawPath(esterno);
+        pittore.drawPath(interno);
     }
 
 private:
-    QRegion zona(const QRect &r) const
-    {
-        return QRegion(r.adjusted(-m_spessore, -m_spessore, m_spessore, m_spessore)) - QRegion(r);
-    }
-
     std::function<QRect()> m_riquadro;
+    std::function<QImage()> m_forma;
+    std::function<bool()> m_angoliRetti;
     int m_spessore = 0;
+    qreal m_raggio = 0; // of the corners, as the program's buttons have them
     QRect m_dipinto;
+    qint64 m_chiaveForma = 0;
+    QColor m_colore;
+    QImage m_cornice; // the frame of a shape, drawn at m_origine
+    QPoint m_origine;
+    QRegion m_zona;
 };
 
 int codiceTasto(int tastoQt)
@@ -174,7 +300,9 @@ ControlloScansione::ControlloScansione(QWidget *finestra)
     connect(m_tasti, &TastiFiltrati::pressioneIgnorata, this, &ControlloScansione::pressioneIgnorata);
     m_automatica->installEventFilter(this);
     m_manuale->installEventFilter(this);
-    m_cornice = new CorniceScansione(finestra, [this] { return riquadroCornice(); });
+    m_cornice = new CorniceScansione(
+        finestra, [this] { return riquadroCornice(); }, [this] { return formaCornice(); },
+        [this] { return m_acceso >= 0 && m_anello.angoliRetti && m_anello.angoliRetti(m_acceso); });
 }
 
 void ControlloScansione::impostaOpzioni(const OpzioniAccesso &opzioni)
@@ -212,6 +340,18 @@ QRect ControlloScansione::riquadroCornice() const
     if (!attivo() || m_acceso < 0 || !m_anello.riquadro)
         return {};
     return m_anello.riquadro(m_acceso);
+}
+
+QRegion ControlloScansione::zonaCornice() const
+{
+    return m_cornice->zona();
+}
+
+QImage ControlloScansione::formaCornice() const
+{
+    if (!attivo() || m_acceso < 0 || !m_anello.forma)
+        return {};
+    return m_anello.forma(m_acceso);
 }
 
 void ControlloScansione::segna(int p, bool acceso, bool spostamento)

@@ -46,6 +46,13 @@ public:
         // Where p is, in the coordinates of the window given to the
         // constructor: the thick highlight frame is drawn around it.
         std::function<QRect(int p)> riquadro;
+        // The shape of p, when it is not a rectangle (a house part): an
+        // image the size of riquadro(p) whose alpha is the shape. The frame
+        // then follows the shape.
+        std::function<QImage(int p)> forma;
+        // The frame around p has square corners (around something square);
+        // without it they are rounded as the program's buttons.
+        std::function<bool(int p)> angoliRetti;
     };
 
     // Creates the timer and the key catchers as children of the window.
@@ -87,6 +94,10 @@ public:
     void impostaFraseInCorso(std::function<bool()> fraseInCorso) { m_fraseInCorso = std::move(fraseInCorso); }
     // The rectangle the highlight frame is drawn around now; empty when none.
     QRect riquadroCornice() const;
+    // The shape the frame follows now; null for a rectangle.
+    QImage formaCornice() const;
+    // Where the frame is painted now (window coordinates); empty when none.
+    QRegion zonaCornice() const;
 
     // Colours the catchers take (the window background).
     void impostaSfondo(const QColor &colore);

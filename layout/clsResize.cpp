@@ -17,11 +17,13 @@
 
 namespace {
 
-// Widgets that Qt places itself and that have no design position.
+// Widgets that Qt places itself and that have no design position, and
+// widgets that place themselves (the property "senzaPosizione").
 bool senzaPosizione(const QWidget *w)
 {
     return qobject_cast<const QMenuBar *>(w) || qobject_cast<const QStatusBar *>(w)
-        || qobject_cast<const QToolBar *>(w) || qobject_cast<const QDockWidget *>(w);
+        || qobject_cast<const QToolBar *>(w) || qobject_cast<const QDockWidget *>(w)
+        || w->property("senzaPosizione").toBool();
 }
 
 bool gestitoDaLayout(const QWidget *genitore, QWidget *w)

@@ -63,6 +63,7 @@ void ShockwaveFlash::Movie(const QString &percorso)
     m_intero.reset();
     m_colori.clear();
     m_aloniInCache.clear();
+        m_formeInCache.clear();
     m_oggetto.clear();
     m_fotogramma = 0;
     m_documento = percorso.isEmpty() ? nullptr : SvgPartiDocumento::carica(Percorsi::risolvi(percorso));
@@ -199,6 +200,7 @@ const SvgParti *ShockwaveFlash::partiAttuali()
     if (!m_parti || m_parti->dimensione() != dimensione || m_parti->rapporto() != rapporto) {
         m_parti = SvgParti::per(m_documento, dimensione, rapporto);
         m_aloniInCache.clear();
+        m_formeInCache.clear();
     }
     return m_parti.get();
 }
@@ -255,9 +257,41 @@ QRect ShockwaveFlash::riquadroParte(int parte)
         return {};
     if (!m_visibili.mostra(parte))
         return {};
-    const QRectF r(parti->strati()[interno].rettangolo());
+    // The fill with its dark outline.
+    QRectF r(parti->strati()[interno].rettangolo());
+    const int contorno = parti->documento().indiceStrato(ElementiCasa::idContorno(parte));
+    if (contorno >= 0)
+        r |= QRectF(parti->strati()[contorno].rettangolo());
     const qreal k = parti->rapporto();
     return QRectF(QPointF(rettangoloDisegno().topLeft()) + r.topLeft() / k, r.size() / k).toAlignedRect();
+}
+
+QImage ShockwaveFlash::formaParte(int parte)
+{
+    const QRect dove = riquadroParte(parte);
+    if (dove.isEmpty())
+        return {};
+    const SvgParti *parti = partiAttuali();
+    const auto inCache = m_formeInCache.constFind(parte);
+    if (inCache != m_formeInCache.constEnd() && inCache->size() == dove.size())
+        return *inCache;
+    const qreal k = parti->rapporto();
+    QImage forma(dove.size(), QImage::Format_ARGB32_Premultiplied);
+    forma.fill(Qt::transparent);
+    QPainter pittore(&forma);
+    const QPointF origine(dove.topLeft() - rettangoloDisegno().topLeft());
+    for (const QString &id : {ElementiCasa::idInterno(parte), ElementiCasa::idContorno(parte)}) {
+        const int indice = parti->documento().indiceStrato(id);
+        if (indice < 0)
+            continue;
+        const SvgParti::StratoDisegnato &strato = parti->strati()[indice];
+        const QImage &immagine = strato.nero.isNull() ? strato.originale : strato.nero;
+        pittore.drawImage(QRectF(QPointF(strato.posizione) / k - origine, QSizeF(strato.originale.size()) / k),
+                          immagine);
+    }
+    pittore.end();
+    m_formeInCache.insert(parte, forma);
+    return forma;
 }
 
 QSize ShockwaveFlash::sizeHint() const

@@ -93,9 +93,12 @@ public:
     // pointing at a part from outside (tests, tools); nothing when the part
     // is hidden, covered or not loaded.
     std::optional<QPoint> puntoSullaParte(int parte);
-    // The rectangle part 1..8 is drawn in, in widget coordinates; empty when
+    // The rectangle part 1..8 is drawn in with its outline, in widget coordinates; empty when
     // the picture has no such part or its group is hidden.
     QRect riquadroParte(int parte);
+    // The shape of part 1..8 with its outline: an image the size of
+    // riquadroParte(parte) whose alpha is the shape; null when there is none.
+    QImage formaParte(int parte);
 
     QSize sizeHint() const override;
 
@@ -125,6 +128,7 @@ private:
     std::unique_ptr<QSvgRenderer> m_intero; // pictures drawn whole
     QHash<QString, QRgb> m_colori;          // painted elements
     QHash<int, StratoColorato> m_aloniInCache; // per highlighted part, for m_parti
+    QHash<int, QImage> m_formeInCache;         // per part, for m_parti
     VisibilitaGruppi m_visibili;
     QString m_oggetto;
     QColor m_sfondo = Qt::white;

@@ -386,9 +386,13 @@ ControlloScansione::Anello FinestraCaratteristiche::anelloScansione()
     };
     anello.seleziona = [this](int p) { selezione(p); };
     anello.nome = [this, n](int p) { return p == n ? nomeControllo(Command1(0)) : nomeCasa(p + 1); };
+    // Around a house the frame lies outside the window's own frame Shape1.
     anello.riquadro = [this, n](int p) {
-        return p == n ? riquadroControllo(Command1(0), area()) : riquadroControllo(ShockwaveFlash1(p), area());
+        return p == n ? riquadroControllo(Command1(0), area())
+                      : riquadroControllo(Shape1()->isVisible() ? static_cast<QWidget *>(Shape1()) : ShockwaveFlash1(p),
+                                          area());
     };
+    anello.angoliRetti = [n](int p) { return p < n; };
     anello.verticale = [this](int p, int verso) {
         return EsercizioCaratteristiche::spostamentoVerticale(m_livelloCase, p, verso,
                                                              [this](int casa) { return casaMostrata(casa); });

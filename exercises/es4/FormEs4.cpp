@@ -286,6 +286,12 @@ ControlloScansione::Anello FormEs4::anelloScansione()
         const QRect r = ShockwaveFlash1()->riquadroParte(parte);
         return r.isEmpty() ? r : r.translated(ShockwaveFlash1()->mapTo(area(), QPoint(0, 0)));
     };
+    anello.forma = [this](int p) {
+        const int parte = m_esercizio.ColoraFrase();
+        if (p == kRiposo || p == 0 || parte <= 0 || !ShockwaveFlash1())
+            return QImage();
+        return ShockwaveFlash1()->formaParte(parte);
+    };
     return anello;
 }
 

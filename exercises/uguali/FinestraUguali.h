@@ -61,6 +61,12 @@ protected:
     // Where the highlight of part 1..8 is shown, in the window's coordinates
     // (the bold frame is drawn around it).
     virtual QRect riquadroParte(int parte) const = 0;
+    // The shape of part 1..8 the frame follows there; null: its rectangle.
+    virtual QImage formaParte(int parte) const
+    {
+        Q_UNUSED(parte);
+        return {};
+    }
 
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
 

@@ -98,6 +98,12 @@ QRect FormEs3::riquadroParte(int parte) const
     return r.isEmpty() ? r : r.translated(casa->mapTo(area(), QPoint(0, 0)));
 }
 
+QImage FormEs3::formaParte(int parte) const
+{
+    ShockwaveFlash *casa = ShockwaveFlash2();
+    return casa && casa->isVisible() ? casa->formaParte(parte) : QImage();
+}
+
 void FormEs3::evidenziaParte(int parte, bool evidenziata)
 {
     if (evidenziata)

@@ -28,6 +28,7 @@ protected:
     void fotogrammaCase() override;
     void evidenziaParte(int parte, bool evidenziata) override;
     QRect riquadroParte(int parte) const override;
+    QImage formaParte(int parte) const override;
 
 private:
     void ColoraSelezionato(int parte);

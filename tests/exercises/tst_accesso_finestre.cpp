@@ -80,6 +80,9 @@ private slots:
                 QVERIFY2(cornice->parentWidget()->rect().contains(r.center()),
                          qPrintable(QStringLiteral("step %1: frame outside the window").arg(passo)));
                 QVERIFY(cornice->isVisible());
+                // The frame widget covers the window whatever the rescaling did.
+                QCOMPARE(cornice->geometry(), cornice->parentWidget()->rect());
+                QVERIFY(scansione->zonaCornice().boundingRect().contains(r.adjusted(-12, -12, 12, 12)));
             }
             QTest::keyRelease(tasti, Qt::Key_Space);
         }

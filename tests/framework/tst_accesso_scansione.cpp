@@ -215,10 +215,10 @@ private slots:
         QVERIFY(cornice);
         QVERIFY(cornice->isVisible());
         QCOMPARE(f.scansione->riquadroCornice(), f.pulsanti.at(0)->geometry());
-        QCOMPARE(cornice->mask().boundingRect(), f.pulsanti.at(0)->geometry().adjusted(-12, -12, 12, 12));
-        QVERIFY(!cornice->mask().contains(f.pulsanti.at(0)->geometry().center()));
+        QCOMPARE(f.scansione->zonaCornice().boundingRect(), f.pulsanti.at(0)->geometry().adjusted(-13, -13, 13, 13));
+        QVERIFY(!f.scansione->zonaCornice().contains(f.pulsanti.at(0)->geometry().center()));
         f.colpo(Qt::Key_Space, 10);
-        QCOMPARE(cornice->mask().boundingRect(), f.pulsanti.at(1)->geometry().adjusted(-12, -12, 12, 12));
+        QCOMPARE(f.scansione->zonaCornice().boundingRect(), f.pulsanti.at(1)->geometry().adjusted(-13, -13, 13, 13));
         f.scansione->ferma();
         QVERIFY(!cornice->isVisible());
 

@@ -593,6 +593,30 @@ void schermateEserciziEseguiti(const QString &cartella)
 
 } // namespace
 
+// The bold highlight of switch access (a 12-pixel frame) in the windows
+// that scan: around a button, a house part, a house, the menu buttons.
+void schermateAccesso(const QString &cartella)
+{
+    const OpzioniAccesso salvate = Stato().accesso;
+    Stato().accesso.spessoreEvidenziazione = 12;
+    const auto manuale = [](Impostazioni &i) { i.ModoInput = IngressoScansioneManuale; };
+    schermataEs1(cartella, QStringLiteral("accesso-es1-cornice"), manuale,
+                 [](FormEs1 &f) { f.scansione().vaiA(1); });
+    schermataEsercizio<FormEs3>(cartella, QStringLiteral("accesso-es3-cornice-parte"), manuale,
+                                [](FormEs3 &f) { f.scansione().vaiA(1); });
+    schermataEsercizio<FormEs8>(cartella, QStringLiteral("accesso-es8-cornice-parte"), manuale,
+                                [](FormEs8 &f) { f.scansione().vaiA(4); });
+    schermataEsercizio<FormEs4>(cartella, QStringLiteral("accesso-es4-cornice-colore"), manuale,
+                                [](FormEs4 &f) { f.scansione().vaiA(2); });
+    schermataEsercizio<FormEs6>(cartella, QStringLiteral("accesso-es6-cornice-casa"), manuale, [](FormEs6 &f) {
+        f.mnuLiv_Click(5);
+        attendi(3000); // the new item is laid out after its pause
+        f.scansione().vaiA(4);
+    });
+    schermataMenu(cartella, QStringLiteral("accesso-menu-cornice"), manuale);
+    Stato().accesso = salvate;
+}
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -660,5 +684,6 @@ int main(int argc, char *argv[])
     schermateConfigura(cartella);
     schermateStampa(cartella);
     schermateEserciziEseguiti(cartella);
+    schermateAccesso(cartella);
     return 0;
 }
