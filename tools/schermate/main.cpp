@@ -561,7 +561,7 @@ void schermateStampa(const QString &cartella)
 }
 
 // The activity table after the given number of runs, each of one to three
-// level segments with made-up counts.
+// level segments with made-up counts and ignored presses.
 void riempiRegistro(int esecuzioni)
 {
     StatoProgramma &s = Stato();
@@ -571,6 +571,7 @@ void riempiRegistro(int esecuzioni)
         for (int segmento = 0; segmento <= e % 3; ++segmento) {
             s.RisposteEsatte = 3 + (e * 7 + segmento * 5) % 11;
             s.RisposteErrate = qint16((e + segmento) % 5);
+            s.PressioniIgnorate = qint16((e * 5 + segmento * 3) % 13);
             completaSegmento(s, 1 + (e + segmento) % 4);
         }
     }
@@ -675,6 +676,17 @@ int main(int argc, char *argv[])
                      i.ColoriVari = false;
                      i.DimensioneFontTesto = 30;
                  });
+    // A child whose switch must be held 300 ms: the quiet panel of the
+    // presses that were too short.
+    Stato().accesso.accettazioneMs = 300;
+    schermataEs1(cartella, QStringLiteral("es1-pressioni-ignorate"),
+                 [](Impostazioni &i) { i.ModoInput = IngressoScansioneManuale; },
+                 [](FormEs1 &f) {
+                     f.Command1_Click(f.esercizio().rispostaGiusta());
+                     for (int i = 0; i < 3; ++i)
+                         emit f.scansione().pressioneIgnorata();
+                 });
+    Stato().accesso = {};
     schermateEs4(cartella);
     schermateEs5(cartella);
     schermateUguali(cartella);
