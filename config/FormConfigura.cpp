@@ -8,6 +8,7 @@
 #include "core/Modulo1.h"
 #include "core/Percorsi.h"
 #include "core/TraduciFinestra.h"
+#include "framework/ControlloScansione.h"
 #include "framework/Navigazione.h"
 #include "framework/Personaggio.h"
 #include "layout/PosizioneTwips.h"
@@ -22,7 +23,9 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -33,6 +36,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTimer>
 
@@ -71,6 +75,21 @@ void imposta(QScrollBar *b, int valore)
 {
     const QSignalBlocker blocco(b);
     b->setValue(valore);
+}
+
+void imposta(QSpinBox *n, int valore)
+{
+    const QSignalBlocker blocco(n);
+    n->setValue(valore);
+}
+
+// Fills a choice with its items in the current language, the one at indice chosen.
+void imposta(QComboBox *c, const QStringList &voci, int indice)
+{
+    const QSignalBlocker blocco(c);
+    c->clear();
+    c->addItems(voci);
+    c->setCurrentIndex(indice);
 }
 
 void sfondo(QWidget *w, const QColor &colore)
@@ -122,6 +141,15 @@ FormConfigura::FormConfigura(QWidget *parent)
     }
     for (QGroupBox *g : findChildren<QGroupBox *>())
         g->setAccessibleName(g->title());
+    // A control with a caption beside it is called by that caption.
+    for (QLabel *l : findChildren<QLabel *>()) {
+        if (!l->buddy() || qobject_cast<QLabel *>(l->buddy()))
+            continue;
+        const QString nome = l->text().remove(QLatin1Char('&')).simplified();
+        l->buddy()->setAccessibleName(nome);
+        if (auto *c = qobject_cast<QComboBox *>(l->buddy()))
+            c->view()->setAccessibleName(nome); // its list, when open
+    }
     m_ridimensiona = new clsResize(this);
     m_ridimensiona->setSourceForm(this);
     m_ridimensiona->SizeFormToScreen(75);
@@ -152,6 +180,7 @@ void FormConfigura::creaControlli()
         {"Font e colori", "FrameFonts", "Font e colori", &FormConfigura::creaFont},
         {"Suoni e voce", "FrameSuoni", "Suoni e voce", &FormConfigura::creaSuoni},
         {"Modalità di input", "FramePunt", "Modalità di input", &FormConfigura::creaInput},
+        {"Accesso con sensori", "FrameAccesso", "Accesso con sensori", &FormConfigura::creaAccesso},
     };
     static_assert(std::size(tabs) == std::tuple_size_v<decltype(m_frame)>);
 
@@ -244,6 +273,14 @@ void FormConfigura::collega()
         connect(m_option4[size_t(i)], &QRadioButton::clicked, this, [this, i] { Option4_Click(i); });
     connect(m_hScroll3, &QScrollBar::valueChanged, this, &FormConfigura::HScroll3_Change);
     connect(m_checkDisabilitaMouse, &QCheckBox::toggled, this, [](bool s) { Stato().imp.CursoreDiSistema = s; });
+
+    for (QSpinBox *n : {m_spinAccettazione, m_spinAntirimbalzo, m_spinLimiteGiri})
+        connect(n, &QSpinBox::valueChanged, this, &FormConfigura::OpzioneAccesso_Change);
+    for (QComboBox *c : {m_comboSosta, m_comboSpessore})
+        connect(c, &QComboBox::currentIndexChanged, this, &FormConfigura::OpzioneAccesso_Change);
+    connect(m_checkScansioneParlata, &QCheckBox::toggled, this, &FormConfigura::OpzioneAccesso_Change);
+    connect(m_commandProvaScansione, &QPushButton::clicked, this, &FormConfigura::CommandProvaScansione_Click);
+    connect(m_anteprima, &ControlloScansione::pressioneIgnorata, this, &FormConfigura::aggiornaIgnorate);
 }
 
 QFrame *FormConfigura::frameScheda(int scheda) const
@@ -304,6 +341,17 @@ void FormConfigura::adattaCaratteri()
     QFont barra = menuBar()->font();
     barra.setPointSizeF(base.pointSizeF());
     menuBar()->setFont(barra);
+    // Every tab caption shows whole: on a narrow screen the tabs' text is
+    // made a little smaller rather than cut or scrolled.
+    QFont schede = m_tabStrip1->font();
+    while (m_tabStrip1->sizeHint().width() > m_tabStrip1->width() && schede.pointSizeF() > kPuntiProgetto * 0.75) {
+        schede.setPointSizeF(schede.pointSizeF() - 0.25);
+        m_tabStrip1->setFont(schede);
+    }
+    // A choice keeps the height it was given; it takes the height of the
+    // number boxes beside it, which grow with the window.
+    for (QComboBox *c : {m_comboSosta, m_comboSpessore})
+        c->resize(c->width(), m_spinAccettazione->height());
 }
 
 void FormConfigura::NascondiFrame()
@@ -328,6 +376,7 @@ void FormConfigura::TabStrip1_Click(int scheda)
     if (!frameScheda(scheda))
         return;
     m_schedaCorrente = scheda;
+    fermaAnteprima();
     if (m_personaggio) {
         m_personaggio->StopAll();
         m_personaggio->Hide();
@@ -427,6 +476,36 @@ void FormConfigura::ImpostaConfigurazioni()
         imposta(m_hScroll3, imp.VelocitaScansione);
         m_label7->setText(testoVelocitaScansione(imp.VelocitaScansione));
     }
+
+    ImpostaAccesso();
+}
+
+void FormConfigura::ImpostaAccesso()
+{
+    const OpzioniAccesso &a = Stato().accesso;
+    imposta(m_spinAccettazione, a.accettazioneMs);
+    imposta(m_spinAntirimbalzo, a.antirimbalzoMs);
+    QStringList sosta;
+    for (int volte = 1; volte <= OpzioniAccesso::kMassimaSosta; ++volte)
+        sosta << QStringLiteral("×%1").arg(volte);
+    imposta(m_comboSosta, sosta, a.sostaPrimaPosizione - 1);
+    m_spinLimiteGiri->setSpecialValueText(MLSGetText(QStringLiteral("0172")));
+    imposta(m_spinLimiteGiri, a.limiteGiri);
+    imposta(m_checkScansioneParlata, a.scansioneParlata);
+    QStringList spessori {MLSGetText(QStringLiteral("0170"))};
+    for (size_t i = 1; i < kSpessoriEvidenziazione.size(); ++i)
+        spessori << MLSGetText(QStringLiteral("0171")).arg(kSpessoriEvidenziazione[i]);
+    imposta(m_comboSpessore, spessori, indiceSpessore(a.spessoreEvidenziazione));
+
+    // The preview follows this user's options and the input mode chosen.
+    m_anteprima->impostaOpzioni(a);
+    m_labelModoAnteprima->setText(testoModoAnteprima(Stato().imp.ModoInput));
+    m_labelModoAnteprima->setAccessibleName(m_labelModoAnteprima->text());
+    m_commandProvaScansione->setText(
+        MLSGetText(m_anteprima->attivo() ? QStringLiteral("0174") : QStringLiteral("0173")));
+    m_commandProvaScansione->setAccessibleName(m_commandProvaScansione->text());
+    for (size_t i = 0; i < m_pulsantiAnteprima.size(); ++i)
+        segnaAnteprima(int(i), m_anteprima->attivo() && m_anteprima->Posizione() == int(i));
 }
 
 void FormConfigura::aggiornaSfondoColori()
@@ -487,6 +566,7 @@ void FormConfigura::closeEvent(QCloseEvent *evento)
     // menu comes back, which applies them.
     if (!m_versoMenu) {
         m_versoMenu = true;
+        fermaAnteprima();
         if (m_personaggio) {
             m_personaggio->StopAll();
             m_personaggio->Hide();

@@ -7,10 +7,13 @@
 
 class Agente;
 class CasellaColorata;
+class ControlloScansione;
+class Pulsante;
 class QAction;
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -19,6 +22,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QSpinBox;
 class QTabBar;
 class ShockwaveFlash;
 class clsResize;
@@ -26,7 +30,8 @@ class clsResize;
 // The configuration window, in which a teacher or parent sets the program up
 // for the current user: who the user is, the colours of the houses and their
 // words, the didactic choices, fonts and colours, voice and sounds, and the
-// input mode. Every change goes at once into the shared settings and shows at
+// input mode, and the switch-access options with a small preview that scans
+// with them. Every change goes at once into the shared settings and shows at
 // once in the window; "Esci" (or closing the window) writes the settings and
 // goes back to the main menu. The window owns its own speaking character,
 // shown on the voice tab, through which every voice change can be heard.
@@ -46,6 +51,7 @@ public:
         SchedaFontEColori,
         SchedaSuoniEVoce,
         SchedaModalitaInput,
+        SchedaAccessoSensori,
     };
 
     explicit FormConfigura(QWidget *parent = nullptr);
@@ -105,6 +111,21 @@ public:
     QScrollBar *HScroll3() const { return m_hScroll3; }
     QLabel *Label7() const { return m_label7; }
     QCheckBox *CheckDisabilitaMousePersonalizzato() const { return m_checkDisabilitaMouse; }
+    // Switch access, and its preview: three buttons scanned by a mechanism of
+    // their own with the options of the tab.
+    QSpinBox *SpinAccettazione() const { return m_spinAccettazione; }
+    QSpinBox *SpinAntirimbalzo() const { return m_spinAntirimbalzo; }
+    QComboBox *ComboSosta() const { return m_comboSosta; }
+    QSpinBox *SpinLimiteGiri() const { return m_spinLimiteGiri; }
+    QCheckBox *CheckScansioneParlata() const { return m_checkScansioneParlata; }
+    QComboBox *ComboSpessore() const { return m_comboSpessore; }
+    QPushButton *CommandProvaScansione() const { return m_commandProvaScansione; }
+    QLabel *LabelModoAnteprima() const { return m_labelModoAnteprima; }
+    QLabel *LabelSceltaAnteprima() const { return m_labelSceltaAnteprima; }
+    QLabel *LabelIgnorateAnteprima() const { return m_labelIgnorateAnteprima; }
+    Pulsante *PulsanteAnteprima(int i) const { return m_pulsantiAnteprima.at(size_t(i)); }
+    QWidget *AreaAnteprima() const { return m_areaAnteprima; }
+    ControlloScansione &anteprima() const { return *m_anteprima; }
 
     // Sets every control from the settings, without running their handlers.
     void ImpostaConfigurazioni();
@@ -136,11 +157,14 @@ public:
     void CommandFontFumetto_Click();
     void List1_Click(int riga);
     void List2_Click(int riga);
+    void OpzioneAccesso_Change();
+    void CommandProvaScansione_Click(bool avvia);
     void mnuEsci_Click();
 
 protected:
     void showEvent(QShowEvent *evento) override;
     void closeEvent(QCloseEvent *evento) override;
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
     void creaControlli();
@@ -151,6 +175,13 @@ private:
     void creaFont(QFrame *frame);
     void creaSuoni(QFrame *frame);
     void creaInput(QFrame *frame);
+    void creaAccesso(QFrame *frame);
+    void ImpostaAccesso();
+    void avviaAnteprima();
+    void fermaAnteprima();
+    void segnaAnteprima(int posizione, bool acceso);
+    void sceltaAnteprima(int posizione);
+    void aggiornaIgnorate();
     void collega();
     void Form_Activate();
     void adattaCaratteri();
@@ -165,7 +196,7 @@ private:
     void TabStrip1_Click(int scheda);
 
     QTabBar *m_tabStrip1 = nullptr;
-    std::array<QFrame *, 6> m_frame {};
+    std::array<QFrame *, 7> m_frame {};
     QWidget *m_area = nullptr;
     QLabel *m_labelUtente = nullptr;
     QLabel *m_label4 = nullptr;
@@ -222,6 +253,20 @@ private:
     QLabel *m_label7 = nullptr;
     QLabel *m_label1 = nullptr;
     QCheckBox *m_checkDisabilitaMouse = nullptr;
+
+    QSpinBox *m_spinAccettazione = nullptr;
+    QSpinBox *m_spinAntirimbalzo = nullptr;
+    QComboBox *m_comboSosta = nullptr;
+    QSpinBox *m_spinLimiteGiri = nullptr;
+    QCheckBox *m_checkScansioneParlata = nullptr;
+    QComboBox *m_comboSpessore = nullptr;
+    QPushButton *m_commandProvaScansione = nullptr;
+    QLabel *m_labelModoAnteprima = nullptr;
+    QLabel *m_labelSceltaAnteprima = nullptr;
+    QLabel *m_labelIgnorateAnteprima = nullptr;
+    QWidget *m_areaAnteprima = nullptr;
+    std::array<Pulsante *, 3> m_pulsantiAnteprima {};
+    ControlloScansione *m_anteprima = nullptr;
 
     std::unique_ptr<Agente> m_personaggio;
     clsResize *m_ridimensiona = nullptr;

@@ -4,12 +4,16 @@
 
 #include "config/CasellaColorata.h"
 #include "config/LogicaConfigura.h"
+#include "core/OpzioniAccesso.h"
+#include "framework/ControlloScansione.h"
+#include "framework/Pulsante.h"
 #include "layout/PosizioneTwips.h"
 #include "menu/TastiPulsante.h"
 #include "platform/ShockwaveFlash.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 
 namespace {
 
@@ -70,6 +75,34 @@ QListWidget *elenco(QWidget *parent, const char *nome, const QString &nomeAccess
     l->setAccessibleName(nomeAccessibile);
     posizionaTwips(l, left, top, width, height);
     return l;
+}
+
+QSpinBox *numero(QWidget *parent, const char *nome, int massimo, int passo, int left, int top, int width, int height)
+{
+    auto *n = new QSpinBox(parent);
+    dainome(n, nome);
+    n->setRange(0, massimo);
+    n->setSingleStep(passo);
+    n->setAccelerated(true);
+    n->setFocusPolicy(Qt::StrongFocus);
+    posizionaTwips(n, left, top, width, height);
+    return n;
+}
+
+QComboBox *scelta(QWidget *parent, const char *nome, int left, int top, int width, int height)
+{
+    auto *c = new QComboBox(parent);
+    dainome(c, nome);
+    c->setFocusPolicy(Qt::StrongFocus);
+    posizionaTwips(c, left, top, width, height);
+    return c;
+}
+
+void grassetto(QWidget *w)
+{
+    QFont f = w->font();
+    f.setBold(true);
+    w->setFont(f);
 }
 
 } // namespace
@@ -229,4 +262,114 @@ void FormConfigura::creaInput(QFrame *f)
     m_label1->setWordWrap(true);
     m_checkDisabilitaMouse = crea<QCheckBox>(f, "CheckDisabilitaMousePersonalizzato",
                                              QStringLiteral("Usa cursore di sistema"), 360, 4560, 6600, 420);
+}
+
+void FormConfigura::creaAccesso(QFrame *f)
+{
+    // Left, the six options: each a caption and its control on one line, and
+    // under them a sentence that says what the option does.
+    struct Opzione
+    {
+        const char *etichetta;
+        const char *didascalia;
+        const char *spiegazione;
+        const char *testoSpiegazione;
+    };
+    const Opzione opzioni[6] = {
+        {"LabelAccettazione", "Tempo di accettazione", "LabelSpiegaAccettazione",
+         "Una pressione conta solo se il sensore resta premuto almeno per questo tempo: i tocchi brevi e "
+         "involontari non contano."},
+        {"LabelAntirimbalzo", "Pausa dopo una pressione", "LabelSpiegaAntirimbalzo",
+         "Dopo una pressione accettata, le altre non contano per questo tempo: serve se il bambino preme due "
+         "volte."},
+        {"LabelSosta", "Sosta sulla prima posizione", "LabelSpiegaSosta",
+         "Nella scansione automatica l'evidenziazione resta sulla prima posizione due o tre volte più a lungo."},
+        {"LabelLimiteGiri", "Giri senza pressioni", "LabelSpiegaLimiteGiri",
+         "La scansione automatica si ferma dopo questi giri senza pressioni; la pressione seguente la fa solo "
+         "ripartire."},
+        {nullptr, nullptr, "LabelSpiegaScansioneParlata",
+         "La voce dice il nome di ciò che viene evidenziato, senza mai coprire la frase dell'esercizio."},
+        {"LabelSpessore", "Cornice dell'evidenziazione", "LabelSpiegaSpessore",
+         "Una cornice spessa, nel colore dei pulsanti selezionati, rende l'evidenziazione più facile da vedere."},
+    };
+    constexpr int kPasso = 1140;
+    QWidget *controlli[6] = {};
+    m_spinAccettazione = numero(f, "SpinAccettazione", OpzioniAccesso::kMassimoMs, 50, 3480, 210, 2160, 420);
+    m_spinAntirimbalzo =
+        numero(f, "SpinAntirimbalzo", OpzioniAccesso::kMassimoMs, 50, 3480, 210 + kPasso, 2160, 420);
+    for (QSpinBox *n : {m_spinAccettazione, m_spinAntirimbalzo})
+        n->setSuffix(QStringLiteral(" ms"));
+    m_comboSosta = scelta(f, "ComboSosta", 3480, 210 + 2 * kPasso, 2160, 420);
+    for (int volte = 1; volte <= OpzioniAccesso::kMassimaSosta; ++volte)
+        m_comboSosta->addItem(QStringLiteral("×%1").arg(volte));
+    m_spinLimiteGiri = numero(f, "SpinLimiteGiri", OpzioniAccesso::kMassimoGiri, 1, 3480, 210 + 3 * kPasso, 2160, 420);
+    m_checkScansioneParlata =
+        crea<QCheckBox>(f, "CheckScansioneParlata", QStringLiteral("Scansione parlata"), 360, 240 + 4 * kPasso, 5280, 420);
+    grassetto(m_checkScansioneParlata);
+    m_comboSpessore = scelta(f, "ComboSpessore", 3480, 210 + 5 * kPasso, 2160, 420);
+    controlli[0] = m_spinAccettazione;
+    controlli[1] = m_spinAntirimbalzo;
+    controlli[2] = m_comboSosta;
+    controlli[3] = m_spinLimiteGiri;
+    controlli[5] = m_comboSpessore;
+    for (int i = 0; i < 6; ++i) {
+        const Opzione &o = opzioni[i];
+        const int top = 240 + kPasso * i;
+        if (o.etichetta) {
+            auto *l = crea<QLabel>(f, o.etichetta, QString::fromUtf8(o.didascalia), 360, top, 3000, 420);
+            grassetto(l);
+            l->setBuddy(controlli[i]);
+            controlli[i]->setAccessibleName(l->text());
+        }
+        auto *spiega = crea<QLabel>(f, o.spiegazione, QString::fromUtf8(o.testoSpiegazione), 360, top + 420, 5280, 660);
+        spiega->setWordWrap(true);
+        spiega->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    // Right, the preview: three buttons that scan with these options, started
+    // and stopped by the teacher, so the rest of the window keeps the keys.
+    auto *g = crea<QGroupBox>(f, "FrameAnteprima", QStringLiteral("Prova"), 5880, 240, 3840, 6600);
+    auto *istruzioni = crea<QLabel>(
+        g, "LabelIstruzioniAnteprima",
+        QStringLiteral("Premi «Prova con il sensore» e usa il sensore del bambino. Esc, Tab o un clic altrove "
+                       "fermano la prova."),
+        240, 360, 3360, 1080);
+    istruzioni->setWordWrap(true);
+    istruzioni->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_labelModoAnteprima = crea<QLabel>(g, "LabelModoAnteprima", QStringLiteral("Modo della prova"), 240, 1500, 3360, 1080);
+    m_labelModoAnteprima->setWordWrap(true);
+    m_labelModoAnteprima->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_commandProvaScansione =
+        pulsante(g, "CommandProvaScansione", QStringLiteral("Prova con il sensore"), 240, 2700, 3360, 540);
+    m_commandProvaScansione->setCheckable(true);
+    // A click on it must not take the keys from the preview it stops.
+    m_commandProvaScansione->setFocusPolicy(Qt::TabFocus);
+
+    auto *area = new QFrame(g);
+    dainome(area, "AreaAnteprima");
+    area->setAccessibleName(QStringLiteral("Anteprima della scansione"));
+    area->setFrameShape(QFrame::StyledPanel);
+    area->setAutoFillBackground(true);
+    posizionaTwips(area, 240, 3420, 3360, 1560);
+    m_areaAnteprima = area;
+    const char *nomi[3] = {"Uno", "Due", "Tre"};
+    for (int i = 0; i < 3; ++i) {
+        // Room all round for the thickest highlight frame.
+        auto *p = new Pulsante(area);
+        dainome(p, "PulsanteAnteprima", i);
+        p->setText(QString::fromUtf8(nomi[i]));
+        p->setAttribute(Qt::WA_TransparentForMouseEvents);
+        posizionaTwips(p, 240 + 1040 * i, 240, 800, 1080);
+        m_pulsantiAnteprima[size_t(i)] = p;
+    }
+    m_anteprima = new ControlloScansione(area);
+    // Installed after the mechanism's own, so it sees the keys first.
+    m_anteprima->PictureScansioneAutomatica()->installEventFilter(this);
+    m_anteprima->PictureScansioneManuale()->installEventFilter(this);
+
+    m_labelSceltaAnteprima = crea<QLabel>(g, "LabelSceltaAnteprima", QString(), 240, 5160, 3360, 420);
+    m_labelSceltaAnteprima->setAccessibleName(QStringLiteral("Ultima scelta della prova"));
+    grassetto(m_labelSceltaAnteprima);
+    m_labelIgnorateAnteprima = crea<QLabel>(g, "LabelIgnorateAnteprima", QString(), 240, 5640, 3360, 420);
+    m_labelIgnorateAnteprima->setAccessibleName(QStringLiteral("Pressioni ignorate nella prova"));
 }

@@ -9,7 +9,9 @@
 #include "core/NomeUtente.h"
 #include "core/Percorsi.h"
 #include "core/TestoFile.h"
+#include "framework/ControlloScansione.h"
 #include "framework/Personaggio.h"
+#include "framework/Pulsante.h"
 #include "menu/FineProgramma.h"
 #include "platform/Agente.h"
 #include "platform/CommDlgs.h"
@@ -20,7 +22,10 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +34,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTimer>
 
 namespace {
 
@@ -192,6 +199,114 @@ void FormConfigura::HScroll3_Change(int valore)
 {
     Stato().imp.VelocitaScansione = qint16(valore);
     m_label7->setText(testoVelocitaScansione(valore));
+}
+
+// ---- Switch access --------------------------------------------------------
+
+void FormConfigura::OpzioneAccesso_Change()
+{
+    OpzioniAccesso &a = Stato().accesso;
+    a.accettazioneMs = m_spinAccettazione->value();
+    a.antirimbalzoMs = m_spinAntirimbalzo->value();
+    a.sostaPrimaPosizione = m_comboSosta->currentIndex() + 1;
+    a.limiteGiri = m_spinLimiteGiri->value();
+    a.scansioneParlata = m_checkScansioneParlata->isChecked();
+    a.spessoreEvidenziazione = kSpessoriEvidenziazione.at(size_t(std::max(0, m_comboSpessore->currentIndex())));
+    // The preview tries the new values at once.
+    m_anteprima->impostaOpzioni(a);
+}
+
+void FormConfigura::CommandProvaScansione_Click(bool avvia)
+{
+    if (avvia)
+        avviaAnteprima();
+    else
+        fermaAnteprima();
+}
+
+void FormConfigura::avviaAnteprima()
+{
+    m_labelSceltaAnteprima->clear();
+    m_anteprima->azzeraPressioniIgnorate();
+    aggiornaIgnorate();
+    m_anteprima->impostaOpzioni(Stato().accesso);
+    m_anteprima->impostaSfondo(m_areaAnteprima->palette().color(QPalette::Window));
+    ControlloScansione::Anello anello;
+    anello.posizioni = ::Anello(int(m_pulsantiAnteprima.size()));
+    anello.evidenzia = [this](int p, bool acceso) { segnaAnteprima(p, acceso); };
+    anello.seleziona = [this](int p) { sceltaAnteprima(p); };
+    anello.nome = [this](int p) { return nomeControllo(m_pulsantiAnteprima.at(size_t(p))); };
+    anello.riquadro = [this](int p) { return riquadroControllo(m_pulsantiAnteprima.at(size_t(p)), m_areaAnteprima); };
+    const Impostazioni &imp = Stato().imp;
+    m_anteprima->avvia(modoAnteprimaScansione(imp.ModoInput), imp.VelocitaScansione, std::move(anello));
+    const QSignalBlocker blocco(m_commandProvaScansione);
+    m_commandProvaScansione->setChecked(true);
+    m_commandProvaScansione->setText(MLSGetText(QStringLiteral("0174")));
+    m_commandProvaScansione->setAccessibleName(m_commandProvaScansione->text());
+}
+
+void FormConfigura::fermaAnteprima()
+{
+    if (!m_anteprima || !m_anteprima->attivo())
+        return;
+    m_anteprima->ferma();
+    for (size_t i = 0; i < m_pulsantiAnteprima.size(); ++i)
+        segnaAnteprima(int(i), false);
+    const QSignalBlocker blocco(m_commandProvaScansione);
+    m_commandProvaScansione->setChecked(false);
+    m_commandProvaScansione->setText(MLSGetText(QStringLiteral("0173")));
+    m_commandProvaScansione->setAccessibleName(m_commandProvaScansione->text());
+}
+
+void FormConfigura::segnaAnteprima(int posizione, bool acceso)
+{
+    Pulsante *p = m_pulsantiAnteprima.at(size_t(posizione));
+    const Impostazioni &imp = Stato().imp;
+    const QColor faccia = coloreVB(acceso ? imp.ColorePulsanteSelezionato : imp.ColorePulsanti);
+    p->setColoreSfondo(faccia);
+    p->setColoreTesto(faccia.lightnessF() < 0.5 ? Qt::white : Qt::black);
+    p->setEvidenziato(acceso);
+}
+
+void FormConfigura::sceltaAnteprima(int posizione)
+{
+    Pulsante *p = m_pulsantiAnteprima.at(size_t(posizione));
+    m_labelSceltaAnteprima->setText(MLSGetText(QStringLiteral("0179")).arg(nomeControllo(p)));
+    m_labelSceltaAnteprima->setAccessibleName(m_labelSceltaAnteprima->text());
+    // The chosen button goes down for a moment, as under a finger.
+    p->setDown(true);
+    QTimer::singleShot(250, p, [p] { p->setDown(false); });
+}
+
+void FormConfigura::aggiornaIgnorate()
+{
+    m_labelIgnorateAnteprima->setText(
+        MLSGetText(QStringLiteral("0180")).arg(m_anteprima->pressioniIgnorate()));
+    m_labelIgnorateAnteprima->setAccessibleName(m_labelIgnorateAnteprima->text());
+}
+
+bool FormConfigura::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    const bool ricevitore = m_anteprima && (oggetto == m_anteprima->PictureScansioneAutomatica()
+                                            || oggetto == m_anteprima->PictureScansioneManuale());
+    if (!ricevitore || !m_anteprima->attivo())
+        return QMainWindow::eventFilter(oggetto, evento);
+    // While the preview runs it holds the keys; the teacher leaves it with
+    // Esc or Tab, or by clicking elsewhere in the window. Another window
+    // coming over it only pauses it: the keys come back with the window.
+    if (evento->type() == QEvent::KeyPress) {
+        const int tasto = static_cast<QKeyEvent *>(evento)->key();
+        if (tasto == Qt::Key_Escape || tasto == Qt::Key_Tab || tasto == Qt::Key_Backtab) {
+            fermaAnteprima();
+            m_commandProvaScansione->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    } else if (evento->type() == QEvent::FocusOut) {
+        const Qt::FocusReason motivo = static_cast<QFocusEvent *>(evento)->reason();
+        if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason)
+            fermaAnteprima();
+    }
+    return QMainWindow::eventFilter(oggetto, evento);
 }
 
 // ---- Fonts and colours ----------------------------------------------------

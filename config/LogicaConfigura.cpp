@@ -149,3 +149,34 @@ bool nomeNuovoUtenteAccettato(const QString &nome, const QStringList &utentiEsis
 {
     return chiaveRifiuto(nome, utentiEsistenti) == nullptr;
 }
+
+int modoAnteprimaScansione(int modoInput)
+{
+    switch (modoInput) {
+    case IngressoScansioneManuale:
+    case IngressoScansioneAutomatica:
+    case IngressoTastiera:
+        return modoInput;
+    default:
+        return IngressoScansioneAutomatica;
+    }
+}
+
+QString testoModoAnteprima(int modoInput)
+{
+    switch (modoInput) {
+    case IngressoScansioneManuale: return MLSGetText(QStringLiteral("0175"));
+    case IngressoScansioneAutomatica: return MLSGetText(QStringLiteral("0176"));
+    case IngressoTastiera: return MLSGetText(QStringLiteral("0177"));
+    default: return MLSGetText(QStringLiteral("0178"));
+    }
+}
+
+int indiceSpessore(int pixel)
+{
+    for (size_t i = 0; i < kSpessoriEvidenziazione.size(); ++i) {
+        if (kSpessoriEvidenziazione[i] == pixel)
+            return int(i);
+    }
+    return 0;
+}

@@ -35,3 +35,18 @@ QString didascaliaSlot(const std::array<QString, 5> &slot);
 // settings in memory over that user's own.
 QString motivoNomeRifiutato(const QString &nome, const QStringList &utentiEsistenti);
 bool nomeNuovoUtenteAccettato(const QString &nome, const QStringList &utentiEsistenti);
+
+// The preview of the switch-access tab scans in the input mode chosen when
+// it is a scanning or keyboard mode, and in automatic scanning otherwise
+// (the mouse has no scanning to try).
+int modoAnteprimaScansione(int modoInput);
+// The text that tells the teacher how the preview is driven in that input
+// mode, in the current language.
+QString testoModoAnteprima(int modoInput);
+
+// The highlight thicknesses a teacher can choose, in pixels, in the order
+// of the choice: the colour alone, then 4, 8 and 12 pixels.
+constexpr std::array<int, 4> kSpessoriEvidenziazione = {0, 4, 8, 12};
+// The place of a thickness in that choice; 0 (the colour alone) for a value
+// that is not one of them.
+int indiceSpessore(int pixel);

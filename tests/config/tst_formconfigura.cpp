@@ -7,13 +7,18 @@
 #include "config/LogicaConfigura.h"
 #include "core/Caratteri.h"
 #include "core/ColoriVB.h"
+#include "core/OpzioniAccesso.h"
 #include "core/TestoFile.h"
+#include "framework/ControlloScansione.h"
 #include "framework/Personaggio.h"
+#include "framework/Pulsante.h"
+#include "framework/TastiTenuti.h"
 #include "platform/ShockwaveFlash.h"
 #include "vocabulary/ModuloColoriSuoni.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -22,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTimer>
 
@@ -85,6 +91,20 @@ private:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
+    static OpzioniAccesso accessoSuDisco(const QString &utente)
+    {
+        return LeggiOpzioniAccesso(percorsoOpzioniAccesso(percorsoUtente(utente)));
+    }
+
+    // Starts the preview of the switch-access tab with its button, as a teacher does.
+    static void avviaProva(FormConfigura &d)
+    {
+        clicca(d.CommandProvaScansione());
+        QVERIFY(d.anteprima().attivo());
+        QVERIFY(d.anteprima().Timer1()->isActive());
+        QVERIFY(d.PulsanteAnteprima(0)->evidenziato());
+    }
+
     static QStringList fileCartella()
     {
         return QDir(Percorsi::cartellaPinnole()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
@@ -99,6 +119,7 @@ private slots:
     void init()
     {
         m_ambiente->azzera();
+        Stato().accesso = {};
         PreparaTavolozza(Stato().TavolozzaVB, Stato().TavolozzaHex);
         m_dialoghi = std::make_unique<DialoghiFinti>();
     }
@@ -116,14 +137,15 @@ private slots:
         Stato().UtenteCorrente = QStringLiteral("_predefinito");
         FormConfigura &d = apri();
         QVERIFY(!AmbienteMenu::aperta<FormMenu>());
-        QCOMPARE(d.TabStrip1()->count(), 6);
+        QCOMPARE(d.TabStrip1()->count(), 7);
         QCOMPARE(d.TabStrip1()->tabText(5), QStringLiteral("Modalità di input"));
+        QCOMPARE(d.TabStrip1()->tabText(6), QStringLiteral("Accesso con sensori"));
         QCOMPARE(d.TabStrip1()->currentIndex(), 0);
         QCOMPARE(d.Label4()->text(), QStringLiteral("_predefinito"));
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < 7; ++i)
             QCOMPARE(d.frameScheda(i)->isVisible(), i == 0);
         QTest::mouseClick(d.TabStrip1(), Qt::LeftButton, {}, d.TabStrip1()->tabRect(3).center());
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < 7; ++i)
             QCOMPARE(d.frameScheda(i)->isVisible(), i == 3);
         // Coming back to the window from a dialog is no new opening.
         QEvent attiva(QEvent::WindowActivate);
@@ -696,12 +718,238 @@ private slots:
         QVERIFY(menu->mnuEserciziEseguiti()->isVisible());
     }
 
+    // The switch-access tab shows the current user's options, and each
+    // control, used from the keyboard, changes that option alone, for the
+    // preview at once and in the user's file on leaving.
+    void accessoMostraEModifica()
+    {
+        OpzioniAccesso &a = Stato().accesso;
+        a = {};
+        a.accettazioneMs = 250;
+        a.antirimbalzoMs = 700;
+        a.sostaPrimaPosizione = 3;
+        a.limiteGiri = 1;
+        a.scansioneParlata = true;
+        a.spessoreEvidenziazione = 8;
+        const Impostazioni impostazioni = Stato().imp;
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaAccessoSensori);
+        QVERIFY(d.frameScheda(FormConfigura::SchedaAccessoSensori)->isVisible());
+        QCOMPARE(d.SpinAccettazione()->text(), QStringLiteral("250 ms"));
+        QCOMPARE(d.SpinAntirimbalzo()->value(), 700);
+        QCOMPARE(d.ComboSosta()->currentText(), QStringLiteral("×3"));
+        QCOMPARE(d.SpinLimiteGiri()->value(), 1);
+        QVERIFY(d.CheckScansioneParlata()->isChecked());
+        QCOMPARE(d.ComboSpessore()->currentText(), QStringLiteral("8 pixel"));
+        QCOMPARE(d.anteprima().opzioni(), a);
+
+        OpzioniAccesso atteso = a;
+        d.SpinAccettazione()->setFocus();
+        QTest::keyClick(d.SpinAccettazione(), Qt::Key_Up);
+        atteso.accettazioneMs = 300;
+        QCOMPARE(a, atteso);
+        d.SpinAntirimbalzo()->setFocus();
+        QTest::keyClick(d.SpinAntirimbalzo(), Qt::Key_PageUp);
+        atteso.antirimbalzoMs = 1200;
+        QCOMPARE(a, atteso);
+        d.ComboSosta()->setFocus();
+        QTest::keyClick(d.ComboSosta(), Qt::Key_Up);
+        atteso.sostaPrimaPosizione = 2;
+        QCOMPARE(a, atteso);
+        d.SpinLimiteGiri()->setFocus();
+        QTest::keyClick(d.SpinLimiteGiri(), Qt::Key_Down);
+        atteso.limiteGiri = 0;
+        QCOMPARE(a, atteso);
+        QCOMPARE(d.SpinLimiteGiri()->text(), QStringLiteral("nessuno"));
+        clicca(d.CheckScansioneParlata());
+        atteso.scansioneParlata = false;
+        QCOMPARE(a, atteso);
+        d.ComboSpessore()->setFocus();
+        QTest::keyClick(d.ComboSpessore(), Qt::Key_Down);
+        atteso.spessoreEvidenziazione = 12;
+        QCOMPARE(a, atteso);
+        QCOMPARE(d.anteprima().opzioni(), atteso);
+        QCOMPARE(Stato().imp, impostazioni);
+        esci();
+        QCOMPARE(accessoSuDisco(QStringLiteral("_predefinito")), atteso);
+    }
+
+    // Switching user in the window shows the other user's options on the
+    // tab; each user's changes go to that user's file only.
+    void accessoPerUtente()
+    {
+        for (const char *nome : {"anna", "bruno"}) {
+            Impostazioni imp;
+            ImpostazioniPredefinite(imp, QStringLiteral("{it}"));
+            QVERIFY(SalvaImpostazioni(percorsoUtente(QLatin1String(nome)), imp));
+        }
+        OpzioniAccesso anna;
+        anna.accettazioneMs = 400;
+        anna.spessoreEvidenziazione = 12;
+        QVERIFY(SalvaOpzioniAccesso(percorsoOpzioniAccesso(percorsoUtente(QStringLiteral("anna"))), anna));
+        FormConfigura &d = apri();
+        auto scegli = [&d](const QString &nome) {
+            d.mostraScheda(FormConfigura::SchedaGiocatori);
+            clicca(d.OptionUtente(1));
+            const QList<QListWidgetItem *> voce = d.ListModificaUtente()->findItems(nome, Qt::MatchFixedString);
+            QCOMPARE(voce.size(), 1);
+            QTest::mouseClick(d.ListModificaUtente()->viewport(), Qt::LeftButton, {},
+                              d.ListModificaUtente()->visualItemRect(voce.first()).center());
+            QCOMPARE(Stato().UtenteCorrente, nome);
+            d.mostraScheda(FormConfigura::SchedaAccessoSensori);
+        };
+        scegli(QStringLiteral("anna"));
+        QCOMPARE(d.SpinAccettazione()->value(), 400);
+        QCOMPARE(d.ComboSpessore()->currentIndex(), 3);
+        d.SpinAccettazione()->setFocus();
+        QTest::keyClick(d.SpinAccettazione(), Qt::Key_Up);
+        anna.accettazioneMs = 450;
+        QCOMPARE(Stato().accesso, anna);
+
+        scegli(QStringLiteral("bruno"));
+        QCOMPARE(Stato().accesso, OpzioniAccesso());
+        QCOMPARE(d.SpinAccettazione()->value(), 0);
+        QCOMPARE(d.ComboSpessore()->currentIndex(), 0);
+        QCOMPARE(d.anteprima().opzioni(), OpzioniAccesso());
+        QCOMPARE(accessoSuDisco(QStringLiteral("anna")), anna);
+        d.ComboSpessore()->setFocus();
+        QTest::keyClick(d.ComboSpessore(), Qt::Key_Down);
+        esci();
+        OpzioniAccesso bruno;
+        bruno.spessoreEvidenziazione = 4;
+        QCOMPARE(accessoSuDisco(QStringLiteral("bruno")), bruno);
+        QCOMPARE(accessoSuDisco(QStringLiteral("anna")), anna);
+        QVERIFY(!QFile::exists(percorsoOpzioniAccesso(percorsoUtentePredefinito())));
+    }
+
+    void anteprimaScansione_data()
+    {
+        QTest::addColumn<int>("modoInput");
+        QTest::addColumn<int>("modoProva");
+        QTest::addColumn<int>("tasto");
+        QTest::addColumn<int>("tenutaMs");
+        QTest::addColumn<QString>("scelto");
+        QTest::addColumn<int>("ignorate");
+        const int automatica = IngressoScansioneAutomatica;
+        QTest::newRow("tocco breve") << automatica << automatica << int(Qt::Key_Space) << 100 << "" << 1;
+        QTest::newRow("pressione lunga") << automatica << automatica << int(Qt::Key_Space) << 450 << "Scelto: Uno" << 0;
+        QTest::newRow("manuale, invio breve")
+            << int(IngressoScansioneManuale) << int(IngressoScansioneManuale) << int(Qt::Key_Return) << 100 << "" << 1;
+        QTest::newRow("manuale, invio lungo") << int(IngressoScansioneManuale) << int(IngressoScansioneManuale)
+                                              << int(Qt::Key_Return) << 450 << "Scelto: Uno" << 0;
+        QTest::newRow("mouse: prova automatica")
+            << int(IngressoMouse) << automatica << int(Qt::Key_Space) << 450 << "Scelto: Uno" << 0;
+        QTest::newRow("tastiera") << int(IngressoTastiera) << int(IngressoTastiera) << int(Qt::Key_Return) << 450
+                                  << "Scelto: Uno" << 0;
+    }
+    // The preview scans in the input mode chosen (automatic scanning for the
+    // mouse) with the options of the tab: with an acceptance time of 300 ms a
+    // short tap of the switch chooses nothing and is counted as ignored; a
+    // longer press chooses the highlighted button once.
+    void anteprimaScansione()
+    {
+        QFETCH(int, modoInput);
+        QFETCH(int, modoProva);
+        QFETCH(int, tasto);
+        QFETCH(int, tenutaMs);
+        QFETCH(QString, scelto);
+        QFETCH(int, ignorate);
+        Stato().imp.ModoInput = qint16(modoInput);
+        Stato().imp.VelocitaScansione = 60; // the highlight stays on "Uno"
+        Stato().accesso = {};
+        Stato().accesso.accettazioneMs = 300;
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaAccessoSensori);
+        QCOMPARE(d.LabelModoAnteprima()->text(), testoModoAnteprima(modoInput));
+        // Until it is started the preview takes no key.
+        QVERIFY(!d.anteprima().attivo());
+        QVERIFY(!d.anteprima().PictureScansioneAutomatica()->isVisible());
+        QVERIFY(!d.anteprima().PictureScansioneManuale()->isVisible());
+        avviaProva(d);
+        QCOMPARE(d.anteprima().modo(), modoProva);
+        QCOMPARE(d.CommandProvaScansione()->text(), QStringLiteral("Ferma la prova"));
+        QWidget *ricevitore = QApplication::focusWidget();
+        QVERIFY(ricevitore == d.anteprima().PictureScansioneAutomatica()
+                || ricevitore == d.anteprima().PictureScansioneManuale());
+        QTest::keyPress(ricevitore, Qt::Key(tasto));
+        QTest::qWait(tenutaMs);
+        QTest::keyRelease(ricevitore, Qt::Key(tasto));
+        QTest::qWait(3 * TastiTenuti::attesaRipetizione);
+        QCOMPARE(d.LabelSceltaAnteprima()->text(), scelto);
+        QCOMPARE(d.anteprima().pressioniIgnorate(), ignorate);
+        QCOMPARE(d.LabelIgnorateAnteprima()->text(), QStringLiteral("Pressioni ignorate: %1").arg(ignorate));
+        QVERIFY(d.PulsanteAnteprima(0)->evidenziato());
+    }
+
+    // A thickness chosen on the tab frames the highlighted button of the
+    // running preview at once, with room for the frame inside the preview.
+    void anteprimaCornice()
+    {
+        Stato().imp.ModoInput = IngressoScansioneAutomatica;
+        Stato().imp.VelocitaScansione = 60;
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaAccessoSensori);
+        avviaProva(d);
+        auto *cornice = d.AreaAnteprima()->findChild<QWidget *>(QStringLiteral("CorniceEvidenziazione"));
+        QVERIFY(cornice);
+        QVERIFY(!cornice->isVisible());
+        d.ComboSpessore()->setCurrentIndex(3);
+        QCOMPARE(Stato().accesso.spessoreEvidenziazione, 12);
+        QVERIFY(d.anteprima().attivo());
+        QVERIFY(cornice->isVisible());
+        d.anteprima().vaiA(2);
+        const QRect riquadro = d.anteprima().riquadroCornice();
+        QCOMPARE(riquadro, QRect(d.PulsanteAnteprima(2)->mapTo(d.AreaAnteprima(), QPoint()),
+                                 d.PulsanteAnteprima(2)->size()));
+        QVERIFY(d.AreaAnteprima()->rect().contains(riquadro.adjusted(-12, -12, 12, 12)));
+        d.ComboSpessore()->setCurrentIndex(0);
+        QVERIFY(!cornice->isVisible());
+    }
+
+    // The preview keeps the keys only while it runs: Esc and Tab stop it and
+    // give the keys back, so do a click on another control, another tab and
+    // closing the window.
+    void anteprimaCedeITasti()
+    {
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaAccessoSensori);
+        auto fermata = [&d] {
+            return !d.anteprima().attivo() && !d.anteprima().Timer1()->isActive()
+                   && !d.PulsanteAnteprima(0)->evidenziato() && !d.CommandProvaScansione()->isChecked()
+                   && d.CommandProvaScansione()->text() == QLatin1String("Prova con il sensore");
+        };
+        QVERIFY(fermata());
+        for (const Qt::Key tasto : {Qt::Key_Escape, Qt::Key_Tab}) {
+            avviaProva(d);
+            QTest::keyClick(QApplication::focusWidget(), tasto);
+            QVERIFY(fermata());
+            QCOMPARE(QApplication::focusWidget(), d.CommandProvaScansione());
+        }
+        // Space on the focused button starts it again, on the release.
+        QTest::keyClick(d.CommandProvaScansione(), Qt::Key_Space);
+        QVERIFY(d.anteprima().attivo());
+        clicca(d.CommandProvaScansione());
+        QVERIFY(fermata());
+        avviaProva(d);
+        QTest::mouseClick(d.SpinAntirimbalzo(), Qt::LeftButton);
+        QVERIFY(fermata());
+        QCOMPARE(QApplication::focusWidget(), d.SpinAntirimbalzo());
+        avviaProva(d);
+        d.mostraScheda(FormConfigura::SchedaModalitaInput);
+        QVERIFY(fermata());
+        d.mostraScheda(FormConfigura::SchedaAccessoSensori);
+        avviaProva(d);
+        const QPointer<QTimer> timer = d.anteprima().Timer1();
+        d.close();
+        QVERIFY(!timer || !timer->isActive());
+    }
+
     // Every control a teacher can reach has a name for a screen reader, and
     // Tab reaches the controls of the tab shown.
     void nomiAccessibili()
     {
         FormConfigura &d = apri();
-        for (int s = 0; s < 6; ++s) {
+        for (int s = 0; s < d.TabStrip1()->count(); ++s) {
             d.mostraScheda(s);
             for (QWidget *w : d.frameScheda(s)->findChildren<QWidget *>()) {
                 if (w->focusPolicy() == Qt::NoFocus && !qobject_cast<QLabel *>(w))

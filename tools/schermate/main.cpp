@@ -472,8 +472,29 @@ void schermateConfigura(const QString &cartella)
          },
          {}},
         {"configura-6-modalita-input-mouse", FormConfigura::SchedaModalitaInput, {}, {}},
+        // The switch-access options a teacher sets for a child with a tremor,
+        // tried in the preview: the highlight on "Due" with its thick frame,
+        // after a choice of "Uno".
+        {"configura-7-accesso-con-sensori", FormConfigura::SchedaAccessoSensori, scansioneFerma,
+         [](FormConfigura &f) {
+             OpzioniAccesso &a = Stato().accesso;
+             a.accettazioneMs = 300;
+             a.antirimbalzoMs = 500;
+             a.sostaPrimaPosizione = 2;
+             a.limiteGiri = 3;
+             a.scansioneParlata = true;
+             a.spessoreEvidenziazione = 12;
+             f.ImpostaConfigurazioni();
+             f.CommandProvaScansione()->click();
+             f.anteprima().seleziona();
+             f.anteprima().vaiA(1);
+             auto *c = f.AreaAnteprima()->findChild<QWidget *>(QStringLiteral("CorniceEvidenziazione"));
+             qWarning() << "DEBUG" << c->isVisible() << c->geometry() << f.AreaAnteprima()->rect() << f.anteprima().riquadroCornice() << f.anteprima().attivo() << f.anteprima().opzioni().spessoreEvidenziazione;
+         }},
+        {"configura-7-accesso-con-sensori-predefinito", FormConfigura::SchedaAccessoSensori, {}, {}},
     };
     for (const Scheda &s : schede) {
+        const OpzioniAccesso accesso = Stato().accesso;
         schermataFinestra(cartella, QString::fromLatin1(s.nome),
                           [&s](Impostazioni &i) {
                               if (s.prepara)
@@ -486,6 +507,7 @@ void schermateConfigura(const QString &cartella)
                               if (s.azione)
                                   s.azione(f);
                           });
+        Stato().accesso = accesso;
     }
 }
 
