@@ -890,7 +890,7 @@ private slots:
         FormConfigura &d = apri();
         d.mostraScheda(FormConfigura::SchedaAccessoSensori);
         avviaProva(d);
-        auto *cornice = d.AreaAnteprima()->findChild<QWidget *>(QStringLiteral("CorniceEvidenziazione"));
+        auto *cornice = d.AreaAnteprima()->findChild<QWidget *>(QStringLiteral("CorniceScansione"));
         QVERIFY(cornice);
         QVERIFY(!cornice->isVisible());
         d.ComboSpessore()->setCurrentIndex(3);

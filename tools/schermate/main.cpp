@@ -488,8 +488,6 @@ void schermateConfigura(const QString &cartella)
              f.CommandProvaScansione()->click();
              f.anteprima().seleziona();
              f.anteprima().vaiA(1);
-             auto *c = f.AreaAnteprima()->findChild<QWidget *>(QStringLiteral("CorniceEvidenziazione"));
-             qWarning() << "DEBUG" << c->isVisible() << c->geometry() << f.AreaAnteprima()->rect() << f.anteprima().riquadroCornice() << f.anteprima().attivo() << f.anteprima().opzioni().spessoreEvidenziazione;
          }},
         {"configura-7-accesso-con-sensori-predefinito", FormConfigura::SchedaAccessoSensori, {}, {}},
     };
