@@ -279,7 +279,7 @@ void FormConfigura::creaAccesso(QFrame *f)
         {"LabelAccettazione", "Tempo di accettazione", "LabelSpiegaAccettazione",
          "Una pressione conta solo se il sensore resta premuto almeno per questo tempo: i tocchi brevi e "
          "involontari non contano."},
-        {"LabelAntirimbalzo", "Pausa dopo una pressione", "LabelSpiegaAntirimbalzo",
+        {"LabelAntirimbalzo", "Tempo di antirimbalzo", "LabelSpiegaAntirimbalzo",
          "Dopo una pressione accettata, le altre non contano per questo tempo: serve se il bambino preme due "
          "volte."},
         {"LabelSosta", "Sosta sulla prima posizione", "LabelSpiegaSosta",
