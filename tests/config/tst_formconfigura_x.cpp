@@ -5,12 +5,16 @@
 #include "config/CasellaColorata.h"
 #include "config/FormConfigura.h"
 #include "config/LogicaConfigura.h"
+#include "framework/ControlloScansione.h"
+#include "framework/Pulsante.h"
 #include "platform/AgenteQt.h"
 #include "vocabulary/ModuloColoriSuoni.h"
 
 #include <QAction>
 #include <QElapsedTimer>
 #include <QFrame>
+#include <QLabel>
+#include <QPushButton>
 #include <QProcess>
 #include <QRadioButton>
 #include <QTabBar>
@@ -59,6 +63,7 @@ private slots:
     void init()
     {
         m_ambiente->azzera();
+        Stato().accesso = {};
         AgenteFinto::disinstalla(); // the real character
         PreparaTavolozza(Stato().TavolozzaVB, Stato().TavolozzaHex);
         m_dialoghi = std::make_unique<DialoghiFinti>();
@@ -127,6 +132,51 @@ private slots:
         const QList<QWidget *> visibili = finestreVisibili();
         QCOMPARE(visibili.size(), 1);
         QVERIFY(qobject_cast<FormMenu *>(visibili.first()));
+    }
+
+    // The preview of the switch-access tab with two switches on a real X
+    // server and an acceptance time of 300 ms: started from the keyboard, a
+    // 100 ms tap does nothing, a switch held for a second (long enough for the
+    // key to repeat) moves the highlight one step, a 500 ms press of the
+    // other switch chooses; Esc gives the keys back to the window.
+    void provaConSensoriReali()
+    {
+        Stato().imp.ModoInput = IngressoScansioneManuale;
+        Stato().accesso.accettazioneMs = 300;
+        FormMenu *menu = m_ambiente->apriMenu();
+        menu->mnuConfigura()->trigger();
+        FormConfigura *d = AmbienteMenu::aperta<FormConfigura>();
+        QVERIFY(d);
+        QVERIFY(QTest::qWaitFor([d] { return d->attivata(); }));
+        d->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        d->mostraScheda(FormConfigura::SchedaAccessoSensori);
+        auto tieni = [](const QString &tasto, int ms) {
+            xdotool({QStringLiteral("keydown"), tasto});
+            QTest::qWait(ms);
+            xdotool({QStringLiteral("keyup"), tasto});
+            QTest::qWait(250);
+        };
+        // The window's buttons take the user's acceptance time too.
+        d->CommandProvaScansione()->setFocus(Qt::TabFocusReason);
+        tieni(QStringLiteral("space"), 400);
+        QVERIFY(d->anteprima().attivo());
+        QCOMPARE(d->anteprima().Posizione(), 0);
+
+        tieni(QStringLiteral("space"), 100);
+        QCOMPARE(d->anteprima().Posizione(), 0);
+        QCOMPARE(d->anteprima().pressioniIgnorate(), 1);
+        tieni(QStringLiteral("space"), 1000);
+        QCOMPARE(d->anteprima().Posizione(), 1);
+        QVERIFY(d->LabelSceltaAnteprima()->text().isEmpty());
+        tieni(QStringLiteral("Return"), 500);
+        QCOMPARE(d->LabelSceltaAnteprima()->text(), QStringLiteral("Scelto: Due"));
+        QCOMPARE(d->anteprima().Posizione(), 1);
+
+        tasto(QStringLiteral("Escape"));
+        QVERIFY(!d->anteprima().attivo());
+        QCOMPARE(QApplication::focusWidget(), d->CommandProvaScansione());
+        QVERIFY(!d->PulsanteAnteprima(1)->evidenziato());
     }
 };
 
