@@ -119,7 +119,6 @@ private slots:
     void init()
     {
         m_ambiente->azzera();
-        Stato().accesso = {};
         PreparaTavolozza(Stato().TavolozzaVB, Stato().TavolozzaHex);
         m_dialoghi = std::make_unique<DialoghiFinti>();
     }

@@ -63,7 +63,6 @@ private slots:
     void init()
     {
         m_ambiente->azzera();
-        Stato().accesso = {};
         AgenteFinto::disinstalla(); // the real character
         PreparaTavolozza(Stato().TavolozzaVB, Stato().TavolozzaHex);
         m_dialoghi = std::make_unique<DialoghiFinti>();
