@@ -20,10 +20,10 @@
 #include "vocabulary/ElementiCasa.h"
 
 #include <QAction>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
@@ -389,6 +389,11 @@ void FormConfigura::TabStrip1_Click(int scheda)
     if (scheda == SchedaSuoniEVoce) {
         ImpostaVoce();
         mostraPersonaggio();
+    }
+    if (scheda == SchedaAccessoSensori) {
+        // The button colours may have changed on another tab.
+        for (size_t i = 0; i < m_pulsantiAnteprima.size(); ++i)
+            segnaAnteprima(int(i), false);
     }
 }
 

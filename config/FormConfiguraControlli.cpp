@@ -300,8 +300,6 @@ void FormConfigura::creaAccesso(QFrame *f)
     for (QSpinBox *n : {m_spinAccettazione, m_spinAntirimbalzo})
         n->setSuffix(QStringLiteral(" ms"));
     m_comboSosta = scelta(f, "ComboSosta", 3480, 210 + 2 * kPasso, 2160, 420);
-    for (int volte = 1; volte <= OpzioniAccesso::kMassimaSosta; ++volte)
-        m_comboSosta->addItem(QStringLiteral("×%1").arg(volte));
     m_spinLimiteGiri = numero(f, "SpinLimiteGiri", OpzioniAccesso::kMassimoGiri, 1, 3480, 210 + 3 * kPasso, 2160, 420);
     m_checkScansioneParlata =
         crea<QCheckBox>(f, "CheckScansioneParlata", QStringLiteral("Scansione parlata"), 360, 240 + 4 * kPasso, 5280, 420);

@@ -880,15 +880,23 @@ private slots:
         QVERIFY(d.PulsanteAnteprima(0)->evidenziato());
     }
 
-    // A thickness chosen on the tab frames the highlighted button of the
-    // running preview at once, with room for the frame inside the preview.
+    // The preview's buttons take the colours of the settings, also when they
+    // were just changed on another tab. A thickness chosen on the tab frames
+    // the highlighted button of the running preview at once, with room for
+    // the frame inside the preview.
     void anteprimaCornice()
     {
         Stato().imp.ModoInput = IngressoScansioneAutomatica;
         Stato().imp.VelocitaScansione = 60;
         FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaFontEColori);
+        m_dialoghi->colori << QColor(0x12, 0x34, 0x56);
+        clicca(d.CommandSceltaColoreBottoni());
         d.mostraScheda(FormConfigura::SchedaAccessoSensori);
+        QCOMPARE(d.PulsanteAnteprima(0)->coloreSfondo(), QColor(0x12, 0x34, 0x56));
         avviaProva(d);
+        QCOMPARE(d.PulsanteAnteprima(0)->coloreSfondo(), coloreVB(Stato().imp.ColorePulsanteSelezionato));
+        QCOMPARE(d.PulsanteAnteprima(1)->coloreSfondo(), QColor(0x12, 0x34, 0x56));
         auto *cornice = d.AreaAnteprima()->findChild<QWidget *>(QStringLiteral("CorniceScansione"));
         QVERIFY(cornice);
         QVERIFY(!cornice->isVisible());
