@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -285,6 +286,10 @@ ControlloScansione::ControlloScansione(QWidget *finestra)
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(100);
     connect(m_timer, &QTimer::timeout, this, &ControlloScansione::Timer1_Timer);
+    m_voceDifferita = new QTimer(this);
+    m_voceDifferita->setSingleShot(true);
+    m_voceDifferita->setInterval(kRitardoNome);
+    connect(m_voceDifferita, &QTimer::timeout, this, &ControlloScansione::diNome);
     m_automatica = creaRicevitore(finestra, QStringLiteral("PictureScansioneAutomatica"));
     m_manuale = creaRicevitore(finestra, QStringLiteral("PictureScansioneManuale"));
     // Each stroke of a key or switch reaches the mode once, however long it
@@ -367,12 +372,19 @@ void ControlloScansione::segna(int p, bool acceso, bool spostamento)
         m_cornice->aggiorna();
     if (!acceso || !attivo() || !m_opzioni.scansioneParlata || !m_anello.nome)
         return;
+    // The name is said a frame later: the highlight reaches the screen
+    // first, and of quick steps only the last name is said.
+    m_nomeDaDire = m_anello.nome(p).trimmed();
+    m_voceDifferita->start();
+}
+
+void ControlloScansione::diNome()
+{
+    const QString nome = std::exchange(m_nomeDaDire, QString());
     // A name never talks over the sentence the child is listening to.
-    if (m_fraseInCorso && m_fraseInCorso())
+    if (nome.isEmpty() || !attivo() || (m_fraseInCorso && m_fraseInCorso()))
         return;
-    const QString nome = m_anello.nome(p).trimmed();
-    if (!nome.isEmpty())
-        voceScansione().di(nome, Stato().IdLinguaAgente.toInt());
+    voceScansione().di(nome, Stato().IdLinguaAgente.toInt());
 }
 
 void ControlloScansione::avvia(int modoInput, int velocitaScansione, Anello anello, int posizioneIniziale,
@@ -400,6 +412,7 @@ void ControlloScansione::avvia(int modoInput, int velocitaScansione, Anello anel
 void ControlloScansione::ferma()
 {
     m_modo = 0;
+    m_voceDifferita->stop();
     m_acceso = -1;
     m_cornice->aggiorna();
     m_timer->stop();

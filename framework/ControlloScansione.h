@@ -129,6 +129,7 @@ private:
     void segna(int p, bool acceso, bool spostamento = false);
     void dopoSpostamento();
     void applicaOpzioni();
+    void diNome();
     bool automatica() const;
 
     QPointer<QWidget> m_finestra;
@@ -152,6 +153,10 @@ private:
     // its turns: its release only starts it again.
     bool m_ripresaInCorso = false;
     std::function<bool()> m_fraseInCorso;
+    // Spoken scanning: the name waits a frame so the highlight shows first.
+    static constexpr int kRitardoNome = 16;
+    QTimer *m_voceDifferita = nullptr;
+    QString m_nomeDaDire;
 };
 
 // What spoken scanning says of a control: a button's caption without its

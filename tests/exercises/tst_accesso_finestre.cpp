@@ -85,6 +85,7 @@ private slots:
                 QVERIFY(scansione->zonaCornice().boundingRect().contains(r.adjusted(-12, -12, 12, 12)));
             }
             QTest::keyRelease(tasti, Qt::Key_Space);
+            QTest::qWait(30); // the name is said once the highlight shows
         }
         QVERIFY2(inquadrate >= 8, qPrintable(QString::number(inquadrate)));
         const QStringList detti = voce.nomi();
