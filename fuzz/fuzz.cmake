@@ -5,7 +5,7 @@
 # With PINNOLE_FUZZ (clang) they are libFuzzer programs, built with
 # AddressSanitizer and UndefinedBehaviorSanitizer; scripts/fuzz.sh runs them.
 set(PINNOLE_FUZZ_HARNESSES
-  impostazioni:logic testo:logic lingua:logic registro:logic utenti:logic rtf:logic
+  impostazioni:logic accesso:logic testo:logic lingua:logic registro:logic utenti:logic rtf:logic
   casa:ui personaggio:ui)
 
 if(PINNOLE_FUZZ)

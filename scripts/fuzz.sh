@@ -16,7 +16,7 @@ cd "$(dirname "$0")/.."
 
 secondi=${1:-60}
 shift || true
-tutti=(impostazioni testo lingua registro utenti rtf casa personaggio)
+tutti=(impostazioni accesso testo lingua registro utenti rtf casa personaggio)
 if [ $# -gt 0 ]; then scelti=("$@"); else scelti=("${tutti[@]}"); fi
 
 if ! command -v clang++ >/dev/null; then
