@@ -178,7 +178,7 @@ private slots:
         QFETCH(QString, data);
         QFETCH(QList<RigaRegistro>, righe);
         QFETCH(QByteArray, inizio);
-        ContenutoRegistro c {utente, data, righe, QString()};
+        ContenutoRegistro c {utente, data, righe, QString(), {}};
         const QString percorso = m_casa.filePath(QStringLiteral("andata.rpt"));
         QVERIFY(FileRegistro::scrivi(percorso, c));
         const QByteArray byte = contenutoDi(percorso);
