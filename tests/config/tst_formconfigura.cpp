@@ -1,6 +1,7 @@
 #include "menu/AmbienteMenu.h"
 
 #include "DialoghiFinti.h"
+#include "framework/VoceScansioneFinta.h"
 
 #include "config/CasellaColorata.h"
 #include "config/FormConfigura.h"
@@ -911,6 +912,25 @@ private slots:
         QVERIFY(d.AreaAnteprima()->rect().contains(riquadro.adjusted(-12, -12, 12, 12)));
         d.ComboSpessore()->setCurrentIndex(0);
         QVERIFY(!cornice->isVisible());
+    }
+
+    // Spoken scanning, switched on in the tab, says the name of each button
+    // of the preview as the highlight reaches it; switched off, nothing.
+    void anteprimaParlata()
+    {
+        VoceScansioneFinta voce;
+        Stato().imp.ModoInput = IngressoScansioneManuale;
+        FormConfigura &d = apri();
+        d.mostraScheda(FormConfigura::SchedaAccessoSensori);
+        avviaProva(d);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(d.anteprima().Posizione(), 1);
+        QVERIFY(voce.nomi().isEmpty());
+        clicca(d.CheckScansioneParlata());
+        QVERIFY(Stato().accesso.scansioneParlata);
+        avviaProva(d);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(voce.nomi(), (QStringList {QStringLiteral("Uno"), QStringLiteral("Due")}));
     }
 
     // The preview keeps the keys only while it runs: Esc and Tab stop it and
