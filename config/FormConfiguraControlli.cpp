@@ -280,8 +280,8 @@ void FormConfigura::creaAccesso(QFrame *f)
          "Una pressione conta solo se il sensore resta premuto almeno per questo tempo: i tocchi brevi e "
          "involontari non contano."},
         {"LabelAntirimbalzo", "Tempo di antirimbalzo", "LabelSpiegaAntirimbalzo",
-         "Dopo una pressione accettata, le altre non contano per questo tempo: serve se il bambino preme due "
-         "volte."},
+         "Quando il sensore viene lasciato, per questo tempo le nuove pressioni non contano: serve se il "
+         "bambino preme due volte."},
         {"LabelSosta", "Sosta sulla prima posizione", "LabelSpiegaSosta",
          "Nella scansione automatica l'evidenziazione resta sulla prima posizione due o tre volte più a lungo."},
         {"LabelLimiteGiri", "Giri senza pressioni", "LabelSpiegaLimiteGiri",
