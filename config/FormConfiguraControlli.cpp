@@ -48,8 +48,9 @@ QPushButton *pulsante(QWidget *parent, const char *nome, const QString &testo, i
                       int height)
 {
     auto *p = crea<QPushButton>(parent, nome, testo, left, top, width, height);
-    // Enter chooses a button as Space does, on the release.
-    attivaConTasti(p);
+    // Enter chooses a button as Space does, on the release; the teacher's
+    // keys are not held to the child's acceptance and debounce times.
+    attivaConTasti(p, ChiPreme::Insegnante);
     p->setCursor(Qt::PointingHandCursor);
     return p;
 }

@@ -11,10 +11,11 @@ namespace {
 class FiltroTasti : public QObject
 {
 public:
-    explicit FiltroTasti(QAbstractButton *pulsante)
+    FiltroTasti(QAbstractButton *pulsante, ChiPreme chi)
         : QObject(pulsante)
         , m_pulsante(pulsante)
         , m_tasti(new TastiFiltrati([this](int, bool rilasciato) { premi(rilasciato); }, this))
+        , m_chi(chi)
     {
     }
 
@@ -27,10 +28,12 @@ protected:
         const int tasto = e->key();
         if (tasto != Qt::Key_Space && tasto != Qt::Key_Return && tasto != Qt::Key_Enter)
             return false;
-        // The current user's acceptance and debounce times, as in every
+        // The current child's acceptance and debounce times, as in every
         // window that scans.
-        const OpzioniAccesso &accesso = Stato().accesso;
-        m_tasti->imposta(accesso.accettazioneMs, accesso.antirimbalzoMs);
+        if (m_chi == ChiPreme::Bambino) {
+            const OpzioniAccesso &accesso = Stato().accesso;
+            m_tasti->imposta(accesso.accettazioneMs, accesso.antirimbalzoMs);
+        }
         m_tasti->evento(*e);
         return true;
     }
@@ -45,12 +48,13 @@ private:
 
     QAbstractButton *m_pulsante;
     TastiFiltrati *m_tasti;
+    ChiPreme m_chi;
 };
 
 } // namespace
 
-void attivaConTasti(QAbstractButton *pulsante)
+void attivaConTasti(QAbstractButton *pulsante, ChiPreme chi)
 {
     pulsante->setFocusPolicy(Qt::StrongFocus);
-    pulsante->installEventFilter(new FiltroTasti(pulsante));
+    pulsante->installEventFilter(new FiltroTasti(pulsante, chi));
 }

@@ -383,7 +383,14 @@ private slots:
         QCOMPARE(d.Label5()->text(), MLSGetText(QStringLiteral("0054")) + QStringLiteral("150"));
         d.Text1()->setText(QStringLiteral("Ciao bambini"));
         d.CommandProvaVoce()->setFocus();
+        // The child's acceptance and debounce times never hold back the
+        // teacher's keys in this window.
+        Stato().accesso.accettazioneMs = 2000;
+        Stato().accesso.antirimbalzoMs = 2000;
+        const int detti = personaggio()->detti().size();
         QTest::keyClick(d.CommandProvaVoce(), Qt::Key_Return);
+        QTest::keyClick(d.CommandProvaVoce(), Qt::Key_Return);
+        QCOMPARE(personaggio()->detti().size(), detti + 2);
         QCOMPARE(personaggio()->detti().last(), QStringLiteral("\\Spd=150\\\\Pit=100\\Ciao bambini"));
         // Another tab hides the character.
         d.mostraScheda(FormConfigura::SchedaGiocatori);

@@ -101,6 +101,25 @@ private slots:
         QVERIFY(!AmbienteMenu::aperta<FormEs1>());
     }
 
+    // The child's acceptance time holds for the opening window's button: a
+    // quick tap does nothing, a stroke held long enough opens the menu.
+    void ilPulsanteSegueITempiDelBambino()
+    {
+        Stato().imp.ModoInput = IngressoTastiera;
+        Stato().accesso.accettazioneMs = 300;
+        QPointer<FormAvvio> avvio = mostra<FormAvvio>();
+        QTRY_VERIFY(avvio->Command1()->hasFocus());
+        QTest::keyPress(avvio->Command1(), Qt::Key_Space);
+        QTest::qWait(50);
+        QTest::keyRelease(avvio->Command1(), Qt::Key_Space);
+        QTest::qWait(100);
+        QVERIFY(!AmbienteMenu::aperta<FormMenu>());
+        QTest::keyPress(avvio->Command1(), Qt::Key_Space);
+        QTest::qWait(400);
+        QTest::keyRelease(avvio->Command1(), Qt::Key_Space);
+        QTRY_VERIFY(AmbienteMenu::aperta<FormMenu>());
+    }
+
     // Label4 shows the extra lines the language gives, one per line.
     void leRigheDelleInformazioni()
     {
