@@ -91,7 +91,9 @@ private slots:
         QFETCH(int, passi);
         QFETCH(int, risposte);
         Stato().imp.ModoInput = static_cast<qint16>(modo);
-        Stato().imp.VelocitaScansione = 1; // a step every 250 ms while not held
+        // A step every second while not held: the hold lasts more than two
+        // steps, and a loaded machine still presses before the first one.
+        Stato().imp.VelocitaScansione = 4;
         auto *f = new FormEs1;
         f->setAttribute(Qt::WA_DeleteOnClose);
         f->show();
@@ -232,7 +234,7 @@ private slots:
         QFETCH(QString, muovi);
         QFETCH(QString, scegli);
         Stato().imp.ModoInput = static_cast<qint16>(modo);
-        Stato().imp.VelocitaScansione = 2; // a step every 500 ms
+        Stato().imp.VelocitaScansione = 4; // a step every second
         FormMenu *menu = m_ambiente.apriMenu();
         QVERIFY(attiva(menu));
         if (!muovi.isEmpty()) {
