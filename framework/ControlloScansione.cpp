@@ -247,9 +247,11 @@ QString nomeControllo(const QWidget *controllo)
         if (!testo.trimmed().isEmpty())
             return testo.simplified();
     }
-    if (!controllo->accessibleName().trimmed().isEmpty())
-        return controllo->accessibleName().simplified();
-    return controllo->toolTip().simplified();
+    // A picture button says what its tool tip says, in the user's language;
+    // its accessible name is the program's own fixed Italian description.
+    if (!controllo->toolTip().trimmed().isEmpty())
+        return controllo->toolTip().simplified();
+    return controllo->accessibleName().simplified();
 }
 
 QRect riquadroControllo(const QWidget *controllo, const QWidget *finestra)

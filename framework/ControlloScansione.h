@@ -160,7 +160,8 @@ private:
 };
 
 // What spoken scanning says of a control: a button's caption without its
-// access-key mark, else its accessible name, else its tool tip.
+// access-key mark, else its tool tip, which the language file words in the
+// user's language, else its accessible name.
 QString nomeControllo(const QWidget *controllo);
 // A control's rectangle in the coordinates of finestra; empty when hidden.
 QRect riquadroControllo(const QWidget *controllo, const QWidget *finestra);

@@ -94,6 +94,50 @@ private slots:
         for (const QString &nome : nomi)
             QVERIFY(!nome.trimmed().isEmpty());
     }
+
+    void nomiNellaLingua_data()
+    {
+        QTest::addColumn<std::function<QWidget *()>>("finestra");
+        QTest::addColumn<QStringList>("attesi");
+        QTest::newRow("Colora la pinnola") << crea<FormEs4>() << QStringList{QStringLiteral("Check the colours")};
+        QTest::newRow("Insiemi") << crea<FormEs5>()
+                                 << QStringList{QStringLiteral("The sentence is true: the house goes here"),
+                                                QStringLiteral("The sentence is false: the house goes here")};
+        QTest::newRow("Pinnole da colorare") << crea<Form1>()
+                                             << QStringList{QStringLiteral("Print this house"), QStringLiteral("Exit")};
+    }
+
+    // Picture buttons are named in the user's language, as the language
+    // file words them, never by the program's fixed Italian descriptions.
+    void nomiNellaLingua()
+    {
+        QFETCH(std::function<QWidget *()>, finestra);
+        QFETCH(QStringList, attesi);
+        VoceScansioneFinta voce;
+        LinguaCorrente() = QStringLiteral("English");
+        Stato().imp.ModoInput = IngressoScansioneManuale;
+        Stato().imp.VelocitaScansione = 60;
+        Stato().accesso.scansioneParlata = true;
+
+        std::unique_ptr<QWidget> w(finestra());
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QTest::qWait(50);
+        auto *scansione = w->findChild<ControlloScansione *>();
+        QVERIFY(scansione);
+        for (int passo = 0; passo < 6; ++passo) {
+            QTest::keyRelease(scansione->PictureScansioneManuale(), Qt::Key_Space);
+            QTest::qWait(30);
+        }
+        LinguaCorrente() = QStringLiteral("Italiano");
+        const QStringList detti = voce.nomi();
+        for (const QString &atteso : attesi)
+            QVERIFY2(detti.contains(atteso), qPrintable(detti.join(QLatin1Char('|'))));
+        for (const QString &nome : detti)
+            QVERIFY2(!nome.contains(QLatin1String("scatola")) && !nome.contains(QLatin1String("Verifica"))
+                         && !nome.contains(QLatin1String("Pinnola")),
+                     qPrintable(nome));
+    }
 };
 
 QTEST_MAIN(TestAccessoFinestre)
