@@ -1,3 +1,4 @@
+#include "ChiaviLingua.h"
 #include "menu/AmbienteMenu.h"
 
 #include "DialoghiFinti.h"
@@ -152,6 +153,30 @@ private slots:
         QCoreApplication::sendEvent(&d, &attiva);
         QCoreApplication::processEvents();
         QCOMPARE(d.TabStrip1()->currentIndex(), 3);
+    }
+
+    // Every text of the window's section of both language files names a
+    // control of the window, so no control keeps its Italian text.
+    void testiDellaLingua()
+    {
+        FormConfigura &d = apri();
+        for (const QString &lingua : {QStringLiteral("Italiano"), QStringLiteral("English")}) {
+            const QStringList mancanti = chiaviSenzaControllo(&d, lingua);
+            QVERIFY2(mancanti.isEmpty(), qPrintable(mancanti.join(QLatin1String(", "))));
+        }
+    }
+
+    // In English the labels of the player and of the character are English.
+    void etichetteInInglese()
+    {
+        FormMenu *menu = m_ambiente->apriMenu();
+        LinguaCorrente() = QStringLiteral("English");
+        menu->mnuConfigura()->trigger();
+        LinguaCorrente() = QStringLiteral("Italiano");
+        m_dlg = AmbienteMenu::aperta<FormConfigura>();
+        QVERIFY(m_dlg);
+        QCOMPARE(m_dlg->findChild<QLabel *>(QStringLiteral("LabelUtente"))->text(), QStringLiteral("Player:"));
+        QCOMPARE(m_dlg->findChild<QLabel *>(QStringLiteral("LabelPersonaggio"))->text(), QStringLiteral("Character"));
     }
 
     // Opening changes no setting and says nothing, whatever the settings

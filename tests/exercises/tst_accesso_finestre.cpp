@@ -10,6 +10,7 @@
 #include "exercises/uguali/FormEs8.h"
 #include "framework/ControlloScansione.h"
 #include "menu/Form1.h"
+#include "ChiaviLingua.h"
 
 #include <QSet>
 #include <QTest>
@@ -93,6 +94,20 @@ private slots:
         QVERIFY2(nomi.size() >= 2, qPrintable(detti.join(QLatin1Char('|'))));
         for (const QString &nome : nomi)
             QVERIFY(!nome.trimmed().isEmpty());
+    }
+
+    void testiDellaLingua_data() { finestre_data(); }
+
+    // Every text of the window's section of both language files names a
+    // control of the window, so no control keeps its Italian text.
+    void testiDellaLingua()
+    {
+        QFETCH(std::function<QWidget *()>, finestra);
+        std::unique_ptr<QWidget> w(finestra());
+        for (const QString &lingua : {QStringLiteral("Italiano"), QStringLiteral("English")}) {
+            const QStringList mancanti = chiaviSenzaControllo(w.get(), lingua);
+            QVERIFY2(mancanti.isEmpty(), qPrintable(mancanti.join(QLatin1String(", "))));
+        }
     }
 
     void nomiNellaLingua_data()

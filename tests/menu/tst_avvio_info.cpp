@@ -1,3 +1,4 @@
+#include "ChiaviLingua.h"
 #include "AmbienteMenu.h"
 
 #include "core/TestoFile.h"
@@ -52,6 +53,20 @@ private slots:
         Lingua::svuotaCache();
     }
     void cleanupTestCase() { m_ambiente.reset(); }
+
+    // Every text of the windows' sections of both language files names a
+    // control of its window, so no control keeps its Italian text.
+    void testiDellaLingua()
+    {
+        const QList<QWidget *> finestre{mostra<FormAvvio>(), mostra<FormInfo>(), m_ambiente->apriMenu()};
+        for (QWidget *finestra : finestre) {
+            for (const QString &lingua : {QStringLiteral("Italiano"), QStringLiteral("English")}) {
+                const QStringList mancanti = chiaviSenzaControllo(finestra, lingua);
+                QVERIFY2(mancanti.isEmpty(), qPrintable(finestra->objectName() + QLatin1String(": ")
+                                                        + mancanti.join(QLatin1String(", "))));
+            }
+        }
+    }
 
     // The background fades from white at the top to green at the bottom:
     // band i ends at i / 256 of the height.

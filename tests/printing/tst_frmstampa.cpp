@@ -1,3 +1,4 @@
+#include "ChiaviLingua.h"
 #include "core/Lingua.h"
 #include "core/Percorsi.h"
 #include "printing/FiguraStampabile.h"
@@ -89,6 +90,18 @@ private slots:
         m_esercizio.reset();
         m_messaggi.reset();
         m_stampanti.reset();
+    }
+
+    // Every text of the window's section of both language files names a
+    // control of the window, so no control keeps its Italian text.
+    void testiDellaLingua()
+    {
+        QVERIFY(apri(1, [](frmStampa &f) {
+            for (const QString &lingua : {QStringLiteral("Italiano"), QStringLiteral("English")}) {
+                const QStringList mancanti = chiaviSenzaControllo(&f, lingua);
+                QVERIFY2(mancanti.isEmpty(), qPrintable(mancanti.join(QLatin1String(", "))));
+            }
+        }));
     }
 
     // The menu's arguments: 10/10 mm, 100 x 100 mm, the sheet turned as

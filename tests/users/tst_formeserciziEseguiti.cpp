@@ -1,3 +1,4 @@
+#include "ChiaviLingua.h"
 #include "../menu/AmbienteMenu.h"
 
 #include "DialoghiFinti.h"
@@ -143,6 +144,18 @@ private slots:
         impostaStampanti(nullptr);
     }
     void cleanupTestCase() { m_ambiente.reset(); }
+
+    // Every text of the window's section of both language files names a
+    // control of the window, so no control keeps its Italian text.
+    void testiDellaLingua()
+    {
+        FormEserciziEseguiti *vista = apriDalMenu();
+        QVERIFY(vista);
+        for (const QString &lingua : {QStringLiteral("Italiano"), QStringLiteral("English")}) {
+            const QStringList mancanti = chiaviSenzaControllo(vista, lingua);
+            QVERIFY2(mancanti.isEmpty(), qPrintable(mancanti.join(QLatin1String(", "))));
+        }
+    }
 
     // A teacher's session: "Vero o falso" with a level change then "Esci",
     // a second run closed by the window frame, then the viewer: every
