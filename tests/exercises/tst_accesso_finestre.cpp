@@ -12,6 +12,7 @@
 #include "menu/Form1.h"
 #include "ChiaviLingua.h"
 
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 
@@ -32,6 +33,19 @@ private:
     static std::function<QWidget *()> crea()
     {
         return [] { return new F; };
+    }
+
+    // The window scanned by hand with spoken scanning, shown and settled.
+    static std::unique_ptr<QWidget> apriConScansioneParlata(const std::function<QWidget *()> &finestra)
+    {
+        Stato().imp.ModoInput = IngressoScansioneManuale;
+        Stato().imp.VelocitaScansione = 60;
+        Stato().accesso.scansioneParlata = true;
+        std::unique_ptr<QWidget> w(finestra());
+        w->show();
+        if (QTest::qWaitForWindowExposed(w.get()))
+            QTest::qWait(50);
+        return w;
     }
 
 private slots:
@@ -57,15 +71,9 @@ private slots:
     {
         QFETCH(std::function<QWidget *()>, finestra);
         VoceScansioneFinta voce;
-        Stato().imp.ModoInput = IngressoScansioneManuale;
-        Stato().imp.VelocitaScansione = 60;
-        Stato().accesso.scansioneParlata = true;
         Stato().accesso.spessoreEvidenziazione = 12;
-
-        std::unique_ptr<QWidget> w(finestra());
-        w->show();
+        std::unique_ptr<QWidget> w = apriConScansioneParlata(finestra);
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        QTest::qWait(50);
         auto *scansione = w->findChild<ControlloScansione *>();
         QVERIFY(scansione);
         QVERIFY(scansione->attivo());
@@ -130,21 +138,15 @@ private slots:
         QFETCH(QStringList, attesi);
         VoceScansioneFinta voce;
         LinguaCorrente() = QStringLiteral("English");
-        Stato().imp.ModoInput = IngressoScansioneManuale;
-        Stato().imp.VelocitaScansione = 60;
-        Stato().accesso.scansioneParlata = true;
-
-        std::unique_ptr<QWidget> w(finestra());
-        w->show();
+        const auto italiano = qScopeGuard([] { LinguaCorrente() = QStringLiteral("Italiano"); });
+        std::unique_ptr<QWidget> w = apriConScansioneParlata(finestra);
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        QTest::qWait(50);
         auto *scansione = w->findChild<ControlloScansione *>();
         QVERIFY(scansione);
         for (int passo = 0; passo < 6; ++passo) {
             QTest::keyRelease(scansione->PictureScansioneManuale(), Qt::Key_Space);
             QTest::qWait(30);
         }
-        LinguaCorrente() = QStringLiteral("Italiano");
         const QStringList detti = voce.nomi();
         for (const QString &atteso : attesi)
             QVERIFY2(detti.contains(atteso), qPrintable(detti.join(QLatin1Char('|'))));
