@@ -266,6 +266,14 @@ bool scegliLingua(const QString &lingua)
     return MLSWriteKey(fileDellUtente(), QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), lingua);
 }
 
+QStringList chiaviSezione(const QString &file, const QString &sezione)
+{
+    const FileIni *f = carica(Percorsi::risolvi(file));
+    if (!f)
+        return {};
+    return f->valori.value(sezione.trimmed().toLower()).keys();
+}
+
 void svuotaCache()
 {
     cache().clear();

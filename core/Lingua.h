@@ -43,6 +43,9 @@ QStringList lingueDisponibili();
 // Records the choice in "LangSetting.ini" (the user's copy when the program
 // folder cannot be written) and makes it current.
 bool scegliLingua(const QString &lingua);
+// The keys of a section of a language file as lookups see them, in lower
+// case; empty when the file or the section is missing.
+QStringList chiaviSezione(const QString &file, const QString &sezione);
 // Forgets the cached files (tests that rewrite files in the same second).
 void svuotaCache();
 

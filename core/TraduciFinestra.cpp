@@ -22,17 +22,6 @@ QString valore(const QString &file, const QString &sezione, const QString &chiav
     return MLSReadKey(file, sezione, chiave).value_or(QString());
 }
 
-// The key prefix of a control: "name" or, for an array element, "name(index)".
-QString nomeControllo(const QObject *controllo)
-{
-    const QVariant indice = controllo->property("index");
-    bool ok = false;
-    const int i = indice.toInt(&ok);
-    if (indice.isValid() && ok && i >= 0)
-        return controllo->objectName() + QLatin1Char('(') + QString::number(i) + QLatin1Char(')');
-    return controllo->objectName();
-}
-
 void impostaCaption(QObject *controllo, const QString &testo)
 {
     if (auto *pulsante = qobject_cast<QAbstractButton *>(controllo))
@@ -75,6 +64,16 @@ void traduciSchede(QObject *controllo, const QString &file, const QString &sezio
 
 } // namespace
 
+QString prefissoChiave(const QObject *controllo)
+{
+    const QVariant indice = controllo->property("index");
+    bool ok = false;
+    const int i = indice.toInt(&ok);
+    if (indice.isValid() && ok && i >= 0)
+        return controllo->objectName() + QLatin1Char('(') + QString::number(i) + QLatin1Char(')');
+    return controllo->objectName();
+}
+
 void MLSTranslateForm(QWidget *finestra)
 {
     if (!finestra)
@@ -100,7 +99,7 @@ void MLSTranslateForm(QWidget *finestra)
             continue;
         if (!qobject_cast<QWidget *>(controllo) && !qobject_cast<QAction *>(controllo))
             continue;
-        const QString prefisso = nomeControllo(controllo);
+        const QString prefisso = prefissoChiave(controllo);
         const QString caption = valore(file, sezione, prefisso + QStringLiteral(".Caption"));
         if (!caption.isEmpty())
             impostaCaption(controllo, caption);

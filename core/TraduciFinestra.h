@@ -4,6 +4,7 @@
 #include <QString>
 
 class QAction;
+class QObject;
 class QMenu;
 class QWidget;
 
@@ -14,6 +15,8 @@ class QWidget;
 // actions named with objectName; an array element carries the dynamic property
 // "index" and a tag the dynamic property "Tag". Never fails.
 void MLSTranslateForm(QWidget *finestra);
+// The key prefix of a control: "name" or, for an array element, "name(index)".
+QString prefissoChiave(const QObject *controllo);
 
 // Fills the language menu with one checkable item "mnuLanguage" per language
 // file and checks the current language. With no language file it tells the

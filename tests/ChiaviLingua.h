@@ -1,51 +1,33 @@
 #pragma once
 
 #include "core/Lingua.h"
-#include "core/TestoFile.h"
+#include "core/TraduciFinestra.h"
 
-#include <QFile>
 #include <QObject>
 #include <QRegularExpression>
 #include <QSet>
 #include <QWidget>
 
-// The keys of a window's section of a language file that name a control the
-// window does not have: such a text is never shown, and the control keeps
-// its Italian text in every language.
-inline QStringList chiaviSenzaControllo(const QWidget *finestra, const QString &lingua)
+// The texts of a window's section, in every language file, that name a
+// control the window does not have: such a text is never shown, and the
+// control keeps its Italian text. Empty when there is none.
+inline QString chiaviSenzaControllo(const QWidget *finestra)
 {
-    QFile file(Lingua::fileLingua(lingua));
-    if (!file.open(QIODevice::ReadOnly))
-        return {QStringLiteral("no language file ") + file.fileName()};
     QSet<QString> controlli;
-    for (const QObject *figlio : finestra->findChildren<QObject *>()) {
-        const QVariant indice = figlio->property("index");
-        bool ok = false;
-        const int i = indice.toInt(&ok);
-        controlli << (indice.isValid() && ok && i >= 0
-                          ? figlio->objectName() + QLatin1Char('(') + QString::number(i) + QLatin1Char(')')
-                          : figlio->objectName())
-                             .toLower();
-    }
-    static const QRegularExpression chiave(QStringLiteral("^([A-Za-z_][A-Za-z0-9_]*(\\(\\d+\\))?)\\.(Caption|ToolTipText|Tag)="));
-    const QString sezione = QLatin1Char('[') + finestra->objectName() + QLatin1Char(']');
+    for (const QObject *figlio : finestra->findChildren<QObject *>())
+        controlli << prefissoChiave(figlio).toLower();
+    static const QRegularExpression testo(QStringLiteral("^(.+)\\.(caption|tooltiptext|tag)$"));
+    const QString propria = finestra->objectName().toLower();
     QStringList mancanti;
-    bool dentro = false;
-    bool trovata = false;
-    for (const QString &riga : TestoFile::righe(TestoFile::decodifica(file.readAll()))) {
-        if (riga.startsWith(QLatin1Char('['))) {
-            dentro = riga.trimmed().compare(sezione, Qt::CaseInsensitive) == 0;
-            trovata = trovata || dentro;
-            continue;
+    for (const QString &lingua : Lingua::lingueDisponibili()) {
+        const QStringList chiavi = Lingua::chiaviSezione(Lingua::fileLingua(lingua), finestra->objectName());
+        if (chiavi.isEmpty())
+            mancanti << lingua + QStringLiteral(": no section ") + finestra->objectName();
+        for (const QString &chiave : chiavi) {
+            const QRegularExpressionMatch m = testo.match(chiave);
+            if (m.hasMatch() && m.captured(1) != propria && !controlli.contains(m.captured(1)))
+                mancanti << lingua + QStringLiteral(": ") + chiave;
         }
-        const QRegularExpressionMatch m = chiave.match(riga);
-        if (!dentro || !m.hasMatch())
-            continue;
-        const QString nome = m.captured(1);
-        if (nome != finestra->objectName() && !controlli.contains(nome.toLower()))
-            mancanti << lingua + QLatin1Char(' ') + m.captured(0);
     }
-    if (!trovata)
-        mancanti << lingua + QStringLiteral(" has no section ") + sezione;
-    return mancanti;
+    return mancanti.join(QStringLiteral(", "));
 }
