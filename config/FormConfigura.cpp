@@ -576,8 +576,7 @@ void FormConfigura::closeEvent(QCloseEvent *evento)
             m_personaggio->StopAll();
             m_personaggio->Hide();
         }
-        if (!SalvaUtenteCorrente(Stato()))
-            avvisaImpostazioniNonSalvate(Stato().PercorsoImpostazioni);
+        avvisaSalvataggio(SalvaUtenteCorrente(Stato()), Stato().PercorsoImpostazioni);
         apriMenu();
     }
     QMainWindow::closeEvent(evento);

@@ -45,11 +45,8 @@ constexpr int kNuovoUtente = 2;
 
 bool salvaUtenteCorrente()
 {
-    const StatoProgramma &s = Stato();
-    if (SalvaUtenteCorrente(s))
-        return true;
-    avvisaImpostazioniNonSalvate(s.PercorsoImpostazioni);
-    return false;
+    StatoProgramma &s = Stato();
+    return avvisaSalvataggio(SalvaUtenteCorrente(s), s.PercorsoImpostazioni);
 }
 
 // Names and paths the current user without reading anything. Another user

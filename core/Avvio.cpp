@@ -124,6 +124,11 @@ int RimuoviFileTemporanei()
                                                QRegularExpression::CaseInsensitiveOption));
     rimossi += ripulisci(Percorsi::cartellaPinnole(), temporaneo);
     rimossi += ripulisci(Percorsi::risolvi(Percorsi::cartellaPinnole() + QStringLiteral("lngpinnole")), temporaneo);
+    // The language choice of a program folder that can be written (a build
+    // tree) is written the same way.
+    rimossi += ripulisci(Percorsi::programma(QStringLiteral("lngpinnole")),
+                         QRegularExpression(QStringLiteral("^LangSetting\\.ini\\.[A-Za-z0-9]{6}$"),
+                                            QRegularExpression::CaseInsensitiveOption));
     rimossi += ripulisci(Percorsi::cartellaDati(), temporaneo);
     const QFileInfoList utenti = QDir(Percorsi::cartellaDati()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const QFileInfo &cartella : utenti) {

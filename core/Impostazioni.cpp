@@ -206,7 +206,7 @@ bool SalvaImpostazioni(const QString &percorso, const Impostazioni &imp)
 bool LeggiImpostazioni(const QString &percorso, Impostazioni *imp, const QString &modoVocePredefinito)
 {
     QString testo;
-    if (EsisteFile(percorso) && TestoFile::leggi(Percorsi::risolvi(percorso), &testo)
+    if (EsisteFile(percorso) && TestoFile::leggi(Percorsi::risolvi(percorso), &testo, kByteMassimiImpostazioni)
         && leggiRigheImpostazioni(TestoFile::righe(testo), imp)) {
         return true;
     }

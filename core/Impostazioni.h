@@ -81,6 +81,10 @@ QStringList righeImpostazioni(const Impostazioni &imp);
 // default and the other values stay as read.
 bool leggiRigheImpostazioni(const QStringList &righe, Impostazioni *imp);
 
+// No settings file comes near this size (fifty short lines); a larger one,
+// or anything but a regular file, reads as a damaged file.
+constexpr qint64 kByteMassimiImpostazioni = 64 * 1024;
+
 // Writes the settings file whole; false when it cannot be written. The old
 // file stays intact when the write fails.
 bool SalvaImpostazioni(const QString &percorso, const Impostazioni &imp);

@@ -126,10 +126,14 @@ bool MLSWriteKey(const QString &file, const QString &sezione, const QString &chi
     const QString percorso = Percorsi::risolvi(file);
     QStringList righe;
     QString testo;
-    if (QFileInfo(percorso).isFile()) {
-        if (!TestoFile::leggi(percorso, &testo))
+    const QFileInfo info(percorso);
+    if (info.isFile()) {
+        // A file larger than any language choice holds nothing worth
+        // keeping: it is written anew. One that cannot be read is kept.
+        if (TestoFile::leggi(percorso, &testo))
+            righe = TestoFile::righe(testo);
+        else if (info.size() <= TestoFile::kByteMassimiPredefiniti)
             return false;
-        righe = TestoFile::righe(testo);
     }
 
     const QString nuova = chiave + QLatin1Char('=') + valore;

@@ -43,6 +43,21 @@ struct StatoProgramma
     // The current user's switch-access options (their own file beside the
     // settings file).
     OpzioniAccesso accesso;
+    // The access file as last read or written with the settings on disk:
+    // what a save compares with, so that it writes only what changed and
+    // keeps the lines it does not know.
+    FileOpzioniAccesso fileAccesso;
+};
+
+// What a save of the current user managed.
+enum class EsitoSalvataggio {
+    Salvato,
+    // The settings were saved; the switch-access options could not be (the
+    // file's place is taken by a folder, say): they read as the defaults
+    // next time.
+    AccessoNonSalvato,
+    // The settings could not be saved: the old files are as they were.
+    ImpostazioniNonSalvate,
 };
 
 // The one shared state of the running program.
@@ -62,7 +77,9 @@ QString cartellaRegistriUtente(const QString &utente);
 // Reads the current user's settings and switch-access options from the files
 // of stato.PercorsoImpostazioni; values that cannot be read keep their defaults.
 void LeggiUtenteCorrente(StatoProgramma &stato);
-// Writes the current user's settings and, when they differ from the defaults
-// or the user already has the file, the switch-access options. False when
-// either could not be written.
-bool SalvaUtenteCorrente(const StatoProgramma &stato);
+// Writes the current user's switch-access options, when they differ from the
+// defaults or the user already has the file, then the settings; a file whose
+// content would not change is not written. The access file goes first and
+// names the settings it belongs with (core/OpzioniAccesso.h), so a kill at
+// any moment leaves a pair that belongs together.
+EsitoSalvataggio SalvaUtenteCorrente(StatoProgramma &stato);

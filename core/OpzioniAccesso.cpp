@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <array>
+
 namespace {
 
 const QString kAccettazione = QStringLiteral("accettazione");
@@ -14,6 +16,39 @@ const QString kSosta = QStringLiteral("sostaprimaposizione");
 const QString kGiri = QStringLiteral("limitegiri");
 const QString kParlata = QStringLiteral("scansioneparlata");
 const QString kSpessore = QStringLiteral("spessoreevidenziazione");
+
+const QString kImpronta = QStringLiteral("impostazioni");
+const QString kPrecedente = QStringLiteral("precedente.");
+
+// The name of a line ("nome=valore"), lower case; empty for a line without one.
+QString nomeRiga(const QString &riga)
+{
+    const int uguale = riga.indexOf(QLatin1Char('='));
+    return uguale <= 0 ? QString() : riga.left(uguale).trimmed().toLower();
+}
+
+QString valoreRiga(const QString &riga)
+{
+    return riga.mid(riga.indexOf(QLatin1Char('=')) + 1).trimmed();
+}
+
+// The place of an option among the lines righeOpzioniAccesso writes; -1 for
+// a name that is no option.
+qsizetype indiceOpzione(const QString &nome)
+{
+    const std::array<const QString *, 6> nomi = {&kAccettazione, &kAntirimbalzo, &kSosta,
+                                                 &kGiri,         &kParlata,      &kSpessore};
+    for (size_t i = 0; i < nomi.size(); ++i) {
+        if (*nomi[i] == nome)
+            return static_cast<qsizetype>(i);
+    }
+    return -1;
+}
+
+bool nomeOpzione(const QString &nome)
+{
+    return indiceOpzione(nome) >= 0;
+}
 
 bool intero(const QString &testo, int minimo, int massimo, int *valore)
 {
@@ -91,9 +126,78 @@ OpzioniAccesso leggiRigheOpzioniAccesso(const QStringList &righe)
 OpzioniAccesso LeggiOpzioniAccesso(const QString &percorso)
 {
     QString testo;
-    if (percorso.isEmpty() || !TestoFile::leggi(Percorsi::risolvi(percorso), &testo))
+    if (percorso.isEmpty() || !TestoFile::leggi(Percorsi::risolvi(percorso), &testo, kByteMassimiOpzioniAccesso))
         return {};
     return leggiRigheOpzioniAccesso(TestoFile::righe(testo));
+}
+
+FileOpzioniAccesso sceltaOpzioniAccesso(const QStringList &righe, const QString &impronta)
+{
+    QString propria;
+    QString precedente;
+    for (const QString &riga : righe) {
+        const QString nome = nomeRiga(riga);
+        if (nome == kImpronta)
+            propria = valoreRiga(riga);
+        else if (nome == kPrecedente + kImpronta)
+            precedente = valoreRiga(riga);
+    }
+    // The earlier options only when the settings file on disk is the earlier
+    // one: the write of the new settings never finished.
+    const bool daPrecedente = !impronta.isEmpty() && !propria.isEmpty() && propria != impronta
+        && precedente == impronta;
+    FileOpzioniAccesso letto;
+    letto.conImpronta = !propria.isEmpty();
+    for (const QString &riga : righe) {
+        const QString nome = nomeRiga(riga);
+        if (nome == kImpronta || nome.startsWith(kPrecedente)) {
+            if (daPrecedente && nome.startsWith(kPrecedente) && nome != kPrecedente + kImpronta)
+                letto.righe << riga.mid(riga.indexOf(QLatin1Char('.')) + 1).trimmed();
+            continue;
+        }
+        if (daPrecedente && nomeOpzione(nome))
+            continue; // the options that never went with a settings file
+        letto.righe << riga;
+    }
+    letto.opzioni = leggiRigheOpzioniAccesso(letto.righe);
+    return letto;
+}
+
+QStringList righeDaSalvare(const FileOpzioniAccesso &letto, const OpzioniAccesso &nuove,
+                           const QString &improntaNuova, const QString &improntaVecchia)
+{
+    QStringList righe;
+    if (letto.righe.isEmpty()) {
+        righe = righeOpzioniAccesso(nuove);
+    } else {
+        const QStringList scritte = righeOpzioniAccesso(nuove);
+        const QStringList lette = righeOpzioniAccesso(letto.opzioni);
+        QStringList fatte;
+        for (const QString &riga : letto.righe) {
+            const QString nome = nomeRiga(riga);
+            if (nome == kImpronta || nome.startsWith(kPrecedente))
+                continue;
+            const qsizetype i = indiceOpzione(nome);
+            if (i < 0 || scritte.at(i) == lette.at(i)) {
+                righe << riga; // unknown, or an option the user left as it was
+            } else if (!fatte.contains(nome)) {
+                righe << scritte.at(i);
+                fatte << nome;
+            }
+        }
+        for (qsizetype i = 0; i < scritte.size(); ++i) {
+            if (scritte.at(i) != lette.at(i) && !fatte.contains(nomeRiga(scritte.at(i))))
+                righe << scritte.at(i);
+        }
+    }
+    if (!improntaNuova.isEmpty())
+        righe << kImpronta + QLatin1Char('=') + improntaNuova;
+    if (!improntaVecchia.isEmpty() && improntaVecchia != improntaNuova) {
+        righe << kPrecedente + kImpronta + QLatin1Char('=') + improntaVecchia;
+        for (const QString &riga : righeOpzioniAccesso(letto.opzioni))
+            righe << kPrecedente + riga;
+    }
+    return righe;
 }
 
 bool SalvaOpzioniAccesso(const QString &percorso, const OpzioniAccesso &opzioni)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // The switch-access options of one user. They live in a small file of their
 // own beside the user's settings file ("Marco.accesso" beside "Marco.ini"),
@@ -44,7 +46,46 @@ QStringList righeOpzioniAccesso(const OpzioniAccesso &opzioni);
 // written by a later version still reads.
 OpzioniAccesso leggiRigheOpzioniAccesso(const QStringList &righe);
 
-// Reads the file; the defaults when it is missing or cannot be read.
+// No access file written by the program comes near this size.
+constexpr qint64 kByteMassimiOpzioniAccesso = 64 * 1024;
+
+// Reads the file; the defaults when it is missing, is not a regular file,
+// is too large or cannot be read.
 OpzioniAccesso LeggiOpzioniAccesso(const QString &percorso);
+
+// A user's settings file and access file are written one after the other, so
+// a program killed between the two could pair a new one with an old one. The
+// access file therefore names the settings file it goes with
+// ("impostazioni=<fingerprint>", TestoFile::impronta of its bytes) and keeps, until the settings file has been
+// written too, the options that went with the earlier settings file
+// ("precedente.impostazioni=..." and "precedente.<name>=<value>"). It is
+// written first: whatever moment a kill comes, the reader finds the options
+// that belong to the settings file on disk.
+
+// The options in force and the lines of the file they come from.
+struct FileOpzioniAccesso
+{
+    OpzioniAccesso opzioni;
+    QStringList righe;
+    // The file named the settings it goes with (a file of an older version
+    // does not, and then always goes with the settings on disk).
+    bool conImpronta = false;
+};
+
+// The options of the file's lines that go with the settings file of the
+// given fingerprint: those of the earlier settings file when only it
+// matches, otherwise the file's own. The lines returned are the ones to keep
+// when the file is written again (the earlier options in place of the
+// abandoned ones, and no fingerprints).
+FileOpzioniAccesso sceltaOpzioniAccesso(const QStringList &righe, const QString &impronta);
+
+// The lines to write: the lines read, with each option the user changed
+// written anew and every other line (those the program does not know, or an
+// option left as it was even when out of range) kept as it stands; then the
+// fingerprint of the settings about to be written and, when it differs from
+// the settings now on disk, the options in force with those. A file with no
+// lines yet gets every option.
+QStringList righeDaSalvare(const FileOpzioniAccesso &letto, const OpzioniAccesso &nuove,
+                           const QString &improntaNuova, const QString &improntaVecchia);
 // Writes the file whole beside the old one and renames it over it; false on failure.
 bool SalvaOpzioniAccesso(const QString &percorso, const OpzioniAccesso &opzioni);

@@ -1,10 +1,16 @@
 #include "core/TestoFile.h"
 
+#include <QCryptographicHash>
 #include <QFile>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStringDecoder>
 
 #include <array>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -27,6 +33,80 @@ QString decodifica1252(const QByteArray &byte)
         testo.append(QChar(u != 0 ? u : static_cast<char16_t>(b)));
     }
     return testo;
+}
+
+TestoFile::Guasto &guasto()
+{
+    static TestoFile::Guasto g;
+    return g;
+}
+
+bool guastoIn(const QString &percorso, TestoFile::FaseScrittura fase)
+{
+    return guasto() && guasto()(percorso, fase);
+}
+
+// Closes a descriptor on every way out of a function.
+class Descrittore
+{
+public:
+    explicit Descrittore(int fd) : m_fd(fd) {}
+    ~Descrittore()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descrittore(const Descrittore &) = delete;
+    Descrittore &operator=(const Descrittore &) = delete;
+    int fd() const { return m_fd; }
+    // Closes now and tells whether the close succeeded (some file systems
+    // report a failed write only here).
+    bool chiudi()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+bool scriviTutto(int fd, const QByteArray &byte)
+{
+    const char *dati = byte.constData();
+    qsizetype resto = byte.size();
+    while (resto > 0) {
+        const ssize_t scritti = ::write(fd, dati, static_cast<size_t>(resto));
+        if (scritti < 0 && errno == EINTR)
+            continue;
+        if (scritti <= 0)
+            return false;
+        dati += scritti;
+        resto -= scritti;
+    }
+    return true;
+}
+
+// A new file beside the final one, "<name>.XXXXXX", created exclusively so
+// that nothing already there (a planted link among them) is ever opened.
+int creaTemporaneo(const QString &percorso, QString *temporaneo)
+{
+    static const char kLettere[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int tentativo = 0; tentativo < 100; ++tentativo) {
+        QString nome = percorso + QLatin1Char('.');
+        for (int i = 0; i < 6; ++i)
+            nome.append(QLatin1Char(kLettere[QRandomGenerator::global()->bounded(int(sizeof(kLettere) - 1))]));
+        const int fd = ::open(QFile::encodeName(nome).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            *temporaneo = nome;
+            return fd;
+        }
+        if (errno != EEXIST)
+            return -1;
+    }
+    return -1;
 }
 
 } // namespace
@@ -110,30 +190,113 @@ QStringList righe(const QString &testo)
     return elenco;
 }
 
-bool leggi(const QString &percorso, QString *testo)
+std::optional<QByteArray> leggiByte(const QString &percorso, qint64 limite)
 {
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
+    if (percorso.isEmpty())
+        return std::nullopt;
+    // Non-blocking, so a FIFO in the file's place cannot hold the program;
+    // what is opened is checked, so a link to a device is refused too.
+    Descrittore file(::open(QFile::encodeName(percorso).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (file.fd() < 0 || ::fstat(file.fd(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > limite)
+        return std::nullopt;
+    QByteArray byte;
+    byte.resize(static_cast<qsizetype>(info.st_size));
+    qsizetype letti = 0;
+    // One byte more than the limit is asked for, so a file that grows while
+    // it is read is still refused.
+    char avanzo = 0;
+    for (;;) {
+        char *dove = letti < byte.size() ? byte.data() + letti : &avanzo;
+        const size_t quanti = letti < byte.size() ? static_cast<size_t>(byte.size() - letti) : 1;
+        const ssize_t n = ::read(file.fd(), dove, quanti);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        if (letti >= byte.size())
+            return std::nullopt; // grew beyond what fstat said
+        letti += n;
+    }
+    byte.truncate(letti);
+    return byte;
+}
+
+bool leggi(const QString &percorso, QString *testo, qint64 limite)
+{
+    const std::optional<QByteArray> byte = leggiByte(percorso, limite);
+    if (!byte)
         return false;
-    *testo = decodifica(file.readAll());
+    *testo = decodifica(*byte);
     return true;
 }
 
-bool scriviRighe(const QString &percorso, const QStringList &righe)
+QString impronta(const QByteArray &byte)
 {
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    return QString::fromLatin1(QCryptographicHash::hash(byte, QCryptographicHash::Sha256).toHex().left(32));
+}
+
+QByteArray byteRighe(const QStringList &righe)
+{
     QByteArray byte;
     for (const QString &riga : righe) {
         byte.append(codifica1252(riga));
         byte.append("\r\n");
     }
-    if (file.write(byte) != byte.size()) {
-        file.cancelWriting();
+    return byte;
+}
+
+bool scriviRighe(const QString &percorso, const QStringList &righe)
+{
+    return scriviByte(percorso, byteRighe(righe));
+}
+
+bool scriviByte(const QString &percorso, const QByteArray &byte)
+{
+    if (percorso.isEmpty())
+        return false;
+    const QByteArray nome = QFile::encodeName(percorso);
+    struct stat vecchio {};
+    const bool esiste = ::lstat(nome.constData(), &vecchio) == 0;
+    if (esiste && !S_ISREG(vecchio.st_mode) && !S_ISLNK(vecchio.st_mode))
+        return false; // a folder, FIFO or device is never replaced
+    if (esiste && S_ISREG(vecchio.st_mode) && vecchio.st_size == byte.size()) {
+        const std::optional<QByteArray> attuale = leggiByte(percorso, byte.size());
+        if (attuale && *attuale == byte)
+            return true;
+    }
+
+    QString temporaneo;
+    Descrittore file(creaTemporaneo(percorso, &temporaneo));
+    if (file.fd() < 0)
+        return false;
+    const QByteArray nomeTemporaneo = QFile::encodeName(temporaneo);
+    // The old file's permissions carry over to the new one.
+    if (esiste && S_ISREG(vecchio.st_mode))
+        ::fchmod(file.fd(), vecchio.st_mode & 07777);
+    const bool scritto = !guastoIn(percorso, FaseScrittura::Scrittura) && scriviTutto(file.fd(), byte)
+        && !guastoIn(percorso, FaseScrittura::Sincronizzazione) && ::fdatasync(file.fd()) == 0;
+    if (!file.chiudi() || !scritto || guastoIn(percorso, FaseScrittura::Rinomina)
+        || ::rename(nomeTemporaneo.constData(), nome.constData()) != 0) {
+        ::unlink(nomeTemporaneo.constData());
         return false;
     }
-    return file.commit();
+    // The rename itself reaches the disk with the folder's entry.
+    const qsizetype barra = percorso.lastIndexOf(QLatin1Char('/'));
+    const QString nomeCartella = barra < 0 ? QStringLiteral(".") : barra == 0 ? QStringLiteral("/") : percorso.left(barra);
+    const int cartella = ::open(QFile::encodeName(nomeCartella).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (cartella >= 0) {
+        ::fsync(cartella);
+        ::close(cartella);
+    }
+    return true;
+}
+
+void impostaGuasto(Guasto g)
+{
+    guasto() = std::move(g);
 }
 
 } // namespace TestoFile

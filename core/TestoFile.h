@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
 // Text files of the program. Files the program writes (settings, records,
 // the language choice, the notice file) are 8-bit Windows-1252 text with CR LF
 // line ends, so they move unchanged between this program and older installs.
@@ -34,12 +37,46 @@ QString soloCaratteri1252(const QString &testo);
 // an empty last line.
 QStringList righe(const QString &testo);
 
-// Reads a whole text file; false when it cannot be opened.
-bool leggi(const QString &percorso, QString *testo);
+// No file the program keeps comes near this size; a language file is some
+// 20 KB.
+constexpr qint64 kByteMassimiPredefiniti = 1024 * 1024;
 
-// Writes the lines, each followed by CR LF, in Windows-1252. The file is
-// written beside the old one and renamed over it only when complete, so a
-// failed write never leaves a half-written file. False on any failure.
+// The bytes of a stored file, read only when it is (or a link leads to) a
+// regular file no larger than the limit. A folder, a FIFO, a device or a
+// larger file gives nullopt at once, without blocking and without reading it
+// into memory, as a missing file does.
+std::optional<QByteArray> leggiByte(const QString &percorso, qint64 limite = kByteMassimiPredefiniti);
+
+// Reads a whole text file with the guard above; false when it is missing,
+// not a regular file, larger than the limit or cannot be read.
+bool leggi(const QString &percorso, QString *testo, qint64 limite = kByteMassimiPredefiniti);
+
+// A short fingerprint of some bytes, by which one file names the exact
+// content of another it goes with.
+QString impronta(const QByteArray &byte);
+
+// The bytes scriviRighe writes for the lines.
+QByteArray byteRighe(const QStringList &righe);
+
+// Writes the lines, each followed by CR LF, in Windows-1252, as scriviByte.
 bool scriviRighe(const QString &percorso, const QStringList &righe);
+
+// Writes the bytes to a new file beside the old one ("<name>.XXXXXX"), checks
+// every write, flushes it to the disk and only then renames it over the old
+// one: a full disk or a failed write leaves the old file exactly as it was and
+// removes the new one. A symbolic link in the file's place is replaced by the
+// file itself, never followed, so nothing outside the folder is ever written;
+// a folder, FIFO or device in its place is refused. A file that already holds
+// exactly these bytes is left alone. False on any failure.
+bool scriviByte(const QString &percorso, const QByteArray &byte);
+
+// The steps of a write that a test can make fail, as a full disk or a
+// removed folder would.
+enum class FaseScrittura { Scrittura, Sincronizzazione, Rinomina };
+// Called before each step with the file being written; returning true makes
+// that step fail. An empty function (the default) fails nothing.
+using Guasto = std::function<bool(const QString &percorso, FaseScrittura fase)>;
+void impostaGuasto(Guasto guasto);
+
 
 } // namespace TestoFile

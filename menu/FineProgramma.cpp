@@ -1,10 +1,13 @@
 #include "menu/FineProgramma.h"
 
+#include "core/Lingua.h"
 #include "core/Modulo1.h"
+#include "core/Percorsi.h"
 #include "platform/Messaggi.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QSet>
 #include <QWidget>
 
 namespace {
@@ -33,17 +36,38 @@ void impostaTerminaProgramma(std::function<void()> termina)
 
 void avvisaImpostazioniNonSalvate(const QString &percorso)
 {
-    messaggi().mostra(QStringLiteral("Non è stato possibile salvare le impostazioni nel file\n%1\n\n"
-                                     "Le modifiche fatte in questa sessione non sono state conservate.")
-                          .arg(QDir::toNativeSeparators(percorso)),
+    messaggi().mostra(MLSGetText(QStringLiteral("0181")) + QLatin1Char('\n') + QDir::toNativeSeparators(percorso)
+                          + QStringLiteral("\n\n") + MLSGetText(QStringLiteral("0182")),
                       titoloProgramma());
+}
+
+bool avvisaSalvataggio(EsitoSalvataggio esito, const QString &percorsoImpostazioni)
+{
+    switch (esito) {
+    case EsitoSalvataggio::Salvato:
+        return true;
+    case EsitoSalvataggio::ImpostazioniNonSalvate:
+        avvisaImpostazioniNonSalvate(percorsoImpostazioni);
+        return false;
+    case EsitoSalvataggio::AccessoNonSalvato:
+        break;
+    }
+    // Every later save of the same user fails the same way: once is enough.
+    static QSet<QString> giaDetti;
+    const QString accesso = Percorsi::risolvi(percorsoOpzioniAccesso(percorsoImpostazioni));
+    if (!giaDetti.contains(accesso)) {
+        giaDetti.insert(accesso);
+        messaggi().mostra(MLSGetText(QStringLiteral("0183")) + QLatin1Char('\n') + QDir::toNativeSeparators(accesso)
+                              + QStringLiteral("\n\n") + MLSGetText(QStringLiteral("0184")),
+                          titoloProgramma());
+    }
+    return true;
 }
 
 void FineProgramma()
 {
-    const StatoProgramma &stato = Stato();
-    if (!SalvaUtenteCorrente(stato))
-        avvisaImpostazioniNonSalvate(stato.PercorsoImpostazioni);
+    StatoProgramma &stato = Stato();
+    avvisaSalvataggio(SalvaUtenteCorrente(stato), stato.PercorsoImpostazioni);
     if (terminaRegistrato())
         terminaRegistrato()();
     else

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Modulo1.h"
+
 #include <QString>
 
 #include <functional>
@@ -14,6 +16,12 @@ void FineProgramma();
 // the changes of this session were not kept there: at the end and when a
 // change of user cannot save the user it leaves.
 void avvisaImpostazioniNonSalvate(const QString &percorso);
+
+// Tells the user what a save of the current user could not do: the
+// settings' message above, or, once a run for each file, that the
+// switch-access options could not be written to their file and will read as
+// the defaults. False only when the settings themselves were not saved.
+bool avvisaSalvataggio(EsitoSalvataggio esito, const QString &percorsoImpostazioni);
 
 // What ends the program once the settings are written: by default every
 // window is hidden and the event loop stops. Tests install their own, so the

@@ -496,7 +496,12 @@ void FormMenu::Combo1_Click(int indice)
     if (indice < 0 || indice >= m_combo1->count())
         return;
     StatoProgramma &stato = Stato();
-    switch (scegliUtente(stato, m_combo1->itemData(indice).toString())) {
+    const QString lasciato = stato.PercorsoImpostazioni;
+    EsitoSalvataggio salvataggio = EsitoSalvataggio::Salvato;
+    const EsitoSceltaUtente esito = scegliUtente(stato, m_combo1->itemData(indice).toString(), &salvataggio);
+    if (salvataggio == EsitoSalvataggio::AccessoNonSalvato)
+        avvisaSalvataggio(salvataggio, lasciato);
+    switch (esito) {
     case EsitoSceltaUtente::UtenteCambiato:
         ImpostaUtente();
         break;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 
@@ -37,6 +38,23 @@ bool creaCartella(const QString &cartella)
     // The folder is there whatever becomes of the notice.
     TestoFile::scriviRighe(Percorsi::fileLeggimi(), righeLeggimi());
     return true;
+}
+
+const QString kImpronta = QStringLiteral("impronta=");
+
+// A write killed half-way leaves "<file>.XXXXXX" beside the record or its
+// companion; a record may live in any folder the teacher chose, so they are
+// cleared where the record is written next.
+void rimuoviTemporanei(const QString &percorso)
+{
+    const QFileInfo info(percorso);
+    const QString radice = QRegularExpression::escape(info.fileName());
+    const QRegularExpression temporaneo(QLatin1Char('^') + radice + QStringLiteral("(\\.ignorate)?\\.[A-Za-z0-9]{6}$"));
+    const QDir cartella = info.absoluteDir();
+    for (const QFileInfo &voce : cartella.entryInfoList({info.fileName() + QStringLiteral("*")}, QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!voce.isSymLink() && temporaneo.match(voce.fileName()).hasMatch())
+            QFile::remove(voce.filePath());
+    }
 }
 
 } // namespace
@@ -100,17 +118,19 @@ QString percorsoIgnorate(const QString &percorsoRegistro)
     return percorsoRegistro.isEmpty() ? QString() : percorsoRegistro + QStringLiteral(".ignorate");
 }
 
-QStringList righeIgnorate(const QStringList &ignorate, qsizetype righeDati)
+QStringList righeIgnorate(const QStringList &ignorate, qsizetype righeDati, const QString &impronta)
 {
     QStringList linee;
-    linee.reserve(righeDati + 1);
+    linee.reserve(righeDati + 2);
     linee << QString::number(righeDati);
     for (qsizetype i = 0; i < righeDati; ++i)
         linee << (i < ignorate.size() ? suUnaRiga(ignorate.at(i)) : QString());
+    if (!impronta.isEmpty())
+        linee << kImpronta + impronta;
     return linee;
 }
 
-std::optional<QStringList> decodificaIgnorate(const QByteArray &byte, qsizetype righeDati)
+std::optional<QStringList> decodificaIgnorate(const QByteArray &byte, qsizetype righeDati, const QString &impronta)
 {
     if (byte.contains('\0'))
         return std::nullopt;
@@ -132,15 +152,25 @@ std::optional<QStringList> decodificaIgnorate(const QByteArray &byte, qsizetype 
             return std::nullopt;
         ignorate << voce;
     }
+    for (qsizetype i = righeDati + 1; i < linee.size(); ++i) {
+        const QString riga = linee.at(i).trimmed();
+        if (riga.startsWith(kImpronta) && !impronta.isEmpty() && riga.mid(kImpronta.size()) != impronta)
+            return std::nullopt; // the counts of an earlier record of this name
+    }
     return ignorate;
 }
 
 bool scrivi(const QString &percorso, const ContenutoRegistro &contenuto)
 {
-    if (percorso.isEmpty() || !TestoFile::scriviRighe(percorso, righe(contenuto)))
+    if (percorso.isEmpty())
+        return false;
+    rimuoviTemporanei(percorso);
+    const QByteArray byte = codifica(contenuto);
+    if (!TestoFile::scriviByte(percorso, byte))
         return false;
     const QString compagno = percorsoIgnorate(percorso);
-    if (TestoFile::scriviRighe(compagno, righeIgnorate(contenuto.ignorate, contenuto.righe.size())))
+    if (TestoFile::scriviRighe(compagno,
+                               righeIgnorate(contenuto.ignorate, contenuto.righe.size(), TestoFile::impronta(byte))))
         return true;
     if (QFileInfo(compagno).isFile())
         QFile::remove(compagno);
@@ -149,25 +179,16 @@ bool scrivi(const QString &percorso, const ContenutoRegistro &contenuto)
 
 std::optional<ContenutoRegistro> leggi(const QString &percorso)
 {
-    // Bytes of a regular file no larger than the limit; nullopt otherwise.
-    auto byteDi = [](const QString &nome, qint64 limite) -> std::optional<QByteArray> {
-        QFile file(nome);
-        if (nome.isEmpty() || !QFileInfo(nome).isFile() || file.size() > limite || !file.open(QIODevice::ReadOnly))
-            return std::nullopt;
-        QByteArray byte = file.read(limite + 1);
-        if (byte.size() > limite)
-            return std::nullopt;
-        return byte;
-    };
-    const std::optional<QByteArray> byte = byteDi(percorso, kByteMassimi);
+    const std::optional<QByteArray> byte = TestoFile::leggiByte(percorso, kByteMassimi);
     if (!byte)
         return std::nullopt;
     std::optional<ContenutoRegistro> contenuto = decodifica(*byte);
     if (!contenuto)
         return std::nullopt;
-    // Seven bytes a row at most ("32767" and CR LF) and the row count.
-    if (const auto compagno = byteDi(percorsoIgnorate(percorso), 16 + 7 * qint64(kRigheMassime))) {
-        if (auto ignorate = decodificaIgnorate(*compagno, contenuto->righe.size()))
+    // Seven bytes a row at most ("32767" and CR LF), the row count and the
+    // fingerprint line.
+    if (const auto compagno = TestoFile::leggiByte(percorsoIgnorate(percorso), 64 + 7 * qint64(kRigheMassime))) {
+        if (auto ignorate = decodificaIgnorate(*compagno, contenuto->righe.size(), TestoFile::impronta(*byte)))
             contenuto->ignorate = std::move(*ignorate);
     }
     return contenuto;

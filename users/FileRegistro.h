@@ -26,8 +26,13 @@
 //   1          N, the number of data rows of the record file it goes with
 //   2 .. N+1   the ignored presses of data row 1 .. N: a whole number from
 //              0 to 32767, or an empty line for a row without a segment
+//   N+2        "impronta=" and the fingerprint of the record file's bytes
+//              (TestoFile::impronta), so a companion left from an earlier
+//              record of the same name (a program killed between the two
+//              writes) is told apart; older companions lack the line
 // It is written whenever the record file is; when it is missing, damaged or
-// does not match the record file's rows, the record reads without counts.
+// does not match the record file (its rows, or its fingerprint when it has
+// one), the record reads without counts.
 
 // One data row of the grid: exercise name, level, right and wrong answers.
 using RigaRegistro = std::array<QString, 4>;
@@ -81,19 +86,23 @@ std::optional<ContenutoRegistro> decodifica(const QByteArray &byte);
 
 // The companion file of the ignored presses that goes with a record file.
 QString percorsoIgnorate(const QString &percorsoRegistro);
-// Its lines for the given number of data rows (entries beyond the list are empty).
-QStringList righeIgnorate(const QStringList &ignorate, qsizetype righeDati);
+// Its lines for the given number of data rows (entries beyond the list are
+// empty), then, when given, the fingerprint of the record file's bytes.
+QStringList righeIgnorate(const QStringList &ignorate, qsizetype righeDati, const QString &impronta = QString());
 // Reads its bytes for a record of righeDati data rows; nullopt when they
 // do not fit it: a zero byte, N not a whole number or not righeDati, fewer
 // lines than N asks for, an entry that is neither empty nor a whole number
-// from 0 to 32767.
-std::optional<QStringList> decodificaIgnorate(const QByteArray &byte, qsizetype righeDati);
+// from 0 to 32767, a fingerprint line that names other bytes than the record
+// file's (impronta, when given).
+std::optional<QStringList> decodificaIgnorate(const QByteArray &byte, qsizetype righeDati,
+                                              const QString &impronta = QString());
 
 // Writes a record file through a temporary file renamed over the chosen one,
 // so a failed write leaves the earlier file as it was, then its companion
 // file the same way. False on any failure; when only the companion could
 // not be written, an older companion is removed so that no counts of
-// another record stay beside it.
+// another record stay beside it. Files left in the folder by an earlier
+// write of the same record that was killed half-way are removed first.
 bool scrivi(const QString &percorso, const ContenutoRegistro &contenuto);
 
 // Reads a record file and the ignored presses of its companion file;

@@ -3,6 +3,7 @@
 #include "core/Lingua.h"
 #include "core/Modulo1.h"
 #include "core/NomeUtente.h"
+#include "core/TestoFile.h"
 #include "users/RegistroAttivita.h"
 
 #include <QDir>
@@ -16,11 +17,9 @@ namespace {
 // damaged settings file still counts: it reads as the defaults.
 bool eFileImpostazioni(const QString &percorso)
 {
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray inizio = file.read(64).trimmed();
-    return !inizio.startsWith('[');
+    // Only a regular file of a settings file's size is read at all.
+    const std::optional<QByteArray> byte = TestoFile::leggiByte(percorso, kByteMassimiImpostazioni);
+    return byte && !byte->left(64).trimmed().startsWith('[');
 }
 
 } // namespace
@@ -56,12 +55,15 @@ int indiceUtente(const QList<VoceUtente> &elenco, const QString &utenteCorrente)
     return -1;
 }
 
-EsitoSceltaUtente scegliUtente(StatoProgramma &stato, const QString &nome)
+EsitoSceltaUtente scegliUtente(StatoProgramma &stato, const QString &nome, EsitoSalvataggio *salvataggio)
 {
     const QString percorso = percorsoUtente(nome);
     if (percorso.isEmpty())
         return EsitoSceltaUtente::NomeRifiutato;
-    if (!SalvaUtenteCorrente(stato))
+    const EsitoSalvataggio esito = SalvaUtenteCorrente(stato);
+    if (salvataggio)
+        *salvataggio = esito;
+    if (esito == EsitoSalvataggio::ImpostazioniNonSalvate)
         return EsitoSceltaUtente::SalvataggioFallito;
     const QString vecchio = stato.UtenteCorrente;
     stato.UtenteCorrente = nome;

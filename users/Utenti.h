@@ -4,6 +4,7 @@
 #include <QString>
 
 struct StatoProgramma;
+enum class EsitoSalvataggio;
 
 // A user is a settings file "<name>.ini" in the program's settings folder;
 // the default user "_predefinito" is the file "_predefinito.INI". Names are
@@ -45,7 +46,10 @@ enum class EsitoSceltaUtente {
 // the activity table. Re-choosing the current user writes and re-reads its
 // file and keeps the table. When the old user's settings cannot be saved the
 // switch does not happen, so the values in memory are not replaced unsaved.
-EsitoSceltaUtente scegliUtente(StatoProgramma &stato, const QString &nome);
+// When only the old user's switch-access options could not be saved the
+// switch goes ahead; *salvataggio (when given) tells what the save managed.
+EsitoSceltaUtente scegliUtente(StatoProgramma &stato, const QString &nome,
+                               EsitoSalvataggio *salvataggio = nullptr);
 
 // A change of the current user made elsewhere than the menu's list (the
 // configuration dialog switches name and path by its own steps): a different

@@ -12,3 +12,9 @@ add_test(NAME logic-impostazioni-sola-lettura
   COMMAND sh ${PINNOLE_TEST_DIR}/../senza-root.sh $<TARGET_FILE:tst_impostazioni> scritturaFallitaNonRovinaIlFile)
 set_tests_properties(logic-impostazioni-sola-lettura PROPERTIES
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+pinnole_logic_test(dati_guasti ${PINNOLE_TEST_DIR}/tst_dati_guasti.cpp)
+# The full-disk cases, on a small file system of their own.
+add_test(NAME logic-dati_guasti-disco-pieno
+  COMMAND ${PINNOLE_TEST_DIR}/../con-disco-pieno.sh $<TARGET_FILE:tst_dati_guasti> discoPieno)
+set_tests_properties(logic-dati_guasti-disco-pieno PROPERTIES
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)

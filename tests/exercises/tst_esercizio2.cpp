@@ -76,6 +76,9 @@ private slots:
         for (int p = Comignolo; p <= Nuvole; ++p) {
             QCOMPARE(e.Colore(p, 0), kSinistra[p]);
             QCOMPARE(e.Colore(p, 1), destra[p]);
+            // There are two houses: any other index has no colour.
+            QCOMPARE(e.Colore(p, 2), 0);
+            QCOMPARE(e.Colore(p, -1), 0);
         }
         QCOMPARE(e.esadecimale(Tetto, 0), QStringLiteral("FF0000"));
         QCOMPARE(e.esadecimale(Tetto, 1), QStringLiteral("FFFF00"));

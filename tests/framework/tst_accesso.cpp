@@ -31,6 +31,8 @@ private slots:
         QTest::newRow("hold exactly the acceptance") << 300 << 0 << "ps0 rs300" << 1 << 0;
         QTest::newRow("double hit within debounce") << 0 << 500 << "ps0 rs80 ps200 rs260" << 1 << 1;
         QTest::newRow("second hit after debounce") << 0 << 500 << "ps0 rs80 ps600 rs700" << 2 << 0;
+        QTest::newRow("second hit as the debounce ends") << 0 << 500 << "ps0 rs80 ps580 rs700" << 2 << 0;
+        QTest::newRow("second hit a moment before") << 0 << 500 << "ps0 rs80 ps579 rs700" << 1 << 1;
         QTest::newRow("debounce counts from the release") << 0 << 500 << "ps0 rs1000 ps1200 rs1300" << 1 << 1;
         QTest::newRow("ignored hit does not extend debounce") << 0 << 500 << "ps0 rs10 ps100 rs150 ps520 rs600"
                                                               << 2 << 1;
@@ -76,6 +78,9 @@ private slots:
         FiltroSensore f;
         f.imposta(300, 0);
         QCOMPARE(f.premuto(32, 1000), FiltroSensore::Esito::InAttesa);
+        QCOMPARE(f.attesaRimanente(32, 1100), qint64(200));
+        QCOMPARE(f.attesaRimanente(32, 1450), qint64(0)); // late, never a wait below zero
+        QCOMPARE(f.attesaRimanente(13, 1100), qint64(-1)); // that switch is not down
         QVERIFY(!f.matura(32, 1200));
         QVERIFY(f.matura(32, 1300));
         QVERIFY(!f.matura(32, 1400));
@@ -176,6 +181,9 @@ private slots:
         QTest::newRow("not numbers") << "accettazione=molto\nspessoreevidenziazione=x" << 0 << 0 << false;
         QTest::newRow("out of range") << "accettazione=5000\nspessoreevidenziazione=5" << 0 << 0 << false;
         QTest::newRow("negative") << "accettazione=-1" << 0 << 0 << false;
+        QTest::newRow("no rest on the first position, turns beyond the limit")
+            << "sostaprimaposizione=0\nlimitegiri=11" << 0 << 0 << false;
+        QTest::newRow("rest beyond the limit") << "sostaprimaposizione=4\nlimitegiri=-1" << 0 << 0 << false;
         QTest::newRow("unknown lines skipped") << "colore=rosso\naccettazione=250\n=3\n" << 250 << 0 << false;
         QTest::newRow("spaces and case") << " Accettazione = 100 \r\nSCANSIONEPARLATA=true\r\nspessoreevidenziazione=8"
                                          << 100 << 8 << true;

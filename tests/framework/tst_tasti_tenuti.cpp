@@ -94,6 +94,20 @@ private slots:
         tasti.evento(Qt::Key_Space, false, false, true, 900);
         QCOMPARE(premuti, 2);
     }
+
+    // A release still waiting to be told from a repeat when the keys go
+    // elsewhere is not lost: the stroke ends, once.
+    void rilascioInAttesaDopoLaPerditaDelFuoco()
+    {
+        int rilasci = 0;
+        TastiTenuti tasti([&rilasci](int, bool rilasciato) { rilasci += rilasciato ? 1 : 0; });
+        tasti.evento(Qt::Key_Space, false, false, true, 10);
+        tasti.evento(Qt::Key_Space, true, false, true, 300);
+        tasti.dimentica();
+        QTRY_COMPARE_WITH_TIMEOUT(rilasci, 1, 1000);
+        QTest::qWait(2 * TastiTenuti::attesaRipetizione);
+        QCOMPARE(rilasci, 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTastiTenuti)

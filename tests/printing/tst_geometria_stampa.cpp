@@ -176,6 +176,7 @@ private slots:
         QTest::newRow("decimals, Italian") << "it_IT" << 19200.0 << 128 << "150";
         QTest::newRow("one decimal, Italian") << "it_IT" << 15.0 << 10 << "1,5";
         QTest::newRow("two decimals, English") << "en_US" << 10.0 << 3 << "3.33";
+        QTest::newRow("rounded to the nearest hundredth") << "en_US" << 20.0 << 3 << "6.67";
         QTest::newRow("grouping, Italian") << "it_IT" << 123456.0 << 1 << "123.456";
         QTest::newRow("grouping, English") << "en_US" << 1234567.5 << 1 << "1,234,567.5";
     }

@@ -1,5 +1,6 @@
 #include "core/Modulo1.h"
 #include "core/Percorsi.h"
+#include "core/TestoFile.h"
 #include "users/FileRegistro.h"
 #include "users/RegistroAttivita.h"
 #include "users/VistaRegistro.h"
@@ -95,8 +96,10 @@ private slots:
         QCOMPARE(contenutoDi(con), contenutoDi(fixture(QStringLiteral("due_esecuzioni.rpt"))));
         QCOMPARE(contenutoDi(senza), contenutoDi(con));
         QCOMPARE(FileRegistro::percorsoIgnorate(con), con + QStringLiteral(".ignorate"));
-        QCOMPARE(contenutoDi(con + QStringLiteral(".ignorate")), QByteArray("5\r\n3\r\n0\r\n\r\n17\r\n\r\n"));
-        QCOMPARE(contenutoDi(senza + QStringLiteral(".ignorate")), QByteArray("5\r\n\r\n\r\n\r\n\r\n\r\n"));
+        // The last line names the record's bytes it goes with.
+        const QByteArray impronta = "impronta=" + TestoFile::impronta(contenutoDi(con)).toLatin1() + "\r\n";
+        QCOMPARE(contenutoDi(con + QStringLiteral(".ignorate")), "5\r\n3\r\n0\r\n\r\n17\r\n\r\n" + impronta);
+        QCOMPARE(contenutoDi(senza + QStringLiteral(".ignorate")), "5\r\n\r\n\r\n\r\n\r\n\r\n" + impronta);
 
         const auto letto = FileRegistro::leggi(con);
         QVERIFY(letto.has_value());
@@ -121,6 +124,11 @@ private slots:
         QTest::newRow("a count not a number") << QByteArray("5\r\n1\r\ntre\r\n\r\n3\r\n\r\n");
         QTest::newRow("a negative count") << QByteArray("5\r\n1\r\n-2\r\n\r\n3\r\n\r\n");
         QTest::newRow("a count beyond 16 bits") << QByteArray("5\r\n1\r\n99999\r\n\r\n3\r\n\r\n");
+        QTest::newRow("a count with a plus sign") << QByteArray("5\r\n1\r\n+5\r\n\r\n3\r\n\r\n");
+        // Left by an earlier record of the same name whose companion was
+        // never replaced: the rows match, the fingerprint does not.
+        QTest::newRow("counts of an earlier record")
+            << QByteArray("5\r\n1\r\n2\r\n\r\n3\r\n\r\nimpronta=0123456789abcdef0123456789abcdef\r\n");
         QTest::newRow("binary bytes") << QByteArray("5\r\n\0\x01\xff\r\n", 8);
         QTest::newRow("too large") << QByteArray("5\r\n").append(QByteArray(8000, '1'));
     }
@@ -241,6 +249,8 @@ private slots:
         QTest::newRow("R beyond the table") << QByteArray("A\r\nB\r\n 502 \r\n\r\n");
         QTest::newRow("R huge") << QByteArray("A\r\nB\r\n 32767 \r\n\r\n");
         QTest::newRow("R beyond 16 bits") << QByteArray("A\r\nB\r\n 99999999999 \r\n\r\n");
+        QTest::newRow("one line short: no closing label")
+            << QByteArray("A\r\nB\r\n 2 \r\nVero o falso\r\n1\r\n2\r\n3\r\n");
         QTest::newRow("more rows claimed than held")
             << QByteArray("A\r\nB\r\n 3 \r\nVero o falso\r\n1\r\n2\r\n3\r\n\r\n");
         QTest::newRow("binary bytes")
@@ -270,6 +280,28 @@ private slots:
         QVERIFY(file.resize(FileRegistro::kByteMassimi + 1));
         file.close();
         QVERIFY(!FileRegistro::leggi(grande).has_value());
+    }
+
+    // The companion cannot be written after the record was: the one of the
+    // earlier record goes, so its counts never stand beside the new rows.
+    void compagnoNonScrittoNonRestaQuelloVecchio()
+    {
+        const QString percorso = m_casa.filePath(QStringLiteral("vecchio.rpt"));
+        ContenutoRegistro c = dueEsecuzioni();
+        c.ignorate = QStringList {"3", "0", "", "17"};
+        QVERIFY(FileRegistro::scrivi(percorso, c));
+        const QString compagno = FileRegistro::percorsoIgnorate(percorso);
+        TestoFile::impostaGuasto([compagno](const QString &p, TestoFile::FaseScrittura) { return p == compagno; });
+        c.utente = QStringLiteral("Anna");
+        c.ignorate = QStringList {"1", "1", "", "1"};
+        const bool scritto = FileRegistro::scrivi(percorso, c);
+        TestoFile::impostaGuasto({});
+        QVERIFY(!scritto);
+        QVERIFY(!QFileInfo::exists(compagno));
+        const auto letto = FileRegistro::leggi(percorso);
+        QVERIFY(letto.has_value());
+        QCOMPARE(letto->utente, QStringLiteral("Anna"));
+        QCOMPARE(letto->ignorateRiga(0), QString());
     }
 
     // Nowhere to write: the failure is reported and no file appears.

@@ -187,6 +187,8 @@ private slots:
         QTest::newRow("65 characters") << QString(65, QLatin1Char('a')) << ProblemaNome::TroppoLungo;
         QTest::newRow("device") << QStringLiteral("CON") << ProblemaNome::NomeDiDispositivo;
         QTest::newRow("device, any case and after") << QStringLiteral("lpt1.anna") << ProblemaNome::NomeDiDispositivo;
+        QTest::newRow("COM0 and LPT9, the ends of the digits") << QStringLiteral("COM0") << ProblemaNome::NomeDiDispositivo;
+        QTest::newRow("LPT9") << QStringLiteral("lpt9") << ProblemaNome::NomeDiDispositivo;
         QTest::newRow("device with a blank") << QStringLiteral("Nul ") << ProblemaNome::SpaziAiBordi;
         QTest::newRow("colon") << QStringLiteral("a:b") << ProblemaNome::CarattereRiservato;
         QTest::newRow("question mark") << QStringLiteral("anna?") << ProblemaNome::CarattereRiservato;
