@@ -164,6 +164,38 @@ private slots:
         QVERIFY(!m->scansione().attivo());
     }
 
+    // Only the switch-access options cannot be written (a folder stands in
+    // their file's place): the settings are saved, the player changes, and
+    // the message says so once, naming the access file.
+    void unAccessoNonScrivibileNonBloccaIlCambio()
+    {
+        scriviUtente(QStringLiteral("anna"), [](Impostazioni &) {});
+        QPointer<FormMenu> m = m_ambiente->apriMenu();
+        StatoProgramma &s = Stato();
+        const QString accesso = percorsoOpzioniAccesso(s.PercorsoImpostazioni);
+        QVERIFY(QDir().mkpath(accesso));
+        s.accesso.accettazioneMs = 300;
+        s.imp.VelocitaVoce = 99;
+
+        scegli(*m, 1);
+        QCOMPARE(s.UtenteCorrente, QStringLiteral("anna"));
+        QCOMPARE(m_ambiente->messaggi->mostrati.size(), 1);
+        const QString &testo = m_ambiente->messaggi->mostrati.first();
+        QVERIFY(testo.startsWith(QStringLiteral("Non è stato possibile salvare le opzioni di accesso con sensori")));
+        QVERIFY(testo.contains(accesso));
+        QVERIFY(testo.contains(QStringLiteral("saranno quelle predefinite")));
+
+        scegli(*m, 0);
+        QCOMPARE(s.UtenteCorrente, QStringLiteral("_predefinito"));
+        QCOMPARE(s.imp.VelocitaVoce, qint16(99));
+        QCOMPARE(s.accesso, OpzioniAccesso());
+        s.accesso.accettazioneMs = 500;
+        scegli(*m, 1);
+        QCOMPARE(s.UtenteCorrente, QStringLiteral("anna"));
+        QCOMPARE(m_ambiente->messaggi->mostrati.size(), 1); // said once
+        QVERIFY(QDir(accesso).removeRecursively());
+    }
+
     // With the capitals text case "Aydın" is shown "AYDIN": choosing it
     // loads Aydın's own file.
     void unNomeInMaiuscoloSceglieIlSuoFile()
