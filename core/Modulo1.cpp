@@ -69,9 +69,12 @@ EsitoSalvataggio SalvaUtenteCorrente(StatoProgramma &stato)
     bool accessoSalvato = true;
     const FileOpzioniAccesso &letto = stato.fileAccesso;
     FileOpzioniAccesso scritto = letto;
-    // Nothing readable on disk and the defaults in memory: a reader gets the
-    // defaults anyway, so a user who never changed the options gets no file.
-    const bool nienteDaSalvare = stato.accesso == OpzioniAccesso() && letto.righe.isEmpty();
+    // Nothing readable on disk (or the file gone since it was read) and the
+    // defaults in memory: a reader gets the defaults anyway, so a user who
+    // never changed the options gets no file.
+    const QFileInfo suDisco(accesso);
+    const bool nienteDaSalvare = stato.accesso == OpzioniAccesso()
+        && (letto.righe.isEmpty() || !(suDisco.exists() || suDisco.isSymLink()));
     // A file of an older version, which names no settings file, goes with
     // any: unchanged, it stays as it is.
     const bool invariato = stato.accesso == letto.opzioni && !letto.righe.isEmpty() && !letto.conImpronta;

@@ -41,6 +41,7 @@ struct AmbienteEsercizio
     {
         ImpostazioniPredefinite(Stato().imp, QStringLiteral("{it}"));
         Stato().accesso = OpzioniAccesso();
+        Stato().fileAccesso = FileOpzioniAccesso();
         Stato().NumeroRighe = 1;
         Stato().RegistroAttivita = {};
         Stato().IgnorateRegistro = {};

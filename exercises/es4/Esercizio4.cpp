@@ -93,12 +93,19 @@ int Esercizio4::clicSuParte(int parte)
     return parte;
 }
 
-int Esercizio4::ColoraFrase()
+int Esercizio4::parteDaColorare() const
 {
     const int p = m_fraseCorrente;
     if (!valida(p) || !m_ammesso[p][0] || m_coloreCorrente < 1 || m_coloreCorrente > 4)
         return 0;
-    m_coloreDato[p] = m_coloreCorrente;
+    return p;
+}
+
+int Esercizio4::ColoraFrase()
+{
+    const int p = parteDaColorare();
+    if (p > 0)
+        m_coloreDato[p] = m_coloreCorrente;
     return p;
 }
 

@@ -79,6 +79,9 @@ public:
     // returns that part, 0 for none.
     void impostaColoreCorrente(int colore) { m_coloreCorrente = colore; }
     int ColoraFrase();
+    // The part ColoraFrase would colour now, changing nothing: what the
+    // scanning ring's names and frames describe.
+    int parteDaColorare() const;
 
     // The check button: the current sentence at levels 1 to 3, all six at
     // levels 4 to 6.

@@ -270,24 +270,26 @@ ControlloScansione::Anello FormEs4::anelloScansione()
     anello.evidenzia = [this](int p, bool acceso) { evidenziaPosizione(p, acceso); };
     anello.seleziona = [this](int p) { selezionaPosizione(p); };
     anello.soloAvanti = true;
+    // Names and frames describe a position: they read the exercise, never
+    // colour the part (a colour given unseen would be judged at the check).
     anello.nome = [this](int p) {
         if (p == kRiposo)
             return nomeControllo(Command1(Esercizio4::NuovoEsercizio));
         if (p == 0)
             return nomeControllo(Command1(Esercizio4::Verifica));
-        return m_esercizio.parolaColore(p, m_esercizio.ColoraFrase());
+        return m_esercizio.parolaColore(p, m_esercizio.parteDaColorare());
     };
     anello.riquadro = [this](int p) {
         if (p == kRiposo)
             return riquadroControllo(Command1(Esercizio4::NuovoEsercizio), area());
-        const int parte = m_esercizio.ColoraFrase();
+        const int parte = m_esercizio.parteDaColorare();
         if (p == 0 || parte <= 0 || !ShockwaveFlash1())
             return riquadroControllo(Command1(Esercizio4::Verifica), area());
         const QRect r = ShockwaveFlash1()->riquadroParte(parte);
         return r.isEmpty() ? r : r.translated(ShockwaveFlash1()->mapTo(area(), QPoint(0, 0)));
     };
     anello.forma = [this](int p) {
-        const int parte = m_esercizio.ColoraFrase();
+        const int parte = m_esercizio.parteDaColorare();
         if (p == kRiposo || p == 0 || parte <= 0 || !ShockwaveFlash1())
             return QImage();
         return ShockwaveFlash1()->formaParte(parte);

@@ -23,6 +23,14 @@
 #include <QTest>
 #include <QTimer>
 
+// The window with its scanning ring at hand, so a test can ask the ring to
+// describe positions as the scanning mechanism does.
+class FormEs4Aperta : public FormEs4
+{
+public:
+    using FormEs4::anelloScansione;
+};
+
 // The real window, driven as a child would drive it: clicks on the painted
 // parts of the house and on the buttons, keys on the key catchers.
 class TestFormEs4 : public QObject
@@ -37,7 +45,7 @@ private:
     FormEs4 &apri(int modo)
     {
         Stato().imp.ModoInput = static_cast<qint16>(modo);
-        m_finestra = std::make_unique<FormEs4>();
+        m_finestra = std::make_unique<FormEs4Aperta>();
         m_finestra->show();
         if (!QTest::qWaitFor([this] { return !m_finestra->Text1()->text().isEmpty(); }))
             qWarning("the window showed no sentence");
@@ -325,6 +333,71 @@ private slots:
         f.mnuLiv(3)->trigger();
         if (es().FraseCorrente() != prima)
             QCOMPARE(contorno(prima), QStringLiteral("000000"));
+    }
+
+    // With the thick frame round the highlight, the ring's names and frames
+    // are asked for often: asking never colours the part. After a right
+    // answer the next part stays grey and a check judges nothing, in every
+    // scanning mode; whatever is judged is the colour the child sees.
+    void coloraConLaCorniceSpessa_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::newRow("two switches") << int(IngressoScansioneManuale);
+        QTest::newRow("keyboard") << int(IngressoTastiera);
+        QTest::newRow("one switch") << int(IngressoScansioneAutomatica);
+    }
+    void coloraConLaCorniceSpessa()
+    {
+        QFETCH(int, modo);
+        Stato().accesso.spessoreEvidenziazione = 8;
+        FormEs4 &f = apri(modo);
+        QWidget *automatica = f.findChild<QWidget *>(QStringLiteral("PictureScansioneAutomatica"));
+        const auto avanti = [&] {
+            if (modo == IngressoScansioneAutomatica)
+                f.scansione().Timer1_Timer();
+            else
+                rilascia(modo == IngressoTastiera ? Qt::Key_Right : Qt::Key_Space);
+        };
+        const auto scegli = [&] {
+            if (modo == IngressoScansioneAutomatica) {
+                QTest::keyPress(automatica, Qt::Key_Space);
+                QTest::keyRelease(automatica, Qt::Key_Space);
+            } else {
+                rilascia(Qt::Key_Return);
+            }
+        };
+        const auto descriviTutto = [&] {
+            const ControlloScansione::Anello anello = static_cast<FormEs4Aperta &>(f).anelloScansione();
+            for (int volta = 0; volta < 2; ++volta) {
+                for (int p = 0; p <= FormEs4::kRiposo; ++p) {
+                    anello.nome(p);
+                    anello.riquadro(p);
+                    anello.forma(p);
+                }
+            }
+        };
+
+        const int prima = es().FraseCorrente();
+        do
+            avanti();
+        while (!es().Ammesso(prima, es().ColoreCorrente()));
+        scegli();
+        QCOMPARE(f.testoPannello(1), QStringLiteral("Esatti 1"));
+        const int parte = es().FraseCorrente();
+        QVERIFY(parte != prima);
+        descriviTutto();
+        QTest::qWait(250); // what the mechanism asks by itself meanwhile
+        QCOMPARE(es().ColoreDato(parte), 0);
+        QCOMPARE(slotDipinto(*f.ShockwaveFlash1(), parte), 0);
+        if (modo != IngressoScansioneAutomatica) {
+            scegli();
+            QCOMPARE(f.testoPannello(1), QStringLiteral("Esatti 1"));
+            QCOMPARE(f.testoPannello(2), QStringLiteral("Errati 0"));
+        }
+        avanti();
+        descriviTutto();
+        QCOMPARE(es().ColoreDato(parte), slotDipinto(*f.ShockwaveFlash1(), parte));
+        QVERIFY(es().ColoreDato(parte) != 0);
     }
 
     // A system colour as the highlight colour is sent to the picture as its

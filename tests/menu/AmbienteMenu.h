@@ -71,6 +71,7 @@ public:
         s.PercorsoImpostazioni = percorsoUtentePredefinito();
         ImpostazioniPredefinite(s.imp, QStringLiteral("{it}"));
         s.accesso = OpzioniAccesso();
+        s.fileAccesso = FileOpzioniAccesso();
         s.RegistroAttivita = {};
         s.IgnorateRegistro = {};
         s.NumeroRighe = 0;

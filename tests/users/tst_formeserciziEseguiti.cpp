@@ -281,7 +281,8 @@ private slots:
         QVERIFY(QFileInfo(cartellaUtente()).isDir());
         QCOMPARE(m_dialoghi->proprietari.first(), vista);
         QCOMPARE(contenutoDi(salvato), contenutoDi(fixture(QStringLiteral("due_esecuzioni.rpt"))));
-        QCOMPARE(contenutoDi(salvato + QStringLiteral(".ignorate")), QByteArray("5\r\n4\r\n12\r\n\r\n0\r\n\r\n"));
+        QCOMPARE(contenutoDi(salvato + QStringLiteral(".ignorate")),
+                 "5\r\n4\r\n12\r\n\r\n0\r\n\r\nimpronta=" + TestoFile::impronta(contenutoDi(salvato)).toLatin1() + "\r\n");
         QVERIFY(m_ambiente->messaggi->mostrati.isEmpty());
 
         // The fixture read back into a fresh viewer of another table.
