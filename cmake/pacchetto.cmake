@@ -46,5 +46,5 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.vermilo.example/pinnole/")
 # data, the cursive font, the PulseAudio and CUPS clients.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6multimedia6 (>= 6.4), libqt6printsupport6 (>= 6.4), libespeak-ng1, espeak-ng-data, fonts-ecolier-court, libpulse0, libcups2")
+  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6multimedia6 (>= 6.4), libqt6printsupport6 (>= 6.4), libespeak-ng1, espeak-ng-data, fonts-ecolier-court, libpulse0, libcups2, qt6-translations-l10n")
 include(CPack)

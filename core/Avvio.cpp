@@ -183,6 +183,9 @@ Avvio AvvioProgramma()
 {
     Avvio avvio;
     StatoProgramma &stato = Stato();
+    // Qt's own buttons and dialogs speak the program's language from the
+    // first message on.
+    Lingua::applicaTraduzioniQt();
 
     // A running instance holds the lock in the program's settings folder; with
     // no such folder yet nobody can be running, and the lock is taken once the

@@ -3,6 +3,11 @@
 #include "core/Percorsi.h"
 #include "core/TestoFile.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <memory>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -260,9 +265,31 @@ QStringList lingueDisponibili()
     return nomi;
 }
 
+void applicaTraduzioniQt()
+{
+    static QTranslator *installato = nullptr;
+    if (!QCoreApplication::instance())
+        return;
+    if (installato) {
+        QCoreApplication::removeTranslator(installato);
+        delete installato;
+        installato = nullptr;
+    }
+    QString codice = MLSGetText(QStringLiteral("0041"));
+    codice.remove(QLatin1Char('{')).remove(QLatin1Char('}'));
+    if (codice.isEmpty())
+        return;
+    auto traduttore = std::make_unique<QTranslator>();
+    if (traduttore->load(QStringLiteral("qtbase_") + codice, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(traduttore.get());
+        installato = traduttore.release();
+    }
+}
+
 bool scegliLingua(const QString &lingua)
 {
     LinguaCorrente() = lingua;
+    applicaTraduzioniQt();
     if (cartellaLingueScrivibile())
         return MLSWriteKey(fileDelProgramma(), QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), lingua);
     if (!QDir().mkpath(cartellaDellUtente()))

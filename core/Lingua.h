@@ -41,8 +41,13 @@ QString linguaSalvata();
 // Names of the language files without ".lng", in folder order (by name).
 QStringList lingueDisponibili();
 // Records the choice in "LangSetting.ini" (the user's copy when the program
-// folder cannot be written) and makes it current.
+// folder cannot be written) and makes it current, Qt's own texts included.
 bool scegliLingua(const QString &lingua);
+// Qt's own texts (the buttons of message boxes, the colour, font and file
+// dialogs) in the current language: the system's Qt translation for the
+// language code of the language file ("{it}" in 0041), in place of the one
+// installed before. None when the system has no translation for it.
+void applicaTraduzioniQt();
 // The keys of a section of a language file as lookups see them, in lower
 // case; empty when the file or the section is missing.
 QStringList chiaviSezione(const QString &file, const QString &sezione);

@@ -211,6 +211,30 @@ private slots:
         QCOMPARE(MLSGetText(QStringLiteral("0004")), QStringLiteral("Right"));
     }
 
+    // Qt's own buttons follow the language chosen: "Sì" and "Annulla" under
+    // an Italian question, "Yes" and "Cancel" under an English one.
+    void testiDiQtNellaLinguaScelta()
+    {
+        const auto testo = [](const char *inglese) {
+            return QCoreApplication::translate("QPlatformTheme", inglese);
+        };
+        // A program folder of its own, so no other test sees the choice.
+        QTemporaryDir programma;
+        QVERIFY(QDir(programma.path()).mkdir(QStringLiteral("lngpinnole")));
+        for (const QString &lingua : {QStringLiteral("Italiano"), QStringLiteral("English")}) {
+            QVERIFY(QFile::copy(QStringLiteral(PINNOLE_DATA_DIR "/lngpinnole/") + lingua + QStringLiteral(".lng"),
+                                programma.filePath(QStringLiteral("lngpinnole/")) + lingua + QStringLiteral(".lng")));
+        }
+        Percorsi::impostaCartellaProgramma(programma.path());
+        Lingua::svuotaCache();
+        QVERIFY(Lingua::scegliLingua(QStringLiteral("Italiano")));
+        QCOMPARE(testo("&Yes"), QStringLiteral("&Sì"));
+        QCOMPARE(testo("Cancel"), QStringLiteral("Annulla"));
+        QVERIFY(Lingua::scegliLingua(QStringLiteral("English")));
+        QCOMPARE(testo("&Yes"), QStringLiteral("&Yes"));
+        QCOMPARE(testo("Cancel"), QStringLiteral("Cancel"));
+    }
+
     // Every message key the program looks up has a text in each shipped
     // language file, and the files are 8-bit Windows-1252 text with CR LF, as
     // the language files of older installs are.

@@ -27,7 +27,7 @@ deb=$(ls "$lavoro"/pacchetti/pinnole_*.deb 2>/dev/null | head -n1)
 
 dipendenze=$(dpkg-deb -f "$deb" Depends)
 for pacchetto in libqt6widgets6 libqt6svg6 libqt6multimedia6 libqt6printsupport6 libespeak-ng1 \
-    espeak-ng-data fonts-ecolier-court libpulse0 libcups2; do
+    espeak-ng-data fonts-ecolier-court libpulse0 libcups2 qt6-translations-l10n; do
   grep -q "$pacchetto" <<<"$dipendenze" || errore "Depends lacks $pacchetto: $dipendenze"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = education ] || errore "section is not education"
