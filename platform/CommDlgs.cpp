@@ -50,7 +50,7 @@ QColor coloreTesto(const QWidget *controllo)
 
 EsitoDialogo ScegliFont(QWidget *proprietario, QWidget *controllo)
 {
-    QFont scelto;
+    QFont scelto = controllo->font();
     const EsitoDialogo esito = dialoghiComuni().font(proprietario, &scelto);
     if (esito != EsitoDialogo::Confermato)
         return esito;

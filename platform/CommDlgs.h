@@ -37,7 +37,9 @@ public:
     virtual ~DialoghiComuni() = default;
     // A solid colour, or nullopt when the user cancels.
     virtual std::optional<QColor> colore(QWidget *proprietario) = 0;
-    // A font: family, whole point size, bold, italic and underline.
+    // A font: family, whole point size, bold, italic and underline. The
+    // dialog opens on *scelto (the control's current font), which the
+    // choice replaces.
     virtual EsitoDialogo font(QWidget *proprietario, QFont *scelto) = 0;
     // The chosen path, or the empty text when the user cancels.
     virtual QString file(QWidget *proprietario, const RichiestaFile &richiesta) = 0;

@@ -1,5 +1,7 @@
 #include "platform/CommDlgsQt.h"
 
+#include "platform/Modale.h"
+
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -13,7 +15,7 @@ std::optional<QColor> DialoghiQt::colore(QWidget *proprietario)
         QColorDialog::setCustomColor(i, Qt::white);
     QColorDialog dialogo(Qt::black, proprietario);
     dialogo.setOption(QColorDialog::ShowAlphaChannel, false);
-    if (dialogo.exec() != QDialog::Accepted)
+    if (eseguiModale(dialogo) != QDialog::Accepted)
         return std::nullopt;
     QColor c = dialogo.selectedColor();
     if (!c.isValid())
@@ -24,8 +26,10 @@ std::optional<QColor> DialoghiQt::colore(QWidget *proprietario)
 
 EsitoDialogo DialoghiQt::font(QWidget *proprietario, QFont *scelto)
 {
-    QFontDialog dialogo(proprietario);
-    if (dialogo.exec() != QDialog::Accepted)
+    // The dialog opens on the control's own font, so confirming it at once
+    // changes nothing.
+    QFontDialog dialogo(*scelto, proprietario);
+    if (eseguiModale(dialogo) != QDialog::Accepted)
         return EsitoDialogo::Annullato;
     *scelto = dialogo.selectedFont();
     return EsitoDialogo::Confermato;
@@ -45,7 +49,7 @@ QString DialoghiQt::file(QWidget *proprietario, const RichiestaFile &r)
         dialogo.setDefaultSuffix(r.estensionePredefinita);
     if (!r.nomePredefinito.isEmpty())
         dialogo.selectFile(r.nomePredefinito);
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+    if (eseguiModale(dialogo) != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
         return QString();
     return dialogo.selectedFiles().constFirst();
 }

@@ -1,5 +1,7 @@
 #include "platform/MessaggiQt.h"
 
+#include "platform/Modale.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -27,7 +29,7 @@ void MessaggiQt::mostra(const QString &testo, const QString &titolo, IconaMessag
 {
     QMessageBox box(iconaQt(icona), titolo, testo, QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
-    box.exec();
+    eseguiModale(box);
 }
 
 RispostaDomanda MessaggiQt::domanda(const QString &testo, const QString &titolo, PulsantiDomanda pulsanti,
@@ -42,7 +44,7 @@ RispostaDomanda MessaggiQt::domanda(const QString &testo, const QString &titolo,
     box.setDefaultButton(QMessageBox::Yes);
     // Escape and the window frame's close answer Cancel, or No when there is no Cancel.
     box.setEscapeButton(conAnnulla ? QMessageBox::Cancel : QMessageBox::No);
-    switch (box.exec()) {
+    switch (eseguiModale(box)) {
     case QMessageBox::Yes:
         return RispostaDomanda::Si;
     case QMessageBox::No:

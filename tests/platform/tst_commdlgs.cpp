@@ -178,22 +178,89 @@ private slots:
         QCOMPARE(qt.colore(nullptr), std::nullopt);
     }
 
+    // The real font dialog opens on the control's font, so confirming it at
+    // once changes nothing; what is chosen comes back.
     void fontQt()
     {
         DialoghiQt qt;
         QFont atteso(QStringLiteral("DejaVu Sans"), 17);
-        quandoAperto([atteso](QWidget *w) {
+        QFont aperto;
+        quandoAperto([atteso, &aperto](QWidget *w) {
             auto *d = qobject_cast<QFontDialog *>(w);
             QVERIFY(d);
+            aperto = d->currentFont();
             d->setCurrentFont(atteso);
             d->accept();
         });
-        QFont scelto;
+        QFont scelto(QStringLiteral("DejaVu Serif"), 23);
+        scelto.setBold(true);
         QCOMPARE(qt.font(nullptr, &scelto), EsitoDialogo::Confermato);
+        QCOMPARE(aperto.family(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(aperto.pointSize(), 23);
+        QVERIFY(aperto.bold());
         QCOMPARE(scelto.family(), atteso.family());
         QCOMPARE(scelto.pointSize(), 17);
         quandoAperto([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); });
         QCOMPARE(qt.font(nullptr, &scelto), EsitoDialogo::Annullato);
+    }
+
+    // A button that acts when Enter is let go opens a dialog; Enter pressed
+    // in the dialog confirms it, and its release, which comes after the
+    // dialog has closed, does not open the dialog again. The next stroke acts.
+    void unInvioConfermaUnaVolta_data()
+    {
+        QTest::addColumn<QString>("dialogo");
+        QTest::newRow("font") << "font";
+        QTest::newRow("colour") << "colore";
+        QTest::newRow("message") << "messaggio";
+    }
+    void unInvioConfermaUnaVolta()
+    {
+        QFETCH(QString, dialogo);
+        DialoghiQt qt;
+        MessaggiQt scatole;
+        QWidget finestra;
+        QPushButton bottone(&finestra);
+        finestra.show();
+        bottone.setFocus();
+        int aperture = 0;
+        const auto apri = [&] {
+            ++aperture;
+            quandoAperto([](QWidget *w) {
+                QWidget *fuoco = w->focusWidget() ? w->focusWidget() : w;
+                QTest::keyPress(fuoco, Qt::Key_Return);
+            });
+            QFont f;
+            if (dialogo == QLatin1String("font"))
+                QCOMPARE(qt.font(&finestra, &f), EsitoDialogo::Confermato);
+            else if (dialogo == QLatin1String("colore"))
+                QVERIFY(qt.colore(&finestra).has_value());
+            else
+                scatole.mostra(QStringLiteral("Prova"), QStringLiteral("Pinnole"), IconaMessaggio::Nessuna);
+        };
+        struct Rilascio : QObject
+        {
+            std::function<void()> azione;
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                if (e->type() == QEvent::KeyRelease && static_cast<QKeyEvent *>(e)->key() == Qt::Key_Return)
+                    azione();
+                return false;
+            }
+        } rilascio;
+        rilascio.azione = apri;
+        bottone.installEventFilter(&rilascio);
+
+        QTest::keyPress(&bottone, Qt::Key_Return);
+        QTest::keyRelease(&bottone, Qt::Key_Return);
+        QCOMPARE(aperture, 1);
+        QTest::keyRelease(&bottone, Qt::Key_Return); // the release of the Enter that confirmed
+        QCOMPARE(aperture, 1);
+        QTest::keyPress(&bottone, Qt::Key_Return);
+        QTest::keyRelease(&bottone, Qt::Key_Return);
+        QCOMPARE(aperture, 2);
+        QTest::keyRelease(&bottone, Qt::Key_Return);
+        QCOMPARE(aperture, 2);
     }
 
     // The real save dialog adds the default extension; the open dialog is
