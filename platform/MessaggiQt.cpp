@@ -8,6 +8,28 @@
 
 namespace {
 
+// The window a message belongs to: the dialog or window that has the keys,
+// or, where the window system tells no active window (Wayland may not), the
+// visible window the child or teacher is looking at, full-screen first. A
+// message with an owner is kept above it and takes the keys.
+QWidget *finestraProprietaria()
+{
+    if (QWidget *modale = QApplication::activeModalWidget())
+        return modale;
+    if (QWidget *attiva = QApplication::activeWindow())
+        return attiva;
+    QWidget *scelta = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || (w->windowType() != Qt::Window && w->windowType() != Qt::Dialog))
+            continue;
+        if (w->isFullScreen())
+            return w;
+        if (!scelta)
+            scelta = w;
+    }
+    return scelta;
+}
+
 QMessageBox::Icon iconaQt(IconaMessaggio icona)
 {
     switch (icona) {
@@ -27,7 +49,7 @@ QMessageBox::Icon iconaQt(IconaMessaggio icona)
 
 void MessaggiQt::mostra(const QString &testo, const QString &titolo, IconaMessaggio icona)
 {
-    QMessageBox box(iconaQt(icona), titolo, testo, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(iconaQt(icona), titolo, testo, QMessageBox::Ok, finestraProprietaria());
     box.setTextFormat(Qt::PlainText);
     eseguiModale(box);
 }
@@ -39,7 +61,7 @@ RispostaDomanda MessaggiQt::domanda(const QString &testo, const QString &titolo,
     QMessageBox::StandardButtons tasti = QMessageBox::Yes | QMessageBox::No;
     if (conAnnulla)
         tasti |= QMessageBox::Cancel;
-    QMessageBox box(iconaQt(icona), titolo, testo, tasti, QApplication::activeWindow());
+    QMessageBox box(iconaQt(icona), titolo, testo, tasti, finestraProprietaria());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     // Escape and the window frame's close answer Cancel, or No when there is no Cancel.
@@ -57,7 +79,7 @@ RispostaDomanda MessaggiQt::domanda(const QString &testo, const QString &titolo,
 QString MessaggiQt::chiedi(const QString &domanda, const QString &titolo, bool *annullato)
 {
     bool ok = false;
-    const QString risposta = QInputDialog::getText(QApplication::activeWindow(), titolo, domanda,
+    const QString risposta = QInputDialog::getText(finestraProprietaria(), titolo, domanda,
                                                    QLineEdit::Normal, QString(), &ok);
     if (annullato)
         *annullato = !ok;

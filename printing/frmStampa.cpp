@@ -365,7 +365,14 @@ void frmStampa::StampaFPB(QWidget *oggetto, int x, int y, int w, std::optional<d
 
     QApplication::processEvents();
     preparaApertura();
+    // Owned, while open, by the window it prints from: a window manager or a
+    // Wayland compositor then keeps it above that window (full screen as it
+    // is) and gives it the keys. Afterwards it has no owner again, so it
+    // outlives that window and keeps the printer and copies chosen.
+    const Qt::WindowFlags tipo = windowFlags();
+    setParent(oggetto->window(), tipo);
     exec();
+    setParent(nullptr, tipo);
     liberaOggetto();
 }
 

@@ -204,6 +204,22 @@ private slots:
         QCOMPARE(qt.font(nullptr, &scelto), EsitoDialogo::Annullato);
     }
 
+    // A message belongs to the window the user is looking at, also where the
+    // window system names no active window.
+    void ilMessaggioHaUnaFinestra()
+    {
+        MessaggiQt scatole;
+        QWidget finestra;
+        finestra.showFullScreen();
+        QWidget *proprietario = nullptr;
+        quandoAperto([&proprietario](QWidget *w) {
+            proprietario = w->parentWidget();
+            qobject_cast<QDialog *>(w)->accept();
+        });
+        scatole.mostra(QStringLiteral("Prova"), QStringLiteral("Pinnole"), IconaMessaggio::Nessuna);
+        QCOMPARE(proprietario, &finestra);
+    }
+
     // A button that acts when Enter is let go opens a dialog; Enter pressed
     // in the dialog confirms it, and its release, which comes after the
     // dialog has closed, does not open the dialog again. The next stroke acts.

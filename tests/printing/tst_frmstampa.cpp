@@ -234,6 +234,21 @@ private slots:
     }
 
     // Centring a 100 x 100 image on 200 x 287: (287 - 100) / 2 = 93.5 -> 94.
+    // While open the window belongs to the window it prints, which keeps it
+    // above a full-screen exercise; afterwards it belongs to none, so it
+    // survives that window.
+    void appartieneAllaFinestraStampata()
+    {
+        QVERIFY(apri(1, [&](frmStampa &f) {
+            QCOMPARE(f.parentWidget(), m_esercizio.get());
+            QVERIFY(f.isWindow());
+            QVERIFY(f.isModal());
+        }));
+        QCOMPARE(m_finestra->parentWidget(), nullptr);
+        m_esercizio.reset();
+        QVERIFY(m_finestra->isWindow());
+    }
+
     void alCentro()
     {
         QVERIFY(apri(1, [&](frmStampa &f) {
