@@ -1,6 +1,10 @@
 #include "menu/ModuloNavigate.h"
 
+#include "core/Lingua.h"
 #include "core/Percorsi.h"
+#include "platform/Messaggi.h"
+
+#include <QDir>
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -37,7 +41,13 @@ void ApriDocumento(QWidget *finestra, const QString &percorso)
 {
     Q_UNUSED(finestra); // the desktop places the application's window itself
     const QString file = Percorsi::risolvi(percorso);
+    QString motivo;
     if (!EsisteFile(file))
+        motivo = MLSGetText(QStringLiteral("0186"));
+    else if (!apritoreDocumenti().apri(file))
+        motivo = MLSGetText(QStringLiteral("0185"));
+    else
         return;
-    apritoreDocumenti().apri(file);
+    messaggi().mostra(motivo + QLatin1Char('\n') + QDir::toNativeSeparators(file), titoloProgramma(),
+                      IconaMessaggio::Informazione);
 }

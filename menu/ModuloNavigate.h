@@ -21,6 +21,7 @@ ApritoreDocumenti &apritoreDocumenti();
 void impostaApritoreDocumenti(ApritoreDocumenti *apritore);
 
 // Opens a documentation file of the program folder with the desktop's
-// default application. A missing file, or a desktop with no application for
-// it, does nothing visible; the call never waits for the application.
+// default application; the call never waits for the application. A missing
+// file, or a desktop with no application for it, is told to the user with
+// the file's path, so the teacher can open it another way.
 void ApriDocumento(QWidget *finestra, const QString &percorso);

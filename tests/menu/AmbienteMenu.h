@@ -31,9 +31,10 @@ public:
     bool apri(const QString &percorso) override
     {
         aperti << percorso;
-        return true;
+        return riesce;
     }
     QStringList aperti;
+    bool riesce = true; // false: the desktop has no application for it
 };
 
 // What the menu windows need around them in a test: settings in a temporary

@@ -145,26 +145,41 @@ private slots:
     }
 
     // The picture hands the presentation document to the desktop; without
-    // the document nothing happens and the window stays usable.
+    // the document, or without an application to read it, a message says so
+    // with the file's path, and the window stays usable.
     void laFiguraApreIlDocumento_data()
     {
         QTest::addColumn<bool>("presente");
-        QTest::newRow("document present") << true;
-        QTest::newRow("document missing") << false;
+        QTest::addColumn<bool>("lettore");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("document present") << true << true << QString();
+        QTest::newRow("no application to read it") << true << false << "manca un programma";
+        // The program folder of this case has no language files: the path alone.
+        QTest::newRow("document missing") << false << true << "/documento.pdf";
     }
     void laFiguraApreIlDocumento()
     {
         QFETCH(bool, presente);
+        QFETCH(bool, lettore);
+        QFETCH(QString, messaggio);
         QTemporaryDir cartella;
         if (!presente)
             cartellaConDueRighe(cartella);
+        m_ambiente->documenti->riesce = lettore;
         FormInfo *info = mostra<FormInfo>();
         QTest::mouseClick(info->Image1(), Qt::LeftButton, {}, info->Image1()->rect().center());
         QCOMPARE(m_ambiente->documenti->aperti.size(), presente ? 1 : 0);
         if (presente)
             QVERIFY(m_ambiente->documenti->aperti.first().endsWith(QLatin1String("/documento.pdf")));
         QVERIFY(info->isVisible());
-        QVERIFY(m_ambiente->messaggi->mostrati.isEmpty());
+        if (messaggio.isEmpty()) {
+            QVERIFY(m_ambiente->messaggi->mostrati.isEmpty());
+        } else {
+            QCOMPARE(m_ambiente->messaggi->mostrati.size(), 1);
+            QVERIFY(m_ambiente->messaggi->mostrati.first().contains(messaggio));
+            QVERIFY(m_ambiente->messaggi->mostrati.first().endsWith(QLatin1String("documento.pdf")));
+        }
+        m_ambiente->documenti->riesce = true;
     }
 
     // "Chiudi", by mouse or by key, goes back to the menu.
