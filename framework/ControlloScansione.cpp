@@ -7,6 +7,7 @@
 #include "platform/VoceScansione.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QBitmap>
 #include <QKeyEvent>
 #include <QPainter>
@@ -94,12 +95,20 @@ QImage corniceDellaForma(const QImage &forma, int spessore, QColor colore)
 // on both sides so that it shows on any background. It is a see-through
 // child over the whole window that lets the mouse through and paints only
 // the frame; a move repaints where the frame was and where it goes.
+//
+// It follows events, not a clock: the mechanism calls aggiorna() at every
+// highlight change, and while it is shown (the mechanism running with a
+// thickness) every repaint of the window passes through its paintEvent,
+// which looks whether what is lit has moved, changed shape or colour since
+// (controls laid out again, a picture resized, a control shown or hidden)
+// and then updates the frame once the repaint is over.
 class CorniceScansione : public QWidget
 {
 public:
-    CorniceScansione(QWidget *finestra, std::function<QRect()> riquadro, std::function<QImage()> forma,
-                     std::function<bool()> angoliRetti)
+    CorniceScansione(QWidget *finestra, std::function<bool()> attiva, std::function<QRect()> riquadro,
+                     std::function<QImage()> forma, std::function<bool()> angoliRetti)
         : QWidget(finestra)
+        , m_attiva(std::move(attiva))
         , m_riquadro(std::move(riquadro))
         , m_forma(std::move(forma))
         , m_angoliRetti(std::move(angoliRetti))
@@ -127,40 +136,42 @@ public:
     // Follows the highlight: the frame goes where the lit position is now.
     void aggiorna()
     {
-        const QRect r = m_spessore > 0 ? m_riquadro() : QRect();
+        m_verificaChiesta = false;
         if (geometry() != parentWidget()->rect()) {
             setGeometry(parentWidget()->rect());
             m_dipinto = QRect();
         }
-        const QImage forma = r.isEmpty() ? QImage() : m_forma();
-        const qint64 chiave = forma.size() == r.size() ? forma.cacheKey() : 0;
-        const QColor colore = coloreVB(Stato().imp.ColorePulsanteSelezionato);
-        const qreal raggioNuovo = m_angoliRetti() ? 0.0 : std::min(r.width(), r.height()) / 6.0;
-        if (r == m_dipinto && chiave == m_chiaveForma && colore == m_colore && raggioNuovo == m_raggio
-            && isVisible() == !r.isEmpty())
+        const Voluta v = voluta();
+        if (uguale(v))
             return;
         // Where the frame was is painted again, the window showing through.
         if (isVisible())
             update(m_zona);
-        m_dipinto = r;
-        m_raggio = raggioNuovo;
-        m_chiaveForma = chiave;
-        m_colore = colore;
-        if (r.isEmpty()) {
+        m_dipinto = v.riquadro;
+        m_raggio = v.raggio;
+        m_formaDipinta = v.forma;
+        m_colore = v.colore;
+        if (!v.mostrata) {
             hide();
             m_zona = QRegion();
+            m_cornice = QImage();
             return;
         }
-        if (chiave != 0) {
-            m_cornice = corniceDellaForma(forma, m_spessore, colore);
-            m_origine = r.topLeft() - QPoint(m_spessore + 1, m_spessore + 1);
+        if (v.riquadro.isEmpty()) {
+            // Nothing lit to go round: shown, so that it sees the window's
+            // repaints, but it paints nothing.
+            m_zona = QRegion();
+            m_cornice = QImage();
+        } else if (!v.forma.isNull()) {
+            m_cornice = corniceDellaForma(v.forma, m_spessore, v.colore);
+            m_origine = v.riquadro.topLeft() - QPoint(m_spessore + 1, m_spessore + 1);
             m_zona = QRegion(QBitmap::fromImage(m_cornice.createAlphaMask())).translated(m_origine);
         } else {
             m_cornice = QImage();
             // The rounded corners of the frame lie inside the rectangle.
             const int dentro = int(m_raggio) + 1;
-            m_zona = QRegion(r.adjusted(-m_spessore - 1, -m_spessore - 1, m_spessore + 1, m_spessore + 1))
-                - QRegion(r.adjusted(dentro, dentro, -dentro, -dentro));
+            m_zona = QRegion(v.riquadro.adjusted(-m_spessore - 1, -m_spessore - 1, m_spessore + 1, m_spessore + 1))
+                - QRegion(v.riquadro.adjusted(dentro, dentro, -dentro, -dentro));
         }
         raise();
         show();
@@ -183,6 +194,12 @@ protected:
 
     void paintEvent(QPaintEvent *evento) override
     {
+        // Something in the window was painted again: if what is lit moved
+        // or changed, the frame follows once this repaint is over.
+        if (!m_verificaChiesta && !uguale(voluta())) {
+            m_verificaChiesta = true;
+            QMetaObject::invokeMethod(this, [this] { aggiorna(); }, Qt::QueuedConnection);
+        }
         if (m_dipinto.isEmpty() || !evento->region().intersects(m_zona))
             return;
         QPainter pittore(this);
@@ -208,17 +225,56 @@ protected:
     }
 
 private:
+    // What the frame should show now.
+    struct Voluta
+    {
+        bool mostrata = false;
+        QRect riquadro;
+        QImage forma; // null for a rectangle
+        QColor colore;
+        qreal raggio = 0;
+    };
+
+    Voluta voluta() const
+    {
+        Voluta v;
+        v.mostrata = m_spessore > 0 && m_attiva();
+        if (!v.mostrata)
+            return v;
+        v.riquadro = m_riquadro();
+        if (v.riquadro.isEmpty())
+            return v;
+        v.forma = m_forma();
+        if (v.forma.size() != v.riquadro.size())
+            v.forma = QImage();
+        v.colore = coloreVB(Stato().imp.ColorePulsanteSelezionato);
+        v.raggio = m_angoliRetti() ? 0.0 : std::min(v.riquadro.width(), v.riquadro.height()) / 6.0;
+        return v;
+    }
+
+    bool uguale(const Voluta &v) const
+    {
+        // The same shape is mostly the same image; another image with the
+        // same pixels is the same shape too.
+        const bool stessaForma = v.forma.cacheKey() == m_formaDipinta.cacheKey() || v.forma == m_formaDipinta;
+        return v.mostrata == !isHidden() && v.riquadro == m_dipinto && stessaForma && v.colore == m_colore
+            && v.raggio == m_raggio;
+    }
+
+    std::function<bool()> m_attiva;
     std::function<QRect()> m_riquadro;
     std::function<QImage()> m_forma;
     std::function<bool()> m_angoliRetti;
     int m_spessore = 0;
     qreal m_raggio = 0; // of the corners, as the program's buttons have them
     QRect m_dipinto;
-    qint64 m_chiaveForma = 0;
+    QImage m_formaDipinta; // the shape the frame follows, null for a rectangle
     QColor m_colore;
     QImage m_cornice; // the frame of a shape, drawn at m_origine
     QPoint m_origine;
     QRegion m_zona;
+    // A repaint found the frame behind what is lit: aggiorna() is on its way.
+    bool m_verificaChiesta = false;
 };
 
 int codiceTasto(int tastoQt)
@@ -284,9 +340,10 @@ ControlloScansione::ControlloScansione(QWidget *finestra)
     : QObject(finestra)
     , m_finestra(finestra)
 {
+    // The steps of automatic scanning; no other mode has a clock.
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(100);
+    m_timer->setInterval(intervalloTimer(4));
     connect(m_timer, &QTimer::timeout, this, &ControlloScansione::Timer1_Timer);
     m_voceDifferita = new QTimer(this);
     m_voceDifferita->setSingleShot(true);
@@ -308,8 +365,13 @@ ControlloScansione::ControlloScansione(QWidget *finestra)
     m_automatica->installEventFilter(this);
     m_manuale->installEventFilter(this);
     m_cornice = new CorniceScansione(
-        finestra, [this] { return riquadroCornice(); }, [this] { return formaCornice(); },
+        finestra, [this] { return attivo(); }, [this] { return riquadroCornice(); },
+        [this] { return formaCornice(); },
         [this] { return m_acceso >= 0 && m_anello.angoliRetti && m_anello.angoliRetti(m_acceso); });
+    // The keys go back to the catcher whenever they went elsewhere in the
+    // window, or the window comes back to the front.
+    connect(qApp, &QApplication::focusChanged, this, &ControlloScansione::chiediFuoco);
+    finestra->installEventFilter(this);
 }
 
 void ControlloScansione::impostaOpzioni(const OpzioniAccesso &opzioni)
@@ -402,10 +464,15 @@ void ControlloScansione::avvia(int modoInput, int velocitaScansione, Anello anel
     applicaOpzioni();
     m_acceso = -1;
     m_primaPosizione = posizioneIniziale;
+    m_sospeso = false;
     m_automatica->setVisible(m_modo == IngressoScansioneAutomatica);
     m_manuale->setVisible(m_modo != IngressoScansioneAutomatica);
-    m_timer->setInterval(intervalloTimer(m_modo, velocitaScansione));
-    m_timer->start();
+    if (automatica()) {
+        m_timer->setInterval(intervalloTimer(velocitaScansione));
+        m_timer->start();
+    } else {
+        m_timer->stop();
+    }
     if (evidenziaSubito)
         segna(posizioneIniziale, true);
     ricevitore()->setFocus(Qt::OtherFocusReason);
@@ -414,6 +481,7 @@ void ControlloScansione::avvia(int modoInput, int velocitaScansione, Anello anel
 void ControlloScansione::ferma()
 {
     m_modo = 0;
+    m_sospeso = false;
     m_voceDifferita->stop();
     m_acceso = -1;
     m_cornice->aggiorna();
@@ -457,7 +525,7 @@ void ControlloScansione::ricomincia(int p)
     m_ritmo.riparti();
     m_fermaPerGiri = false;
     m_ripresaInCorso = false;
-    if (attivo())
+    if (automatica() && !m_sospeso)
         m_timer->start();
 }
 
@@ -506,15 +574,55 @@ void ControlloScansione::seleziona()
         m_anello.seleziona(m_anello.posizioni.Posizione());
 }
 
+void ControlloScansione::sospendi()
+{
+    m_sospeso = true;
+    m_timer->stop();
+}
+
+void ControlloScansione::riprendi()
+{
+    m_sospeso = false;
+    if (!attivo())
+        return;
+    ricevitore()->setFocus(Qt::OtherFocusReason);
+    if (automatica() && !m_fermaPerGiri)
+        m_timer->start();
+}
+
+void ControlloScansione::chiediFuoco()
+{
+    // Served once the focus change that called is over: a window that stops
+    // the mechanism when its catcher loses the keys has done so by then.
+    if (m_fuocoChiesto || !attivo() || m_sospeso)
+        return;
+    m_fuocoChiesto = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_fuocoChiesto = false;
+            tieniFuoco();
+        },
+        Qt::QueuedConnection);
+}
+
+void ControlloScansione::tieniFuoco()
+{
+    if (!attivo() || m_sospeso || !m_finestra || !m_finestra->isActiveWindow())
+        return;
+    // An open menu keeps the keys until it closes; the focus comes back then.
+    if (QApplication::activePopupWidget())
+        return;
+    QWidget *r = ricevitore();
+    if (!r->hasFocus())
+        r->setFocus(Qt::OtherFocusReason);
+}
+
 void ControlloScansione::Timer1_Timer()
 {
     if (!attivo())
         return;
-    // The keys must always reach the catcher of the mode.
-    QWidget *r = ricevitore();
-    if (m_finestra && m_finestra->isActiveWindow() && !r->hasFocus())
-        r->setFocus(Qt::OtherFocusReason);
-    // The controls may have been laid out again since the last move.
+    tieniFuoco();
     m_cornice->aggiorna();
     if (!automatica() || m_fermaPerGiri || !m_ritmo.puoAvanzare())
         return;
@@ -527,8 +635,11 @@ void ControlloScansione::Timer1_Timer()
     // the first position of the ring.
     if (dopo < prima)
         m_primaPosizione = dopo;
-    if (m_ritmo.avanzato(dopo < prima))
+    if (m_ritmo.avanzato(dopo < prima)) {
+        // Stopped for its turns: no clock runs until the next press.
         m_fermaPerGiri = true;
+        m_timer->stop();
+    }
 }
 
 void ControlloScansione::tasto(int codice, bool rilasciato)
@@ -552,7 +663,8 @@ void ControlloScansione::tasto(int codice, bool rilasciato)
         m_ripresaInCorso = false;
         m_ritmo.riparti();
         segna(m_anello.posizioni.Posizione(), true);
-        m_timer->start();
+        if (!m_sospeso)
+            m_timer->start();
         return;
     }
     switch (azione) {
@@ -569,7 +681,8 @@ void ControlloScansione::tasto(int codice, bool rilasciato)
         m_timer->stop();
         break;
     case AzioneTasto::RiprendiESeleziona:
-        m_timer->start();
+        if (!m_sospeso)
+            m_timer->start();
         seleziona();
         break;
     case AzioneTasto::Nessuna:
@@ -587,5 +700,7 @@ bool ControlloScansione::eventFilter(QObject *oggetto, QEvent *evento)
     }
     if ((oggetto == m_automatica || oggetto == m_manuale) && evento->type() == QEvent::FocusOut)
         m_tasti->dimentica();
+    if (oggetto == m_finestra && evento->type() == QEvent::WindowActivate)
+        chiediFuoco();
     return QObject::eventFilter(oggetto, evento);
 }
