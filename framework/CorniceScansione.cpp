@@ -16,6 +16,8 @@
 namespace {
 
 constexpr QRgb kLineaScura = qRgb(40, 40, 40);
+// Rows of a shape's frame painted in one call.
+constexpr int kRigheBanda = 16;
 
 // The frame around a shape: every pixel outside it within spessore pixels
 // (a chamfer distance, close to the true one) in the highlight colour, with
@@ -178,7 +180,14 @@ void CorniceScansione::paintEvent(QPaintEvent *evento)
     QPainter pittore(this);
     pittore.setClipRegion(evento->region() & m_zona);
     if (!m_cornice.isNull()) {
-        pittore.drawImage(m_origine, m_cornice);
+        // A few rows at a time: the raster engine hands a clipped blend of
+        // many rows to the thread pool, and in automatic scanning the frame
+        // is painted again at every step.
+        const QRect dove = (evento->region() & m_zona).boundingRect() & QRect(m_origine, m_cornice.size());
+        for (int y = dove.top(); y <= dove.bottom(); y += kRigheBanda) {
+            const QRect banda(dove.left(), y, dove.width(), std::min(kRigheBanda, dove.bottom() + 1 - y));
+            pittore.drawImage(banda.topLeft(), m_cornice, banda.translated(-m_origine));
+        }
         return;
     }
     // Rounded as the program's buttons are, hugging their corners (or square).
