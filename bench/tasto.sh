@@ -3,7 +3,8 @@
 # keyboard mode (Right moves the highlight between the two answers) and for
 # the floor (bench_pavimento, a Qt program of its own that repaints a square
 # on each key release), in turns: floor, program, floor, program... Needs an
-# X server: run it as
+# X server. Both are watched through a strip four rows high across what
+# changes, so that reading the screen back costs the same. Run it as
 #   tests/con-xvfb.sh bench/tasto.sh BUILD_DIR [PAIRS] [ROUNDS]
 # Not a test.
 set -euo pipefail
@@ -25,13 +26,13 @@ out=$(mktemp)
 for _ in $(seq "$coppie"); do
   avvia "$out" "$build/bench_pavimento"
   printf 'floor    '
-  "$build/bench_tasto_schermo" 100 100 200 120 "$giri" Right || true
+  "$build/bench_tasto_schermo" 100 158 200 4 "$giri" Right || true
   kill "$pid"; wait "$pid" 2>/dev/null || true
 
   avvia "$out" "$build/bench_riposo" es1 3
   read -r _ _ x y w h <"$out"
   printf 'program  '
-  "$build/bench_tasto_schermo" "$x" "$y" "$w" "$h" "$giri" Right || true
+  "$build/bench_tasto_schermo" "$x" $((y + 10)) "$w" 4 "$giri" Right || true
   kill "$pid"; wait "$pid" 2>/dev/null || true
 done
 rm -f "$out"
