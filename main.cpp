@@ -1,10 +1,12 @@
 #include "core/Avvio.h"
 #include "framework/Navigazione.h"
+#include "framework/TastiTenuti.h"
 #include "menu/FormAvvio.h"
 #include "menu/Form1.h"
 #include "menu/FormMenu.h"
 #include "platform/CommDlgsQt.h"
 #include "platform/MessaggiQt.h"
+#include "platform/RipetizioneTasti.h"
 #include "platform/StampantiCups.h"
 
 #include <QApplication>
@@ -21,6 +23,10 @@ int main(int argc, char *argv[])
     impostaDialoghiComuni(&dialoghi);
     StampantiCups stampantiSistema;
     impostaStampanti(&stampantiSistema);
+    // Where the X server sends a held key's repeats as presses alone, a
+    // release acts at once instead of waiting to see whether a repeat follows.
+    TastiTenuti::impostaRipetizioni(chiediRipetizioneSenzaRilascio() ? TastiTenuti::Ripetizioni::SoloPressioni
+                                                                      : TastiTenuti::Ripetizioni::ConRilascio);
 
     Avvio avvio = AvvioProgramma();
     if (avvio.esito != EsitoAvvio::Continua)

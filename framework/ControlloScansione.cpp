@@ -1,225 +1,18 @@
 #include "framework/ControlloScansione.h"
 
-#include "core/ColoriVB.h"
 #include "core/Impostazioni.h"
 #include "core/Modulo1.h"
+#include "framework/CorniceScansione.h"
 #include "framework/TastiFiltrati.h"
 #include "platform/VoceScansione.h"
 
 #include <QAbstractButton>
-#include <QBitmap>
+#include <QApplication>
 #include <QKeyEvent>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPaintEvent>
 #include <QTimer>
 #include <QWidget>
 
-#include <algorithm>
 #include <utility>
-#include <vector>
-
-namespace {
-
-constexpr QRgb kLineaScura = qRgb(40, 40, 40);
-
-// The frame around a shape: every pixel outside it within spessore pixels
-// (a chamfer distance, close to the true one) in the highlight colour, with
-// a one-pixel dark line along the shape and along the outer edge. The
-// image is the shape's size plus spessore + 1 on every side.
-QImage corniceDellaForma(const QImage &forma, int spessore, QColor colore)
-{
-    const int margine = spessore + 1;
-    const int w = forma.width() + 2 * margine;
-    const int h = forma.height() + 2 * margine;
-    constexpr int kLontano = 1 << 28;
-    // Distances in thirds of a pixel: 3 along a row or column, 4 across.
-    std::vector<int> d(size_t(w) * size_t(h), kLontano);
-    const QImage alfa = forma.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < alfa.height(); ++y) {
-        const QRgb *riga = reinterpret_cast<const QRgb *>(alfa.constScanLine(y));
-        for (int x = 0; x < alfa.width(); ++x) {
-            if (qAlpha(riga[x]) >= 128)
-                d[size_t(y + margine) * w + size_t(x + margine)] = 0;
-        }
-    }
-    const auto at = [&](int x, int y) -> int & { return d[size_t(y) * w + size_t(x)]; };
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            int &v = at(x, y);
-            if (x > 0)
-                v = std::min(v, at(x - 1, y) + 3);
-            if (y > 0) {
-                v = std::min(v, at(x, y - 1) + 3);
-                if (x > 0)
-                    v = std::min(v, at(x - 1, y - 1) + 4);
-                if (x + 1 < w)
-                    v = std::min(v, at(x + 1, y - 1) + 4);
-            }
-        }
-    }
-    for (int y = h - 1; y >= 0; --y) {
-        for (int x = w - 1; x >= 0; --x) {
-            int &v = at(x, y);
-            if (x + 1 < w)
-                v = std::min(v, at(x + 1, y) + 3);
-            if (y + 1 < h) {
-                v = std::min(v, at(x, y + 1) + 3);
-                if (x + 1 < w)
-                    v = std::min(v, at(x + 1, y + 1) + 4);
-                if (x > 0)
-                    v = std::min(v, at(x - 1, y + 1) + 4);
-            }
-        }
-    }
-    QImage cornice(w, h, QImage::Format_ARGB32_Premultiplied);
-    cornice.fill(Qt::transparent);
-    const QRgb pieno = colore.rgb();
-    for (int y = 0; y < h; ++y) {
-        QRgb *riga = reinterpret_cast<QRgb *>(cornice.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const int v = at(x, y);
-            if (v == 0 || v > 3 * margine)
-                continue;
-            riga[x] = v <= 3 || v > 3 * spessore ? kLineaScura : pieno;
-        }
-    }
-    return cornice;
-}
-
-} // namespace
-
-// The bold highlight: a frame in the highlight colour around what is lit
-// (its rectangle, or its own shape for a house part), with a thin dark line
-// on both sides so that it shows on any background. It is a see-through
-// child over the whole window that lets the mouse through and paints only
-// the frame; a move repaints where the frame was and where it goes.
-class CorniceScansione : public QWidget
-{
-public:
-    CorniceScansione(QWidget *finestra, std::function<QRect()> riquadro, std::function<QImage()> forma,
-                     std::function<bool()> angoliRetti)
-        : QWidget(finestra)
-        , m_riquadro(std::move(riquadro))
-        , m_forma(std::move(forma))
-        , m_angoliRetti(std::move(angoliRetti))
-    {
-        setObjectName(QStringLiteral("CorniceScansione"));
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
-        // It always covers the whole window: the rescaling of the controls
-        // must leave it alone.
-        setProperty("senzaPosizione", true);
-        setGeometry(finestra->rect());
-        finestra->installEventFilter(this);
-        hide();
-    }
-
-    void impostaSpessore(int pixel)
-    {
-        if (pixel == m_spessore)
-            return;
-        m_spessore = pixel;
-        m_dipinto = QRect();
-        aggiorna();
-    }
-
-    // Follows the highlight: the frame goes where the lit position is now.
-    void aggiorna()
-    {
-        const QRect r = m_spessore > 0 ? m_riquadro() : QRect();
-        if (geometry() != parentWidget()->rect()) {
-            setGeometry(parentWidget()->rect());
-            m_dipinto = QRect();
-        }
-        const QImage forma = r.isEmpty() ? QImage() : m_forma();
-        const qint64 chiave = forma.size() == r.size() ? forma.cacheKey() : 0;
-        const QColor colore = coloreVB(Stato().imp.ColorePulsanteSelezionato);
-        const qreal raggioNuovo = m_angoliRetti() ? 0.0 : std::min(r.width(), r.height()) / 6.0;
-        if (r == m_dipinto && chiave == m_chiaveForma && colore == m_colore && raggioNuovo == m_raggio
-            && isVisible() == !r.isEmpty())
-            return;
-        // Where the frame was is painted again, the window showing through.
-        if (isVisible())
-            update(m_zona);
-        m_dipinto = r;
-        m_raggio = raggioNuovo;
-        m_chiaveForma = chiave;
-        m_colore = colore;
-        if (r.isEmpty()) {
-            hide();
-            m_zona = QRegion();
-            return;
-        }
-        if (chiave != 0) {
-            m_cornice = corniceDellaForma(forma, m_spessore, colore);
-            m_origine = r.topLeft() - QPoint(m_spessore + 1, m_spessore + 1);
-            m_zona = QRegion(QBitmap::fromImage(m_cornice.createAlphaMask())).translated(m_origine);
-        } else {
-            m_cornice = QImage();
-            // The rounded corners of the frame lie inside the rectangle.
-            const int dentro = int(m_raggio) + 1;
-            m_zona = QRegion(r.adjusted(-m_spessore - 1, -m_spessore - 1, m_spessore + 1, m_spessore + 1))
-                - QRegion(r.adjusted(dentro, dentro, -dentro, -dentro));
-        }
-        raise();
-        show();
-        update(m_zona);
-    }
-
-    // Where the frame paints, in the window's coordinates; empty when hidden.
-    QRegion zona() const { return isVisible() ? m_zona : QRegion(); }
-
-protected:
-    bool eventFilter(QObject *oggetto, QEvent *evento) override
-    {
-        if (oggetto == parent() && evento->type() == QEvent::Resize) {
-            setGeometry(parentWidget()->rect());
-            m_dipinto = QRect();
-            aggiorna();
-        }
-        return false;
-    }
-
-    void paintEvent(QPaintEvent *evento) override
-    {
-        if (m_dipinto.isEmpty() || !evento->region().intersects(m_zona))
-            return;
-        QPainter pittore(this);
-        pittore.setClipRegion(evento->region() & m_zona);
-        if (!m_cornice.isNull()) {
-            pittore.drawImage(m_origine, m_cornice);
-            return;
-        }
-        // Rounded as the program's buttons are, hugging their corners (or square).
-        const qreal s = m_spessore;
-        const qreal r = m_raggio;
-        QPainterPath esterno;
-        const qreal fuori = r > 0 ? r + s : 0;
-        esterno.addRoundedRect(QRectF(m_dipinto).adjusted(-s + 0.5, -s + 0.5, s - 0.5, s - 0.5), fuori, fuori);
-        QPainterPath interno;
-        interno.addRoundedRect(QRectF(m_dipinto).adjusted(0.5, 0.5, -0.5, -0.5), r, r);
-        pittore.setRenderHint(QPainter::Antialiasing);
-        pittore.fillPath(esterno.subtracted(interno), m_colore);
-        pittore.setPen(QPen(QColor(kLineaScura), 1.0));
-        pittore.setBrush(Qt::NoBrush);
-        pittore.drawPath(esterno);
-        pittore.drawPath(interno);
-    }
-
-private:
-    std::function<QRect()> m_riquadro;
-    std::function<QImage()> m_forma;
-    std::function<bool()> m_angoliRetti;
-    int m_spessore = 0;
-    qreal m_raggio = 0; // of the corners, as the program's buttons have them
-    QRect m_dipinto;
-    qint64 m_chiaveForma = 0;
-    QColor m_colore;
-    QImage m_cornice; // the frame of a shape, drawn at m_origine
-    QPoint m_origine;
-    QRegion m_zona;
-};
 
 int codiceTasto(int tastoQt)
 {
@@ -284,9 +77,10 @@ ControlloScansione::ControlloScansione(QWidget *finestra)
     : QObject(finestra)
     , m_finestra(finestra)
 {
+    // The steps of automatic scanning; no other mode has a clock.
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(100);
+    m_timer->setInterval(intervalloTimer(4));
     connect(m_timer, &QTimer::timeout, this, &ControlloScansione::Timer1_Timer);
     m_voceDifferita = new QTimer(this);
     m_voceDifferita->setSingleShot(true);
@@ -308,8 +102,13 @@ ControlloScansione::ControlloScansione(QWidget *finestra)
     m_automatica->installEventFilter(this);
     m_manuale->installEventFilter(this);
     m_cornice = new CorniceScansione(
-        finestra, [this] { return riquadroCornice(); }, [this] { return formaCornice(); },
+        finestra, [this] { return attivo(); }, [this] { return riquadroCornice(); },
+        [this] { return formaCornice(); },
         [this] { return m_acceso >= 0 && m_anello.angoliRetti && m_anello.angoliRetti(m_acceso); });
+    // The keys go back to the catcher whenever they went elsewhere in the
+    // window, or the window comes back to the front.
+    connect(qApp, &QApplication::focusChanged, this, &ControlloScansione::chiediFuoco);
+    finestra->installEventFilter(this);
 }
 
 void ControlloScansione::impostaOpzioni(const OpzioniAccesso &opzioni)
@@ -402,10 +201,15 @@ void ControlloScansione::avvia(int modoInput, int velocitaScansione, Anello anel
     applicaOpzioni();
     m_acceso = -1;
     m_primaPosizione = posizioneIniziale;
+    m_sospeso = false;
     m_automatica->setVisible(m_modo == IngressoScansioneAutomatica);
     m_manuale->setVisible(m_modo != IngressoScansioneAutomatica);
-    m_timer->setInterval(intervalloTimer(m_modo, velocitaScansione));
-    m_timer->start();
+    if (automatica()) {
+        m_timer->setInterval(intervalloTimer(velocitaScansione));
+        m_timer->start();
+    } else {
+        m_timer->stop();
+    }
     if (evidenziaSubito)
         segna(posizioneIniziale, true);
     ricevitore()->setFocus(Qt::OtherFocusReason);
@@ -414,6 +218,7 @@ void ControlloScansione::avvia(int modoInput, int velocitaScansione, Anello anel
 void ControlloScansione::ferma()
 {
     m_modo = 0;
+    m_sospeso = false;
     m_voceDifferita->stop();
     m_acceso = -1;
     m_cornice->aggiorna();
@@ -457,7 +262,7 @@ void ControlloScansione::ricomincia(int p)
     m_ritmo.riparti();
     m_fermaPerGiri = false;
     m_ripresaInCorso = false;
-    if (attivo())
+    if (automatica() && !m_sospeso)
         m_timer->start();
 }
 
@@ -506,15 +311,55 @@ void ControlloScansione::seleziona()
         m_anello.seleziona(m_anello.posizioni.Posizione());
 }
 
+void ControlloScansione::sospendi()
+{
+    m_sospeso = true;
+    m_timer->stop();
+}
+
+void ControlloScansione::riprendi()
+{
+    m_sospeso = false;
+    if (!attivo())
+        return;
+    ricevitore()->setFocus(Qt::OtherFocusReason);
+    if (automatica() && !m_fermaPerGiri)
+        m_timer->start();
+}
+
+void ControlloScansione::chiediFuoco()
+{
+    // Served once the focus change that called is over: a window that stops
+    // the mechanism when its catcher loses the keys has done so by then.
+    if (m_fuocoChiesto || !attivo() || m_sospeso)
+        return;
+    m_fuocoChiesto = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_fuocoChiesto = false;
+            tieniFuoco();
+        },
+        Qt::QueuedConnection);
+}
+
+void ControlloScansione::tieniFuoco()
+{
+    if (!attivo() || m_sospeso || !m_finestra || !m_finestra->isActiveWindow())
+        return;
+    // An open menu keeps the keys until it closes; the focus comes back then.
+    if (QApplication::activePopupWidget())
+        return;
+    QWidget *r = ricevitore();
+    if (!r->hasFocus())
+        r->setFocus(Qt::OtherFocusReason);
+}
+
 void ControlloScansione::Timer1_Timer()
 {
     if (!attivo())
         return;
-    // The keys must always reach the catcher of the mode.
-    QWidget *r = ricevitore();
-    if (m_finestra && m_finestra->isActiveWindow() && !r->hasFocus())
-        r->setFocus(Qt::OtherFocusReason);
-    // The controls may have been laid out again since the last move.
+    tieniFuoco();
     m_cornice->aggiorna();
     if (!automatica() || m_fermaPerGiri || !m_ritmo.puoAvanzare())
         return;
@@ -527,8 +372,11 @@ void ControlloScansione::Timer1_Timer()
     // the first position of the ring.
     if (dopo < prima)
         m_primaPosizione = dopo;
-    if (m_ritmo.avanzato(dopo < prima))
+    if (m_ritmo.avanzato(dopo < prima)) {
+        // Stopped for its turns: no clock runs until the next press.
         m_fermaPerGiri = true;
+        m_timer->stop();
+    }
 }
 
 void ControlloScansione::tasto(int codice, bool rilasciato)
@@ -552,7 +400,8 @@ void ControlloScansione::tasto(int codice, bool rilasciato)
         m_ripresaInCorso = false;
         m_ritmo.riparti();
         segna(m_anello.posizioni.Posizione(), true);
-        m_timer->start();
+        if (!m_sospeso)
+            m_timer->start();
         return;
     }
     switch (azione) {
@@ -569,7 +418,8 @@ void ControlloScansione::tasto(int codice, bool rilasciato)
         m_timer->stop();
         break;
     case AzioneTasto::RiprendiESeleziona:
-        m_timer->start();
+        if (!m_sospeso)
+            m_timer->start();
         seleziona();
         break;
     case AzioneTasto::Nessuna:
@@ -587,5 +437,7 @@ bool ControlloScansione::eventFilter(QObject *oggetto, QEvent *evento)
     }
     if ((oggetto == m_automatica || oggetto == m_manuale) && evento->type() == QEvent::FocusOut)
         m_tasti->dimentica();
+    if (oggetto == m_finestra && evento->type() == QEvent::WindowActivate)
+        chiediFuoco();
     return QObject::eventFilter(oggetto, evento);
 }

@@ -17,7 +17,10 @@ class CorniceScansione;
 
 // The scanning mechanism of a window: the timer Timer1 and the two invisible
 // key catchers PictureScansioneAutomatica and PictureScansioneManuale, which
-// hold the keyboard focus. Every input mode ends here: keys become advance,
+// hold the keyboard focus. Only automatic scanning has a clock (Timer1, one
+// tick a step); in the other modes nothing runs between the child's strokes:
+// the keys come back to the catcher on focus changes, and the frame follows
+// the window's repaints. Every input mode ends here: keys become advance,
 // back and select on a ring of positions, and the window says what the
 // positions are (buttons, house parts, houses, colours) through its
 // callbacks, so the mechanism is written once for every window.
@@ -63,8 +66,8 @@ public:
     QWidget *PictureScansioneManuale() const { return m_manuale; }
 
     // Starts the mode: mouse stops the timer and hides the catchers; the
-    // scanning modes show theirs, start the timer (VelocitaScansione x 250 ms
-    // in automatic scanning, 100 ms otherwise) and give it the focus. The
+    // scanning and keyboard modes show theirs and give it the focus;
+    // automatic scanning starts the timer (VelocitaScansione x 250 ms). The
     // ring starts at posizioneIniziale, highlighted when evidenziaSubito.
     void avvia(int modoInput, int velocitaScansione, Anello anello, int posizioneIniziale = 0,
                bool evidenziaSubito = true);
@@ -85,8 +88,15 @@ public:
     // unmarked, p highlighted, and automatic scanning waits a full step.
     void ricomincia(int p);
     void seleziona();
+    // Another control over the window takes the keys for a while (the
+    // menu's notes): no step, and the keys are not taken back, until
+    // riprendi gives them to the catcher again.
+    void sospendi();
+    void riprendi();
 
-    // One tick of Timer1 (public so that tests can step it).
+    // One tick of Timer1 (public so that tests can step it); outside
+    // automatic scanning it only gives the keys to the catcher and puts the
+    // frame where the lit control is.
     void Timer1_Timer();
     // Automatic scanning stopped after the turns of the loop limit.
     bool fermaPerGiri() const { return m_fermaPerGiri; }
@@ -122,6 +132,10 @@ protected:
 
 private:
     void tasto(int codice, bool rilasciato);
+    // The keys must always reach the catcher of the mode while the window
+    // is in front: after any focus change, they go back to it.
+    void chiediFuoco();
+    void tieniFuoco();
     QWidget *ricevitore() const;
     // Every highlight change of the mechanism: the window paints it, the
     // frame follows it and spoken scanning says the name of what is lit.
@@ -152,6 +166,8 @@ private:
     // The press that stopped the timer came while scanning was stopped for
     // its turns: its release only starts it again.
     bool m_ripresaInCorso = false;
+    bool m_sospeso = false;
+    bool m_fuocoChiesto = false;
     std::function<bool()> m_fraseInCorso;
     // Spoken scanning: the name waits a frame so the highlight shows first.
     static constexpr int kRitardoNome = 16;

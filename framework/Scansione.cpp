@@ -39,13 +39,11 @@ AzioneTasto azionePerTasto(int modoInput, int tasto, bool rilasciato)
     }
 }
 
-int intervalloTimer(int modoInput, int velocitaScansione)
+int intervalloTimer(int velocitaScansione)
 {
     // A settings file edited by hand may hold 0 or less: a timer of 0 ms
     // would race the highlight round without rest.
-    if (modoInput == IngressoScansioneAutomatica)
-        return qMax(1, velocitaScansione) * 250;
-    return 100;
+    return qMax(1, velocitaScansione) * 250;
 }
 
 Anello::Anello(int numero, Abilitato abilitato, int posizioneRiposo)

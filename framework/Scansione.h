@@ -26,9 +26,9 @@ enum TastoScansione : int {
 // Space press of automatic scanning, which holds the highlight.
 AzioneTasto azionePerTasto(int modoInput, int tasto, bool rilasciato);
 
-// The scanning timer: one step every VelocitaScansione quarters of a second in
-// automatic scanning; 100 ms otherwise, when it only keeps the key focus.
-int intervalloTimer(int modoInput, int velocitaScansione);
+// The scanning timer of automatic scanning: one step every VelocitaScansione
+// quarters of a second. The other modes have no timer.
+int intervalloTimer(int velocitaScansione);
 
 // A ring of positions the highlight moves over. Disabled positions are
 // skipped; at the rest position (if any) the highlight stays until a select.

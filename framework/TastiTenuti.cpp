@@ -11,6 +11,20 @@ qint64 TastiTenuti::adesso()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+namespace {
+TastiTenuti::Ripetizioni g_ripetizioni = TastiTenuti::Ripetizioni::ConRilascio;
+}
+
+void TastiTenuti::impostaRipetizioni(Ripetizioni r)
+{
+    g_ripetizioni = r;
+}
+
+TastiTenuti::Ripetizioni TastiTenuti::ripetizioni()
+{
+    return g_ripetizioni;
+}
+
 TastiTenuti::TastiTenuti(Azione azione, QObject *parent)
     : QObject(parent)
     , m_azione(std::move(azione))
@@ -68,6 +82,17 @@ void TastiTenuti::evento(int tasto, bool rilasciato, bool ripetizione, bool nati
     }
     if (t.stato == Stato::RilascioInAttesa)
         return;
+    if (g_ripetizioni == Ripetizioni::SoloPressioni) {
+        // No repeat sends a release: the key is up, now.
+        const bool agito = t.agito;
+        t.stato = Stato::Su;
+        t.agito = false;
+        t.orarioRilascio = 0;
+        m_momento = adesso();
+        if (!agito && m_azione)
+            m_azione(tasto, true);
+        return;
+    }
     t.stato = Stato::RilascioInAttesa;
     t.orarioRilascio = orario;
     t.arrivoRilascio = adesso();

@@ -15,10 +15,15 @@ class QTimer;
 // while the key is down, or as a release immediately followed by a press of
 // the same key (both stamped with the same time); the toolkit marks only some
 // of them as repeats. So the state of each key is kept here: a press while
-// the key is down is ignored, and a release is held back for a moment: when a
-// press of the same key follows within that moment (or carries the release's
-// own time stamp), the two were a repeat and neither counts. The release
-// reaches the window only when the key is really up.
+// the key is down is ignored. Which of the two ways is in force is set once
+// for the whole program (impostaRipetizioni):
+// - presses only (the X server grants detectable auto-repeat): a release
+//   always means the key went up, and acts at once;
+// - release and press pairs (the server refused, or another window system):
+//   a release is held back for a moment: when a press of the same key follows
+//   within that moment (or carries the release's own time stamp), the two
+//   were a repeat and neither counts. The release reaches the window only
+//   when the key is really up.
 //
 // Events the program makes itself (no hardware code) never repeat and act at
 // once.
@@ -30,9 +35,20 @@ public:
     // tasto is the toolkit's key code; rilasciato false for the press.
     using Azione = std::function<void(int tasto, bool rilasciato)>;
 
-    // How long a release waits for the press of a repeat, in ms. The two
-    // arrive together; the wait covers a busy machine.
+    // How long a release waits for the press of a repeat, in ms, where
+    // repeats come as pairs. The two arrive together; the wait covers a
+    // busy machine.
     static constexpr int attesaRipetizione = 40;
+
+    // How the window system sends a held key's repeats.
+    enum class Ripetizioni {
+        ConRilascio,   // a release and a press each: releases wait (the default)
+        SoloPressioni, // presses only: releases act at once
+    };
+    // For every TastiTenuti of the program; the start-up sets it from what
+    // the window system granted.
+    static void impostaRipetizioni(Ripetizioni r);
+    static Ripetizioni ripetizioni();
 
     explicit TastiTenuti(Azione azione, QObject *parent = nullptr);
 

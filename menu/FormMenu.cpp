@@ -542,18 +542,13 @@ void FormMenu::mnuInfo_Click()
     if (!m_documento->carica(Percorsi::programma(QStringLiteral("docdid.rtf"))))
         return;
     // The scanning waits while the notes are open: the view takes the keys.
-    m_scansione->Timer1()->stop();
+    m_scansione->sospendi();
     m_documento->mostra();
 }
 
 void FormMenu::documentoChiuso()
 {
-    if (!m_scansione->attivo())
-        return;
-    QWidget *ricevitore = m_scansione->modo() == IngressoScansioneAutomatica ? m_scansione->PictureScansioneAutomatica()
-                                                                            : m_scansione->PictureScansioneManuale();
-    ricevitore->setFocus(Qt::OtherFocusReason);
-    m_scansione->Timer1()->start();
+    m_scansione->riprendi();
 }
 
 void FormMenu::mnuDocum_Click()

@@ -314,6 +314,12 @@ void ShockwaveFlash::paintEvent(QPaintEvent *)
     if (m_intero)
         m_intero->render(&pittore, area);
     else {
+        // At a screen ratio of 1 the layers are drawn pixel for pixel, with
+        // nothing to smooth; without the hint the raster engine blends them
+        // straight in this thread, instead of handing every layer of every
+        // repaint to the thread pool.
+        if (devicePixelRatioF() == 1.0)
+            pittore.setRenderHint(QPainter::SmoothPixmapTransform, false);
         disegnaCasa(pittore, area);
         disegnaAloni(pittore, area);
     }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-multimedia-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-multimedia-dev libx11-dev libxtst-dev
   qt6-qpa-plugins libqt6svg6 qt6-image-formats-plugins qt6-translations-l10n
   libespeak-ng-dev espeak-ng-data espeak-ng
   fonts-ecolier-court fonts-dejavu-core fonts-liberation2

@@ -233,6 +233,51 @@ private slots:
         QVERIFY(!g.finestra.findChild<QWidget *>(QStringLiteral("CorniceScansione"))->isVisible());
     }
 
+    // Between strokes nothing ticks, in every mode but automatic scanning,
+    // yet the frame follows a lit control that is moved, hidden or shown
+    // again, and the keys come back to the catcher when another control
+    // takes them.
+    void senzaOrologio_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::newRow("two switches") << int(IngressoScansioneManuale);
+        QTest::newRow("keyboard") << int(IngressoTastiera);
+        QTest::newRow("automatic scanning") << int(IngressoScansioneAutomatica);
+    }
+
+    void senzaOrologio()
+    {
+        QFETCH(int, modo);
+        OpzioniAccesso o;
+        o.spessoreEvidenziazione = 12;
+        Finestra f(modo, o);
+        int attivi = 0;
+        for (QTimer *t : f.finestra.findChildren<QTimer *>())
+            attivi += t->isActive();
+        QCOMPARE(attivi, modo == IngressoScansioneAutomatica ? 1 : 0);
+        const auto attorno = [&f](QWidget *w) { return w->geometry().adjusted(-13, -13, 13, 13); };
+        QPushButton *lit = f.pulsanti.at(0);
+        QTRY_COMPARE(f.scansione->zonaCornice().boundingRect(), attorno(lit));
+        lit->move(40, 100);
+        QTRY_COMPARE(f.scansione->zonaCornice().boundingRect(), attorno(lit));
+        lit->hide();
+        QTRY_VERIFY(f.scansione->zonaCornice().isEmpty());
+        lit->show();
+        QTRY_COMPARE(f.scansione->zonaCornice().boundingRect(), attorno(lit));
+
+        QTRY_VERIFY(f.tasti()->hasFocus());
+        f.pulsanti.at(2)->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(f.tasti()->hasFocus());
+        f.scansione->sospendi();
+        f.pulsanti.at(2)->setFocus(Qt::OtherFocusReason);
+        QTest::qWait(50);
+        QVERIFY(f.pulsanti.at(2)->hasFocus());
+        QVERIFY(!f.scansione->Timer1()->isActive());
+        f.scansione->riprendi();
+        QVERIFY(f.tasti()->hasFocus());
+        QCOMPARE(f.scansione->Timer1()->isActive(), modo == IngressoScansioneAutomatica);
+    }
+
     // Without options of its own the mechanism follows the current user's.
     void opzioniDellUtente()
     {

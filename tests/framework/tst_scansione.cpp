@@ -45,12 +45,10 @@ private slots:
 
     void intervallo()
     {
-        QCOMPARE(intervalloTimer(IngressoScansioneAutomatica, 4), 1000);
-        QCOMPARE(intervalloTimer(IngressoScansioneAutomatica, 60), 15000);
-        QCOMPARE(intervalloTimer(IngressoScansioneManuale, 60), 100);
-        QCOMPARE(intervalloTimer(IngressoTastiera, 4), 100);
-        QCOMPARE(intervalloTimer(IngressoScansioneAutomatica, 0), 250);
-        QCOMPARE(intervalloTimer(IngressoScansioneAutomatica, -8), 250);
+        QCOMPARE(intervalloTimer(4), 1000);
+        QCOMPARE(intervalloTimer(60), 15000);
+        QCOMPARE(intervalloTimer(0), 250);
+        QCOMPARE(intervalloTimer(-8), 250);
     }
 
     // The answer ring: two answers and a next-item button that is disabled

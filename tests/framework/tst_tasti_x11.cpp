@@ -3,7 +3,10 @@
 #include "vocabulary/Parole.h"
 
 #include "menu/AmbienteMenu.h"
+#include "framework/TastiTenuti.h"
+#include "platform/RipetizioneTasti.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProcess>
 #include <QSignalSpy>
@@ -11,6 +14,11 @@
 // Keys and switches held down for seconds on a real X server, whose key
 // repeat sends the program a stream of repeats: every window must act once
 // per stroke. xdotool holds the keys as a child holds a switch.
+//
+// Run twice: as the program runs where the server grants detectable
+// auto-repeat (repeats as presses alone, releases act at once), and with
+// PINNOLE_RIPETIZIONI=coppie as where it refuses it (release and press
+// pairs, each release waits to see whether a repeat follows).
 class TestTastiX11 : public QObject
 {
     Q_OBJECT
@@ -46,6 +54,17 @@ private:
 
     static int contate() { return int(Stato().RisposteEsatte) + Stato().RisposteErrate; }
 
+    static bool coppie() { return qgetenv("PINNOLE_RIPETIZIONI") == "coppie"; }
+
+    // Counts the key events a plain widget gets from the server.
+    struct Contatore : QWidget
+    {
+        int premuti = 0;
+        int rilasciati = 0;
+        void keyPressEvent(QKeyEvent *) override { ++premuti; }
+        void keyReleaseEvent(QKeyEvent *) override { ++rilasciati; }
+    };
+
 private slots:
     void initTestCase()
     {
@@ -60,6 +79,33 @@ private slots:
         xset.start(QStringLiteral("xset"), {QStringLiteral("q")});
         QVERIFY(xset.waitForFinished());
         QVERIFY(QString::fromLocal8Bit(xset.readAllStandardOutput()).contains(QLatin1String("auto repeat:  on")));
+        // As the program's start-up does; Xvfb grants the flag.
+        if (coppie()) {
+            QVERIFY(!chiediRipetizioneSenzaRilascio(false));
+            TastiTenuti::impostaRipetizioni(TastiTenuti::Ripetizioni::ConRilascio);
+        } else {
+            QVERIFY(chiediRipetizioneSenzaRilascio());
+            TastiTenuti::impostaRipetizioni(TastiTenuti::Ripetizioni::SoloPressioni);
+        }
+    }
+
+    // What the server sends for a held key: with the flag, presses alone
+    // and one release; without it, a release before every repeat's press.
+    void ripetizioniDelServer()
+    {
+        Contatore w;
+        w.setFocusPolicy(Qt::StrongFocus);
+        w.resize(200, 200);
+        w.show();
+        QVERIFY(attiva(&w));
+        w.setFocus();
+        QTRY_VERIFY(w.hasFocus());
+        tieni(QStringLiteral("space"));
+        QVERIFY2(w.premuti > 5, qPrintable(QString::number(w.premuti))); // the key did repeat
+        if (coppie())
+            QCOMPARE(w.rilasciati, w.premuti);
+        else
+            QCOMPARE(w.rilasciati, 1);
     }
 
     void init() { m_ambiente.azzera(); }
