@@ -34,6 +34,14 @@ QString cartellaRegistriUtente(const QString &utente)
     return Percorsi::risolvi(Percorsi::cartellaDati() + utente) + QLatin1Char('/');
 }
 
+QString percorsoStoria(const QString &utente)
+{
+    if (!eUtentePredefinito(utente) && !nomeUtenteValido(utente))
+        return QString();
+    const QString nome = eUtentePredefinito(utente) ? QStringLiteral("_predefinito") : utente;
+    return Percorsi::risolvi(Percorsi::cartellaPinnole() + nome + QStringLiteral(".storia.sqlite"));
+}
+
 namespace {
 
 // The fingerprint of the settings file now on disk; empty when there is none.

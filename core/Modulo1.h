@@ -73,6 +73,10 @@ QString percorsoUtente(const QString &utente);
 // The folder of a user's activity records, ".../pinnole/dati/<utente>/"
 // ("_predefinito" for the default user); empty for a refused name, as above.
 QString cartellaRegistriUtente(const QString &utente);
+// The progress history of a user, an SQLite database beside the settings,
+// ".../pinnole/<utente>.storia.sqlite" ("_predefinito" for the default user);
+// empty for a refused name, as above.
+QString percorsoStoria(const QString &utente);
 
 // Reads the current user's settings and switch-access options from the files
 // of stato.PercorsoImpostazioni; values that cannot be read keep their defaults.
