@@ -62,8 +62,9 @@ void ShockwaveFlash::Movie(const QString &percorso)
     m_parti.reset();
     m_intero.reset();
     m_colori.clear();
+    m_stratiInUso.clear();
     m_aloniInCache.clear();
-        m_formeInCache.clear();
+    m_formeInCache.clear();
     m_oggetto.clear();
     m_fotogramma = 0;
     m_documento = percorso.isEmpty() ? nullptr : SvgPartiDocumento::carica(Percorsi::risolvi(percorso));
@@ -198,7 +199,8 @@ const SvgParti *ShockwaveFlash::partiAttuali()
     if (dimensione.isEmpty())
         return nullptr;
     if (!m_parti || m_parti->dimensione() != dimensione || m_parti->rapporto() != rapporto) {
-        m_parti = SvgParti::per(m_documento, dimensione, rapporto);
+        m_parti = SvgParti::per(m_documento, dimensione, rapporto, this);
+        m_stratiInUso.clear();
         m_aloniInCache.clear();
         m_formeInCache.clear();
     }
@@ -285,8 +287,13 @@ QImage ShockwaveFlash::formaParte(int parte)
         if (indice < 0)
             continue;
         const SvgParti::StratoDisegnato &strato = parti->strati()[indice];
-        const QImage &immagine = strato.nero.isNull() ? strato.originale : strato.nero;
-        pittore.drawImage(QRectF(QPointF(strato.posizione) / k - origine, QSizeF(strato.originale.size()) / k),
+        if (strato.forma.isNull())
+            continue;
+        // The shape in black, as the paint forced to black draws it.
+        const QImage immagine = strato.nero.isNull()
+            ? strato.forma.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+            : strato.nero;
+        pittore.drawImage(QRectF(QPointF(strato.posizione) / k - origine, QSizeF(strato.forma.size()) / k),
                           immagine);
     }
     pittore.end();
@@ -332,15 +339,20 @@ void ShockwaveFlash::disegnaCasa(QPainter &pittore, QRect area)
     for (int i = 0; i < strati.size(); ++i) {
         const SvgPartiDocumento::Strato &strato = strati[i];
         const SvgParti::StratoDisegnato &disegnato = parti->strati()[i];
-        if (disegnato.originale.isNull() || !m_visibili.mostra(strato.gruppo))
+        if (disegnato.forma.isNull() || !m_visibili.mostra(strato.gruppo))
             continue;
         const QPointF dove = QPointF(area.topLeft()) + QPointF(disegnato.posizione) / parti->rapporto();
-        const auto colore = strato.colorabile() ? m_colori.constFind(strato.id) : m_colori.constEnd();
-        if (colore == m_colori.constEnd()) {
-            pittore.drawImage(dove, disegnato.originale);
-            continue;
+        const auto dipinto = strato.colorabile() ? m_colori.constFind(strato.id) : m_colori.constEnd();
+        const std::optional<QRgb> colore =
+            dipinto == m_colori.constEnd() ? std::nullopt : std::optional<QRgb>(*dipinto);
+        // The picture holds what it draws, so the set keeps it for every
+        // picture of its size and lets it go once none draws it.
+        StratoColorato &inUso = m_stratiInUso[i];
+        if (inUso.immagine.isNull() || inUso.colore != colore) {
+            inUso.colore = colore;
+            inUso.immagine = parti->immagine(i, colore);
         }
-        pittore.drawImage(dove, parti->stratoColorato(i, *colore));
+        pittore.drawImage(dove, inUso.immagine);
     }
 }
 
@@ -348,6 +360,9 @@ void ShockwaveFlash::disegnaCasa(QPainter &pittore, QRect area)
 void ShockwaveFlash::disegnaAloni(QPainter &pittore, QRect area)
 {
     const QList<int> evidenziate = partiEvidenziate();
+    // A band is kept only while its part is lit.
+    for (auto it = m_aloniInCache.begin(); it != m_aloniInCache.end();)
+        it = evidenziate.contains(it.key()) ? std::next(it) : m_aloniInCache.erase(it);
     if (evidenziate.isEmpty())
         return;
     const SvgParti *parti = partiAttuali();

@@ -128,6 +128,7 @@ private slots:
     void smokeAndCloudsShowAndHide();
     void aGroupHiddenByTheFileStartsHidden();
     void reloadingStartsAfresh();
+    void aClosingWindowGivesItsLayersBack();
 
     void unreadableFilesShowAMarker_data();
     void unreadableFilesShowAMarker();
@@ -575,6 +576,52 @@ void TestShockwaveFlash::unreadableFilesShowAMarker()
     picture->Movie(kCasa);
     QVERIFY(picture->caricato());
     QCOMPARE(colore(*picture, nelWidget(50, 85)), QStringLiteral("#2255AA"));
+}
+
+// A window keeps the layers its pictures were drawn with while it is open
+// and one of its pictures shows that size (between two items a picture
+// shows the blank house, then a painted one again), and gives them back when
+// it closes, unless another open window still shows them.
+void TestShockwaveFlash::aClosingWindowGivesItsLayersBack()
+{
+    const QString altra = m_temp.filePath(QStringLiteral("altra-casa.svg"));
+    QVERIFY(scrivi(altra, fixtureModificata(QStringLiteral("#884422"), QStringLiteral("#884423")).toUtf8()));
+    const QSize disegno(200, 250); // the house drawn in a kLarghezza x kAltezza picture
+    const auto apri = [](std::unique_ptr<QWidget> &finestra) {
+        finestra = std::make_unique<QWidget>();
+        auto *picture = new ShockwaveFlash(finestra.get());
+        picture->resize(kLarghezza, kAltezza);
+        picture->Movie(kCasa);
+        picture->grab();
+        return picture;
+    };
+    // The set every picture of this house and size shares: asking for it
+    // gives the one the pictures drew with, as long as it is kept.
+    const auto insieme = [&] {
+        return std::weak_ptr<const SvgParti>(SvgParti::per(SvgPartiDocumento::carica(kCasa), disegno));
+    };
+
+    std::unique_ptr<QWidget> prima, seconda;
+    ShockwaveFlash *picture = apri(prima);
+    const std::weak_ptr<const SvgParti> casaIntera = insieme();
+    QVERIFY(!casaIntera.expired());
+    picture->Movie(altra);
+    picture->grab();
+    QVERIFY2(!casaIntera.expired(), "kept while its window shows that size");
+
+    apri(seconda);
+    QVERIFY(insieme().lock() == casaIntera.lock());
+    prima.reset();
+    QVERIFY2(!casaIntera.expired(), "another window still shows it");
+    seconda.reset();
+    QVERIFY2(casaIntera.expired(), "the last window using it has closed");
+
+    // A picture that changes size lets the old size go with its window open.
+    picture = apri(prima);
+    const std::weak_ptr<const SvgParti> vecchiaMisura = insieme();
+    picture->resize(kLarghezza / 2, kAltezza / 2);
+    picture->grab();
+    QVERIFY(vecchiaMisura.expired());
 }
 
 // A house lacking an element reports it and draws the red cross over the
