@@ -1,0 +1,5 @@
+# bench_pavimento: the empty Qt Widgets program the start-up and memory
+# benchmarks compare against; it links Qt Widgets only. Not a test.
+add_executable(bench_pavimento ${CMAKE_CURRENT_LIST_DIR}/bench_pavimento.cpp)
+target_link_libraries(bench_pavimento PRIVATE Qt6::Widgets)
+set_target_properties(bench_pavimento PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PINNOLE_PROGRAM_DIR})
