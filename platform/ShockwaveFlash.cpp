@@ -59,10 +59,10 @@ ShockwaveFlash::~ShockwaveFlash() = default;
 void ShockwaveFlash::Movie(const QString &percorso)
 {
     m_percorso = percorso;
+    m_stratiInUso.clear(); // before the set whose masks they may show
     m_parti.reset();
     m_intero.reset();
     m_colori.clear();
-    m_stratiInUso.clear();
     m_aloniInCache.clear();
     m_formeInCache.clear();
     m_oggetto.clear();
@@ -118,8 +118,31 @@ void ShockwaveFlash::SetVariable(const QString &nome, const QString &valore)
     const auto trovato = m_colori.constFind(m_oggetto);
     if (trovato != m_colori.constEnd() && *trovato == *colore)
         return;
+    const bool alone = (trovato != m_colori.constEnd() && (*trovato & 0xFFFFFF) != 0) || (*colore & 0xFFFFFF) != 0;
     m_colori.insert(m_oggetto, *colore);
-    update();
+    update(areaElemento(m_oggetto, alone));
+}
+
+// What a new colour of an element repaints: its layer and, for an outline
+// that shows or showed a band, the band; the whole picture while its layers
+// are not made for its present size.
+QRect ShockwaveFlash::areaElemento(const QString &id, bool conAlone)
+{
+    if (!isVisible() || !m_parti || !eCasa())
+        return rect();
+    const SvgParti *parti = partiAttuali();
+    const int indice = parti ? parti->documento().indiceStrato(id) : -1;
+    if (indice < 0)
+        return rect();
+    QRectF area(parti->strati()[indice].rettangolo());
+    if (conAlone && ElementiCasa::eContorno(id)) {
+        const SvgParti::Alone &alone = parti->alone(ElementiCasa::parteDiElemento(id));
+        area |= QRectF(QRect(alone.posizione, alone.banda.size()));
+    }
+    const qreal k = parti->rapporto();
+    return QRectF(QPointF(rettangoloDisegno().topLeft()) + area.topLeft() / k, area.size() / k)
+        .toAlignedRect()
+        .adjusted(-1, -1, 1, 1);
 }
 
 void ShockwaveFlash::TSetProperty(const QString &oggetto, int proprieta, const QString &valore)
@@ -199,8 +222,8 @@ const SvgParti *ShockwaveFlash::partiAttuali()
     if (dimensione.isEmpty())
         return nullptr;
     if (!m_parti || m_parti->dimensione() != dimensione || m_parti->rapporto() != rapporto) {
+        m_stratiInUso.clear(); // before the set whose masks they may show
         m_parti = SvgParti::per(m_documento, dimensione, rapporto, this);
-        m_stratiInUso.clear();
         m_aloniInCache.clear();
         m_formeInCache.clear();
     }
@@ -345,8 +368,8 @@ void ShockwaveFlash::disegnaCasa(QPainter &pittore, QRect area)
         const auto dipinto = strato.colorabile() ? m_colori.constFind(strato.id) : m_colori.constEnd();
         const std::optional<QRgb> colore =
             dipinto == m_colori.constEnd() ? std::nullopt : std::optional<QRgb>(*dipinto);
-        // The picture holds what it draws, so the set keeps it for every
-        // picture of its size and lets it go once none draws it.
+        // Made when the colour changes, not at every paint; a mixed image is
+        // shared by every picture of the set that holds it.
         StratoColorato &inUso = m_stratiInUso[i];
         if (inUso.immagine.isNull() || inUso.colore != colore) {
             inUso.colore = colore;

@@ -117,6 +117,7 @@ private:
     };
 
     const SvgParti *partiAttuali();
+    QRect areaElemento(const QString &id, bool conAlone);
     void disegnaCasa(QPainter &pittore, QRect area);
     void disegnaAloni(QPainter &pittore, QRect area);
     void disegnaCroce(QPainter &pittore);

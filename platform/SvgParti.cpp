@@ -108,19 +108,36 @@ struct TabelleColore
     quint32 valori[3][256];
 };
 
-// The shape in a colour.
-QImage mescolaForma(const QImage &forma, QRgb colore, qreal rapporto)
+// The shape in a colour, with no pixels of its own: an indexed view of the
+// mask's bytes whose table holds the colour at every coverage. Each entry is
+// chosen so that the painter, premultiplying it, gets exactly the pixel
+// TabelleColore gives (its rounding differs from ours for a few values).
+QImage vistaForma(const QImage &forma, QRgb colore, qreal rapporto)
 {
     const TabelleColore tabelle(colore);
-    QImage risultato(forma.size(), QImage::Format_ARGB32_Premultiplied);
-    risultato.setDevicePixelRatio(rapporto);
-    for (int y = 0; y < risultato.height(); ++y) {
-        const uchar *f = forma.constScanLine(y);
-        quint32 *r = reinterpret_cast<quint32 *>(risultato.scanLine(y));
-        for (int x = 0; x < risultato.width(); ++x)
-            r[x] = tabelle.suForma(f[x]);
+    QList<QRgb> tabella(256);
+    for (int a = 0; a < 256; ++a) {
+        const quint32 voluto = tabelle.suForma(uchar(a));
+        int canali[3];
+        for (int c = 0; c < 3; ++c) {
+            const int spostamento = 16 - 8 * c;
+            const int obiettivo = int((voluto >> spostamento) & 0xFF);
+            const int proprio = int((colore >> spostamento) & 0xFF);
+            canali[c] = proprio;
+            for (int passo = 0; passo < 256; ++passo) {
+                const int provato = qBound(0, proprio + ((passo & 1) ? -(passo + 1) / 2 : passo / 2), 255);
+                if (int((qPremultiply(qRgba(provato, 0, 0, a)) >> 16) & 0xFF) == obiettivo) {
+                    canali[c] = provato;
+                    break;
+                }
+            }
+        }
+        tabella[a] = qRgba(canali[0], canali[1], canali[2], a);
     }
-    return risultato;
+    QImage vista(forma.constBits(), forma.width(), forma.height(), forma.bytesPerLine(), QImage::Format_Indexed8);
+    vista.setColorTable(tabella);
+    vista.setDevicePixelRatio(rapporto);
+    return vista;
 }
 
 // The colour whose shape gives every pixel of the image exactly, if any.
@@ -153,8 +170,10 @@ std::optional<QRgb> tintaUnita(const QImage &immagine, const QImage &forma)
 }
 
 // Gives the heap's free pages back to the system once the event loop is
-// back, after a window and its pictures are gone: glibc keeps the freed
-// images of a closed window (tens of MB) otherwise.
+// back: after a window and its pictures are gone, and after layers are
+// made, whose full-size scratch renderings glibc otherwise keeps (its
+// threshold for giving big blocks straight back grows with the first one
+// freed), tens of MB over a morning.
 void restituisciMemoriaLibera()
 {
     static bool inAttesa = false;
@@ -291,6 +310,7 @@ std::shared_ptr<const SvgParti> SvgParti::per(const std::shared_ptr<const SvgPar
     // document alive, so a live set found here is of this very document.
     if (!parti || parti->m_documento != documento) {
         parti.reset(new SvgParti(documento, dimensione, rapporto));
+        restituisciMemoriaLibera();
         inUso.insert(chiave, parti);
         for (auto it = inUso.begin(); it != inUso.end();)
             it = it->expired() ? inUso.erase(it) : std::next(it);
@@ -334,6 +354,7 @@ const SvgParti::Alone &SvgParti::alone(int parte) const
             }
         }
     }
+    restituisciMemoriaLibera();
     return *m_aloni.insert(parte, alone);
 }
 
@@ -370,8 +391,10 @@ QImage SvgParti::immagine(int indice, std::optional<QRgb> colore) const
     if (!colore || !strato.colorabile) {
         if (!strato.originale.isNull() || strato.forma.isNull())
             return strato.originale;
-        return mescolato(indice, strato.coloreProprio);
+        return vistaForma(strato.forma, strato.coloreProprio, m_rapporto);
     }
+    if (strato.nero.isNull())
+        return vistaForma(strato.forma, *colore, m_rapporto);
     return mescolato(indice, *colore);
 }
 
@@ -401,10 +424,10 @@ QImage colora(const SvgParti::StratoDisegnato &strato, QRgb colore, qreal rappor
 {
     if (!strato.colorabile)
         return strato.originale.isNull() && !strato.forma.isNull()
-            ? mescolaForma(strato.forma, strato.coloreProprio, rapporto)
+            ? vistaForma(strato.forma, strato.coloreProprio, rapporto)
             : strato.originale;
     if (strato.nero.isNull())
-        return mescolaForma(strato.forma, colore, rapporto);
+        return vistaForma(strato.forma, colore, rapporto);
     const TabelleColore tabelle(colore);
     QImage risultato(strato.nero.size(), QImage::Format_ARGB32_Premultiplied);
     risultato.setDevicePixelRatio(rapporto);

@@ -27,8 +27,9 @@ class QWidget;
 // one between two items finds its layers made); it goes when the last such
 // window closes. Inside a set a layer keeps its shape as an 8-bit mask, and
 // full-colour images only where one colour over that shape does not give its
-// pixels exactly; a layer in a colour is mixed when a picture needs it and
-// kept only while some picture holds it.
+// pixels exactly. A layer flat in a colour is drawn straight from its mask
+// (an indexed view of it); only a shaded paintable layer is mixed into an
+// image of its own, kept while some picture holds it.
 class SvgParti
 {
 public:
@@ -82,9 +83,10 @@ public:
     qreal rapporto() const { return m_rapporto; }
     const QList<StratoDisegnato> &strati() const { return m_strati; }
     // The image that draws layer i: a paintable layer in a colour (see
-    // colora()), or any layer in the file's own colours (no colour). A mixed
-    // image is shared by every picture of this size that holds it, and
-    // dropped once none does: keep the returned image while it is drawn.
+    // colora()), or any layer in the file's own colours (no colour). It may
+    // show the set's own memory: drop it before the set. A mixed image is
+    // shared by every picture of this size that holds it, and dropped once
+    // none does.
     QImage immagine(int indice, std::optional<QRgb> colore) const;
 
 private:
@@ -109,9 +111,10 @@ struct VisibilitaGruppi
 
 // A paintable layer in a colour: every pixel is affine in the paint colour,
 // so black + difference * colour / 255 gives it exactly, antialiasing and
-// any shading the artwork draws over the paint included; a flat layer is its
-// shape in the colour. The colour's alpha is ignored; a layer that is not
-// paintable stays in its own colours.
+// any shading the artwork draws over the paint included. A flat layer is its
+// shape in the colour, premultiplied and rounded as that sum: an indexed view
+// of the layer's mask, valid while the mask lives. The colour's alpha is
+// ignored; a layer that is not paintable stays in its own colours.
 QImage colora(const SvgParti::StratoDisegnato &strato, QRgb colore, qreal rapporto);
 
 // Points and boxes below are in the picture's device pixels.

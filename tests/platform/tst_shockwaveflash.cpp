@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -111,6 +112,8 @@ private slots:
     void onlyTheLatestChosenObjectIsPainted();
     void fixedArtworkKeepsItsPlaceOverPaintedParts();
 
+    void aFlatLayerDrawsExactlyItsMixedPixels_data();
+    void aFlatLayerDrawsExactlyItsMixedPixels();
     void partMasksAnswerForTheirOwnShape_data();
     void partMasksAnswerForTheirOwnShape();
     void clicksReportTheTopmostPart_data();
@@ -258,6 +261,51 @@ void TestShockwaveFlash::fixedArtworkKeepsItsPlaceOverPaintedParts()
     // The background shows where the file draws nothing.
     QCOMPARE(colore(*picture, nelWidget(5, 120)), esadecimale(kSfondo));
     QCOMPARE(colore(*picture, QPoint(10, 125)), esadecimale(kSfondo));
+}
+
+void TestShockwaveFlash::aFlatLayerDrawsExactlyItsMixedPixels_data()
+{
+    QTest::addColumn<QColor>("sotto");
+
+    QTest::newRow("on nothing") << QColor(Qt::transparent);
+    QTest::newRow("on the background") << QColor(0x33, 0x66, 0xCC);
+    QTest::newRow("on a half-covered pixel") << QColor(0x80, 0x20, 0x40, 0x80);
+}
+
+// A flat layer is drawn from its 8-bit shape, with no image of its own: for
+// every coverage and every channel value, what the painter draws is what
+// mixing the colour into a full-colour image gave, on anything beneath.
+void TestShockwaveFlash::aFlatLayerDrawsExactlyItsMixedPixels()
+{
+    QFETCH(QColor, sotto);
+
+    // Coverage across, channel value down: every pair once per channel.
+    SvgParti::StratoDisegnato strato;
+    strato.colorabile = true;
+    strato.forma = QImage(256, 256, QImage::Format_Alpha8);
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x)
+            strato.forma.scanLine(y)[x] = uchar(x);
+    const auto disegna = [&](const QImage &immagine) {
+        QImage tela(256, 256, QImage::Format_ARGB32_Premultiplied);
+        tela.fill(sotto);
+        QPainter(&tela).drawImage(0, 0, immagine);
+        return tela;
+    };
+    for (int riga = 0; riga < 256; ++riga) {
+        const QRgb colore = qRgb(riga, 255 - riga, (riga * 7) % 256);
+        QImage mescolata(256, 256, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < 256; ++y) {
+            for (int a = 0; a < 256; ++a) {
+                const auto c = [a](int v) { return (a * v + 127) / 255; };
+                mescolata.setPixel(a, y, qRgba(c(qRed(colore)), c(qGreen(colore)), c(qBlue(colore)), a));
+            }
+        }
+        const QImage vista = colora(strato, colore, 1.0);
+        QVERIFY(vista.constBits() == strato.forma.constBits()); // no pixels of its own
+        if (disegna(vista) != disegna(mescolata))
+            QFAIL(qPrintable(QStringLiteral("colour %1").arg(colore, 6, 16, QLatin1Char('0'))));
+    }
 }
 
 void TestShockwaveFlash::partMasksAnswerForTheirOwnShape_data()
