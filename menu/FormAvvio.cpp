@@ -11,7 +11,9 @@
 #include "menu/TastiPulsante.h"
 
 #include <QLabel>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -87,6 +89,13 @@ FormAvvio::FormAvvio(QWidget *parent)
     m_ridimensiona = new clsResize(this);
     m_ridimensiona->setSourceForm(this);
     m_ridimensiona->SizeFormToScreen(75);
+    // Shown straight at its final full-screen size: laid out and painted once
+    // there, not first at the loading size and again when activated.
+    QScreen *schermo = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (schermo)
+        setGeometry(schermo->geometry());
+    setWindowState(windowState() | Qt::WindowFullScreen);
+    m_ridimensiona->ResizeControls();
 }
 
 QLabel *FormAvvio::Label2(int indice) const
@@ -105,11 +114,11 @@ void FormAvvio::showEvent(QShowEvent *evento)
 
 void FormAvvio::Form_Activate()
 {
+    // Already full-screen and laid out, unless something moved it since.
     mostraASchermoIntero(this);
     m_ridimensiona->ResizeControls();
     m_command1->setFocus(Qt::OtherFocusReason);
     m_attivata = true;
-    update();
 }
 
 void FormAvvio::resizeEvent(QResizeEvent *evento)
