@@ -5,12 +5,12 @@
 # private Xvfb. Each process prints its CPU time and peak RSS when its paint
 # has reached the X server; the wall time is the whole run of the process.
 # Prints median and worst of each figure and the ratios of the medians.
-#   bench/avvio.sh [build folder] [runs] [WxH]
+#   bench/avvio.sh [build folder] [runs] [WxH] [program, to time another build's]
 set -euo pipefail
 build=${1:-build}
 runs=${2:-11}
 size=${3:-1920x1080}
-prog=$(find "$build" -name bench_avvio -type f -perm -u+x | head -n1)
+prog=${4:-$(find "$build" -name bench_avvio -type f -perm -u+x | head -n1)}
 floor=$(find "$build" -name bench_pavimento -type f -perm -u+x | head -n1)
 [ -n "$prog" ] && [ -n "$floor" ] || { echo "build bench_avvio and bench_pavimento first" >&2; exit 1; }
 here=$(cd "$(dirname "$0")/.." && pwd)

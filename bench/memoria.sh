@@ -4,12 +4,12 @@
 # the floor, then two tours of the eight exercises (RSS/PSS after each window
 # and each tour), then the floor again, then "Uguali - 2°" alone in a fresh
 # process, then the floor once more.
-#   bench/memoria.sh [build folder] [WxH] [seconds per window]
+#   bench/memoria.sh [build folder] [WxH] [seconds per window] [program, to measure another build's]
 set -euo pipefail
 build=${1:-build}
 size=${2:-1920x1080}
 secondi=${3:-5}
-prog=$(find "$build" -name bench_memoria -type f -perm -u+x | head -n1)
+prog=${4:-$(find "$build" -name bench_memoria -type f -perm -u+x | head -n1)}
 floor=$(find "$build" -name bench_pavimento -type f -perm -u+x | head -n1)
 [ -n "$prog" ] && [ -n "$floor" ] || { echo "build bench_memoria and bench_pavimento first" >&2; exit 1; }
 here=$(cd "$(dirname "$0")/.." && pwd)
