@@ -9,6 +9,7 @@
 #include "menu/Immagine.h"
 #include "menu/LogicaMenu.h"
 #include "menu/TastiPulsante.h"
+#include "platform/Voce.h"
 
 #include <QLabel>
 #include <QGuiApplication>
@@ -155,6 +156,12 @@ void FormAvvio::paintEvent(QPaintEvent *)
         if (i == kBandeAvvio - 1)
             banda.setBottom(interno.height());
         p.fillRect(banda.intersected(QRectF(QPointF(), interno)), coloreBanda(i));
+    }
+    if (!m_motorePreparato) {
+        // With the splash on the screen the speech engine gets ready in the
+        // background, so the first item's voice starts as promptly as the next.
+        m_motorePreparato = true;
+        QTimer::singleShot(0, this, &Voce::preparaMotore);
     }
 }
 
