@@ -19,14 +19,16 @@ namespace {
 
 using Variante = SvgPartiDocumento::Variante;
 
-QImage disegnaVariante(const SvgPartiDocumento &documento, int strato, Variante v, QSize dimensione)
+// Renders a layer's variant over the whole picture into a scratch image,
+// made once and reused for every layer: a fresh full-size image each time
+// costs more in the kernel's page faults than the rendering itself.
+const QImage &disegnaVariante(const SvgPartiDocumento &documento, int strato, Variante v, QImage &tela)
 {
-    QImage immagine(dimensione, QImage::Format_ARGB32_Premultiplied);
-    immagine.fill(Qt::transparent);
-    QPainter pittore(&immagine);
+    tela.fill(Qt::transparent);
+    QPainter pittore(&tela);
     pittore.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    documento.renderer(strato, v).render(&pittore, QRectF(QPointF(0, 0), dimensione));
-    return immagine;
+    documento.renderer(strato, v).render(&pittore, QRectF(QPointF(0, 0), tela.size()));
+    return tela;
 }
 
 // The box of the pixels that are not fully transparent.
@@ -262,15 +264,20 @@ SvgParti::SvgParti(std::shared_ptr<const SvgPartiDocumento> documento, QSize dim
 {
     const QList<SvgPartiDocumento::Strato> &strati = m_documento->strati();
     m_strati.reserve(strati.size());
+    QImage originale(dimensione, QImage::Format_ARGB32_Premultiplied);
+    QImage nero, bianco;
     for (int i = 0; i < strati.size(); ++i) {
         StratoDisegnato disegnato;
         disegnato.colorabile = strati[i].colorabile();
-        const QImage originale = disegnaVariante(*m_documento, i, Variante::Originale, dimensione);
+        disegnaVariante(*m_documento, i, Variante::Originale, originale);
         QRect area = areaUsata(originale);
-        QImage nero, bianco;
         if (disegnato.colorabile) {
-            nero = disegnaVariante(*m_documento, i, Variante::Nero, dimensione);
-            bianco = disegnaVariante(*m_documento, i, Variante::Bianco, dimensione);
+            if (nero.isNull()) {
+                nero = QImage(dimensione, QImage::Format_ARGB32_Premultiplied);
+                bianco = QImage(dimensione, QImage::Format_ARGB32_Premultiplied);
+            }
+            disegnaVariante(*m_documento, i, Variante::Nero, nero);
+            disegnaVariante(*m_documento, i, Variante::Bianco, bianco);
             area |= areaUsata(nero) | areaUsata(bianco);
         }
         if (!area.isEmpty()) {
@@ -328,16 +335,16 @@ const SvgParti::Alone &SvgParti::alone(int parte) const
     Alone alone;
     const int contorno = m_documento->indiceStrato(ElementiCasa::idContorno(parte));
     if (contorno >= 0) {
-        const QImage bordo = disegnaVariante(*m_documento, contorno, Variante::AloneBordo, m_dimensione);
-        const QRect usata = areaUsata(bordo);
+        QImage tela(m_dimensione, QImage::Format_ARGB32_Premultiplied);
+        const QRect usata = areaUsata(disegnaVariante(*m_documento, contorno, Variante::AloneBordo, tela));
         if (!usata.isEmpty()) {
             alone.posizione = usata.topLeft();
             const auto forma = [&](const QImage &immagine) {
                 return immagine.copy(usata).convertToFormat(QImage::Format_Alpha8);
             };
-            alone.banda = forma(disegnaVariante(*m_documento, contorno, Variante::Alone, m_dimensione));
-            alone.chiaro = forma(disegnaVariante(*m_documento, contorno, Variante::AloneChiaro, m_dimensione));
-            alone.bordo = forma(bordo);
+            alone.bordo = forma(tela);
+            alone.banda = forma(disegnaVariante(*m_documento, contorno, Variante::Alone, tela));
+            alone.chiaro = forma(disegnaVariante(*m_documento, contorno, Variante::AloneChiaro, tela));
             // The part's fill stays uncovered: the band lies outside it.
             alone.fuori = QImage(usata.size(), QImage::Format_Alpha8);
             alone.fuori.fill(255);
