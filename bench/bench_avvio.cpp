@@ -1,12 +1,17 @@
-// Start-up to the first painted window, for bench/avvio.sh: with "vuota" an
-// empty Qt Widgets window the size of the screen (the floor), with
-// "pinnole" the program's own start (settings, language, palette, words,
-// font) up to the painted splash. The process ends as soon as that first
-// paint has been handed to the window system, so the caller times the whole
-// run of the process. Not a test.
+// The program's start, as main.cpp makes it, up to the splash painted at its
+// final size and handed to the window system, for bench/avvio.sh. The
+// process then prints its CPU time and peak memory ("cpu <ms> maxrss <KB>")
+// and ends, so the caller times the whole run. Its floor is
+// bench_pavimento, a program of its own. Not a test.
 
 #include "core/Avvio.h"
+#include "framework/Navigazione.h"
+#include "menu/Form1.h"
 #include "menu/FormAvvio.h"
+#include "menu/FormMenu.h"
+#include "platform/CommDlgsQt.h"
+#include "platform/MessaggiQt.h"
+#include "platform/StampantiCups.h"
 
 #include <QApplication>
 #include <QLockFile>
@@ -14,12 +19,14 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <cstring>
+#include <sys/resource.h>
+
+#include <cstdio>
 
 namespace {
 
-// Ends the program once the window has painted for the first time.
-class DopoIlPrimoDisegno : public QObject
+// Ends the program once the window has painted at the size of the screen.
+class DopoIlDisegnoFinale : public QObject
 {
 public:
     using QObject::QObject;
@@ -27,10 +34,18 @@ public:
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override
     {
-        if (evento->type() == QEvent::Paint && !m_fatto) {
+        auto *finestra = qobject_cast<QWidget *>(oggetto);
+        if (evento->type() == QEvent::Paint && !m_fatto && finestra
+            && finestra->size() == finestra->screen()->geometry().size()) {
             m_fatto = true;
             QTimer::singleShot(0, qApp, [] {
                 QGuiApplication::sync();
+                rusage uso{};
+                getrusage(RUSAGE_SELF, &uso);
+                const double cpu = (uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) * 1e3
+                    + (uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e3;
+                std::printf("cpu %.1f maxrss %ld\n", cpu, uso.ru_maxrss);
+                std::fflush(stdout);
                 QCoreApplication::quit();
             });
         }
@@ -45,20 +60,23 @@ private:
 
 int main(int argc, char *argv[])
 {
-    const bool vuota = argc > 1 && std::strcmp(argv[1], "vuota") == 0;
     QApplication app(argc, argv);
-    DopoIlPrimoDisegno fine;
-    if (vuota) {
-        QWidget finestra;
-        finestra.setGeometry(QGuiApplication::primaryScreen()->geometry());
-        finestra.installEventFilter(&fine);
-        finestra.show();
-        return app.exec();
-    }
     QApplication::setApplicationName(QStringLiteral("pinnole"));
+
+    MessaggiQt finestreMessaggi;
+    impostaMessaggi(&finestreMessaggi);
+    DialoghiQt dialoghi;
+    impostaDialoghiComuni(&dialoghi);
+    StampantiCups stampantiSistema;
+    impostaStampanti(&stampantiSistema);
+
     Avvio avvio = AvvioProgramma();
     if (avvio.esito != EsitoAvvio::Continua)
         return 1;
+    impostaApriMenu([] { FormMenu::apri(); });
+    registraStampaEsercizi();
+
+    DopoIlDisegnoFinale fine;
     auto *splash = new FormAvvio;
     splash->installEventFilter(&fine);
     splash->show();

@@ -1,37 +1,80 @@
-// The floor of the window benchmarks: the least a Qt program can do on this
-// machine. One full-screen widget that paints once and, at each key release,
-// paints a square of another colour: bench/riposo.sh counts its wake-ups at
-// rest, bench/tasto_schermo its key release -> screen time, beside the
-// program's. It links Qt Widgets alone and nothing of the program's.
-//   bench_pavimento
+// The floor every benchmark compares against: the least a Qt Widgets program
+// does to show something, one QApplication and one full-screen QWidget that
+// paints once. It links Qt Widgets and nothing of the program.
+//   bench_pavimento           stays open; at each key release it paints a
+//                             square of another colour, and after two seconds
+//                             prints "pronto <pid>" (bench/riposo.sh counts its
+//                             wake-ups at rest, bench_tasto_schermo its key
+//                             release -> screen time)
+//   bench_pavimento avvio     ends as soon as its paint is on the screen and
+//                             prints "cpu <ms> maxrss <KB>" (bench/avvio.sh)
+//   bench_pavimento memoria   waits a second after the paint, then prints its
+//                             memory as bench_memoria does (bench/memoria.sh)
+// Not a test.
+
+#include "Memoria.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
-#include <cstdio>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
+enum class Modo { Resta, Avvio, Memoria };
+
 class Pavimento : public QWidget
 {
+public:
+    explicit Pavimento(Modo modo)
+        : m_modo(modo)
+    {
+    }
+
 protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
         p.fillRect(rect(), Qt::white);
-        p.fillRect(QRect(100, 100, 200, 120), m_acceso ? Qt::red : Qt::blue);
+        p.fillRect(kQuadrato, m_acceso ? Qt::red : Qt::blue);
+        if (m_dipinta)
+            return;
+        m_dipinta = true;
+        if (m_modo == Modo::Memoria) {
+            QTimer::singleShot(1000, qApp, [] {
+                stampaMemoria("floor: empty Qt window", misuraMemoria());
+                QCoreApplication::quit();
+            });
+        } else if (m_modo == Modo::Avvio) {
+            QTimer::singleShot(0, qApp, [] {
+                QGuiApplication::sync();
+                rusage uso{};
+                getrusage(RUSAGE_SELF, &uso);
+                const double cpu = (uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) * 1e3
+                    + (uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e3;
+                std::printf("cpu %.1f maxrss %ld\n", cpu, uso.ru_maxrss);
+                QCoreApplication::quit();
+            });
+        }
     }
     void keyReleaseEvent(QKeyEvent *) override
     {
         m_acceso = !m_acceso;
-        update(QRect(100, 100, 200, 120));
+        update(kQuadrato);
     }
 
 private:
+    static constexpr QRect kQuadrato{100, 100, 200, 120};
+    Modo m_modo;
+    bool m_dipinta = false;
     bool m_acceso = false;
 };
 
@@ -40,13 +83,19 @@ private:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    Pavimento w;
-    w.setWindowTitle(QStringLiteral("bench_pavimento"));
-    w.showFullScreen();
-    w.activateWindow();
-    QTimer::singleShot(2000, [] {
-        std::printf("pronto %d\n", int(getpid()));
-        std::fflush(stdout);
-    });
+    const char *modo = argc > 1 ? argv[1] : "";
+    Pavimento finestra(std::strcmp(modo, "avvio") == 0     ? Modo::Avvio
+                       : std::strcmp(modo, "memoria") == 0 ? Modo::Memoria
+                                                           : Modo::Resta);
+    finestra.setWindowTitle(QStringLiteral("bench_pavimento"));
+    finestra.setGeometry(QGuiApplication::primaryScreen()->geometry());
+    finestra.showFullScreen();
+    finestra.activateWindow();
+    if (!*modo) {
+        QTimer::singleShot(2000, [] {
+            std::printf("pronto %d\n", int(getpid()));
+            std::fflush(stdout);
+        });
+    }
     return app.exec();
 }

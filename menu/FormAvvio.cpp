@@ -9,9 +9,12 @@
 #include "menu/Immagine.h"
 #include "menu/LogicaMenu.h"
 #include "menu/TastiPulsante.h"
+#include "platform/Voce.h"
 
 #include <QLabel>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -87,6 +90,13 @@ FormAvvio::FormAvvio(QWidget *parent)
     m_ridimensiona = new clsResize(this);
     m_ridimensiona->setSourceForm(this);
     m_ridimensiona->SizeFormToScreen(75);
+    // Shown straight at its final full-screen size: laid out and painted once
+    // there, not first at the loading size and again when activated.
+    QScreen *schermo = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (schermo)
+        setGeometry(schermo->geometry());
+    setWindowState(windowState() | Qt::WindowFullScreen);
+    m_ridimensiona->ResizeControls();
 }
 
 QLabel *FormAvvio::Label2(int indice) const
@@ -105,11 +115,11 @@ void FormAvvio::showEvent(QShowEvent *evento)
 
 void FormAvvio::Form_Activate()
 {
+    // Already full-screen and laid out, unless something moved it since.
     mostraASchermoIntero(this);
     m_ridimensiona->ResizeControls();
     m_command1->setFocus(Qt::OtherFocusReason);
     m_attivata = true;
-    update();
 }
 
 void FormAvvio::resizeEvent(QResizeEvent *evento)
@@ -146,6 +156,12 @@ void FormAvvio::paintEvent(QPaintEvent *)
         if (i == kBandeAvvio - 1)
             banda.setBottom(interno.height());
         p.fillRect(banda.intersected(QRectF(QPointF(), interno)), coloreBanda(i));
+    }
+    if (!m_motorePreparato) {
+        // With the splash on the screen the speech engine gets ready in the
+        // background, so the first item's voice starts as promptly as the next.
+        m_motorePreparato = true;
+        QTimer::singleShot(0, this, &Voce::preparaMotore);
     }
 }
 

@@ -40,4 +40,5 @@ private:
     clsResize *m_ridimensiona = nullptr;
     bool m_primaApertura = true;
     bool m_attivata = false;
+    bool m_motorePreparato = false;
 };

@@ -7,10 +7,11 @@
 #include <deque>
 #include <memory>
 
-// Objects costly to build (a parsed picture, its layers at one size) shared
-// by key: whatever is in use is found through weak references, and the last
-// few kept stay alive even when nothing uses them for a moment, as between
-// two items when the blank house replaces the painted one.
+// Objects costly to build (a parsed picture file) shared by key: whatever is
+// in use is found through weak references, and the last few kept stay alive
+// even when nothing uses them for a moment, as when one window closes and the
+// next opens on the same files. (The rendered layers of a house, far larger,
+// are kept by the windows that show them: see SvgParti.)
 template <typename T, std::size_t Recenti>
 class CacheCondivisa
 {

@@ -59,11 +59,12 @@ ShockwaveFlash::~ShockwaveFlash() = default;
 void ShockwaveFlash::Movie(const QString &percorso)
 {
     m_percorso = percorso;
+    m_stratiInUso.clear(); // before the set whose masks they may show
     m_parti.reset();
     m_intero.reset();
     m_colori.clear();
     m_aloniInCache.clear();
-        m_formeInCache.clear();
+    m_formeInCache.clear();
     m_oggetto.clear();
     m_fotogramma = 0;
     m_documento = percorso.isEmpty() ? nullptr : SvgPartiDocumento::carica(Percorsi::risolvi(percorso));
@@ -117,8 +118,31 @@ void ShockwaveFlash::SetVariable(const QString &nome, const QString &valore)
     const auto trovato = m_colori.constFind(m_oggetto);
     if (trovato != m_colori.constEnd() && *trovato == *colore)
         return;
+    const bool alone = (trovato != m_colori.constEnd() && (*trovato & 0xFFFFFF) != 0) || (*colore & 0xFFFFFF) != 0;
     m_colori.insert(m_oggetto, *colore);
-    update();
+    update(areaElemento(m_oggetto, alone));
+}
+
+// What a new colour of an element repaints: its layer and, for an outline
+// that shows or showed a band, the band; the whole picture while its layers
+// are not made for its present size.
+QRect ShockwaveFlash::areaElemento(const QString &id, bool conAlone)
+{
+    if (!isVisible() || !m_parti || !eCasa())
+        return rect();
+    const SvgParti *parti = partiAttuali();
+    const int indice = parti ? parti->documento().indiceStrato(id) : -1;
+    if (indice < 0)
+        return rect();
+    QRectF area(parti->strati()[indice].rettangolo());
+    if (conAlone && ElementiCasa::eContorno(id)) {
+        const SvgParti::Alone &alone = parti->alone(ElementiCasa::parteDiElemento(id));
+        area |= QRectF(QRect(alone.posizione, alone.banda.size()));
+    }
+    const qreal k = parti->rapporto();
+    return QRectF(QPointF(rettangoloDisegno().topLeft()) + area.topLeft() / k, area.size() / k)
+        .toAlignedRect()
+        .adjusted(-1, -1, 1, 1);
 }
 
 void ShockwaveFlash::TSetProperty(const QString &oggetto, int proprieta, const QString &valore)
@@ -198,7 +222,8 @@ const SvgParti *ShockwaveFlash::partiAttuali()
     if (dimensione.isEmpty())
         return nullptr;
     if (!m_parti || m_parti->dimensione() != dimensione || m_parti->rapporto() != rapporto) {
-        m_parti = SvgParti::per(m_documento, dimensione, rapporto);
+        m_stratiInUso.clear(); // before the set whose masks they may show
+        m_parti = SvgParti::per(m_documento, dimensione, rapporto, this);
         m_aloniInCache.clear();
         m_formeInCache.clear();
     }
@@ -285,8 +310,13 @@ QImage ShockwaveFlash::formaParte(int parte)
         if (indice < 0)
             continue;
         const SvgParti::StratoDisegnato &strato = parti->strati()[indice];
-        const QImage &immagine = strato.nero.isNull() ? strato.originale : strato.nero;
-        pittore.drawImage(QRectF(QPointF(strato.posizione) / k - origine, QSizeF(strato.originale.size()) / k),
+        if (strato.forma.isNull())
+            continue;
+        // The shape in black, as the paint forced to black draws it.
+        const QImage immagine = strato.nero.isNull()
+            ? strato.forma.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+            : strato.nero;
+        pittore.drawImage(QRectF(QPointF(strato.posizione) / k - origine, QSizeF(strato.forma.size()) / k),
                           immagine);
     }
     pittore.end();
@@ -338,15 +368,20 @@ void ShockwaveFlash::disegnaCasa(QPainter &pittore, QRect area)
     for (int i = 0; i < strati.size(); ++i) {
         const SvgPartiDocumento::Strato &strato = strati[i];
         const SvgParti::StratoDisegnato &disegnato = parti->strati()[i];
-        if (disegnato.originale.isNull() || !m_visibili.mostra(strato.gruppo))
+        if (disegnato.forma.isNull() || !m_visibili.mostra(strato.gruppo))
             continue;
         const QPointF dove = QPointF(area.topLeft()) + QPointF(disegnato.posizione) / parti->rapporto();
-        const auto colore = strato.colorabile() ? m_colori.constFind(strato.id) : m_colori.constEnd();
-        if (colore == m_colori.constEnd()) {
-            pittore.drawImage(dove, disegnato.originale);
-            continue;
+        const auto dipinto = strato.colorabile() ? m_colori.constFind(strato.id) : m_colori.constEnd();
+        const std::optional<QRgb> colore =
+            dipinto == m_colori.constEnd() ? std::nullopt : std::optional<QRgb>(*dipinto);
+        // Made when the colour changes, not at every paint; a mixed image is
+        // shared by every picture of the set that holds it.
+        StratoColorato &inUso = m_stratiInUso[i];
+        if (inUso.immagine.isNull() || inUso.colore != colore) {
+            inUso.colore = colore;
+            inUso.immagine = parti->immagine(i, colore);
         }
-        pittore.drawImage(dove, parti->stratoColorato(i, *colore));
+        pittore.drawImage(dove, inUso.immagine);
     }
 }
 
@@ -354,6 +389,9 @@ void ShockwaveFlash::disegnaCasa(QPainter &pittore, QRect area)
 void ShockwaveFlash::disegnaAloni(QPainter &pittore, QRect area)
 {
     const QList<int> evidenziate = partiEvidenziate();
+    // A band is kept only while its part is lit.
+    for (auto it = m_aloniInCache.begin(); it != m_aloniInCache.end();)
+        it = evidenziate.contains(it.key()) ? std::next(it) : m_aloniInCache.erase(it);
     if (evidenziate.isEmpty())
         return;
     const SvgParti *parti = partiAttuali();

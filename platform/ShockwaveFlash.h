@@ -112,11 +112,12 @@ protected:
 private:
     struct StratoColorato
     {
-        QRgb colore = 0;
+        std::optional<QRgb> colore; // none: the file's own colours
         QImage immagine;
     };
 
     const SvgParti *partiAttuali();
+    QRect areaElemento(const QString &id, bool conAlone);
     void disegnaCasa(QPainter &pittore, QRect area);
     void disegnaAloni(QPainter &pittore, QRect area);
     void disegnaCroce(QPainter &pittore);
@@ -127,6 +128,7 @@ private:
     std::shared_ptr<const SvgParti> m_parti;
     std::unique_ptr<QSvgRenderer> m_intero; // pictures drawn whole
     QHash<QString, QRgb> m_colori;          // painted elements
+    QHash<int, StratoColorato> m_stratiInUso;  // per layer, the image drawn, for m_parti
     QHash<int, StratoColorato> m_aloniInCache; // per highlighted part, for m_parti
     QHash<int, QImage> m_formeInCache;         // per part, for m_parti
     VisibilitaGruppi m_visibili;

@@ -13,44 +13,68 @@
 #include <memory>
 #include <optional>
 
+class QWidget;
+
 // The layers of a house file rendered once at one picture size, in device
 // pixels (a high-density screen gets sharp outlines). Every picture
 // showing the same file at the same size shares one set, so twenty houses of
 // a window cost one rendering. A picture paints a house by drawing the layers
-// in order, each paintable one in its current colour (see colora()).
+// in order, each in the image immagine() gives for its current colour.
+//
+// This is where every image of a house is kept, and for how long: a set
+// lives while a picture shows it or a window one of whose pictures showed it
+// at its present size is open (so the blank house that replaces the painted
+// one between two items finds its layers made); it goes when the last such
+// window closes. Inside a set a layer keeps its shape as an 8-bit mask, and
+// full-colour images only where one colour over that shape does not give its
+// pixels exactly. A layer flat in a colour is drawn straight from its mask
+// (an indexed view of it); only a shaded paintable layer is mixed into an
+// image of its own, kept while some picture holds it.
 class SvgParti
 {
 public:
     struct StratoDisegnato
     {
         QPoint posizione;  // top-left of the images in the picture, device pixels
-        QImage originale;  // in the file's own colours
-        QImage nero;       // paintable layers: the element's paint forced to black;
-                           // its alpha channel is the element's shape
-        QImage differenza; // ... and, channel by channel, white rendering minus black
-        QRect rettangolo() const { return QRect(posizione, originale.size()); }
+        QImage forma;      // Alpha8: the layer's coverage; for a paintable layer the
+                           // element's shape, its paint forced opaque
+        // In the file's own colours: the shape in coloreProprio when that gives
+        // every pixel exactly, else this image.
+        QImage originale;
+        QRgb coloreProprio = 0;
+        // A paintable layer whose artwork shades its paint (not one flat
+        // colour over its shape): the paint forced to black, and, channel by
+        // channel, white rendering minus black; null for a flat layer, whose
+        // shape alone mixes it in any colour.
+        QImage nero;
+        QImage differenza;
+        bool colorabile = false;
+        QRect rettangolo() const { return QRect(posizione, forma.size()); }
     };
 
     // The shared layers of a document at a picture size in device pixels
     // (both non-empty, the document a valid house); the images carry the
     // device pixel ratio, so a painter draws them at their logical size.
+    // Given the picture asking, its window keeps the set while it is open
+    // and one of its pictures shows that size.
     static std::shared_ptr<const SvgParti> per(const std::shared_ptr<const SvgPartiDocumento> &documento,
-                                               QSize dimensione, qreal rapporto = 1.0);
+                                               QSize dimensione, qreal rapporto = 1.0,
+                                               const QWidget *immagine = nullptr);
 
-    // The band drawn along the outline of a highlighted part, as shapes
-    // (premultiplied alpha): the band, a broader light edge drawn in white
-    // under it and a broader still dark edge drawn in black under both (so
-    // the band reads on any colour, its own included), and the mask of what
-    // lies outside the part's own fill, where alone they show, so the part
-    // keeps every colour it shows. Made on first use and kept; null images
-    // for a part the file does not draw.
+    // The band drawn along the outline of a highlighted part, as 8-bit
+    // shapes: the band, a broader light edge drawn in white under it and a
+    // broader still dark edge drawn in black under both (so the band reads on
+    // any colour, its own included), and the mask of what lies outside the
+    // part's own fill, where alone they show, so the part keeps every colour
+    // it shows. Made when the part is first lit and kept with the set; null
+    // images for a part the file does not draw.
     struct Alone
     {
         QPoint posizione; // top-left of the images in the picture, device pixels
-        QImage banda;
+        QImage banda;     // Alpha8, each of the four
         QImage chiaro;
         QImage bordo;
-        QImage fuori;     // Alpha8: 255 outside the part's fill, 0 inside
+        QImage fuori;     // 255 outside the part's fill, 0 inside
     };
     const Alone &alone(int parte) const;
 
@@ -58,13 +82,16 @@ public:
     QSize dimensione() const { return m_dimensione; }
     qreal rapporto() const { return m_rapporto; }
     const QList<StratoDisegnato> &strati() const { return m_strati; }
-    // Paintable layer i in a colour (see colora()), made once per colour and
-    // shared by every picture of this size: twelve houses of a new item in
-    // the same four colours mix each layer at most four times.
-    const QImage &stratoColorato(int indice, QRgb colore) const;
+    // The image that draws layer i: a paintable layer in a colour (see
+    // colora()), or any layer in the file's own colours (no colour). It may
+    // show the set's own memory: drop it before the set. A mixed image is
+    // shared by every picture of this size that holds it, and dropped once
+    // none does.
+    QImage immagine(int indice, std::optional<QRgb> colore) const;
 
 private:
     SvgParti(std::shared_ptr<const SvgPartiDocumento> documento, QSize dimensione, qreal rapporto);
+    QImage mescolato(int indice, QRgb colore) const;
 
     std::shared_ptr<const SvgPartiDocumento> m_documento;
     QSize m_dimensione;
@@ -84,9 +111,11 @@ struct VisibilitaGruppi
 
 // A paintable layer in a colour: every pixel is affine in the paint colour,
 // so black + difference * colour / 255 gives it exactly, antialiasing and
-// any shading the artwork draws over the paint included. The colour's alpha
-// is ignored.
-QImage colora(const SvgParti::StratoDisegnato &strato, QRgb colore);
+// any shading the artwork draws over the paint included. A flat layer is its
+// shape in the colour, premultiplied and rounded as that sum: an indexed view
+// of the layer's mask, valid while the mask lives. The colour's alpha is
+// ignored; a layer that is not paintable stays in its own colours.
+QImage colora(const SvgParti::StratoDisegnato &strato, QRgb colore, qreal rapporto);
 
 // Points and boxes below are in the picture's device pixels.
 

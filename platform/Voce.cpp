@@ -70,6 +70,11 @@ Voce::~Voce()
         m_uscita->deleteLater();
 }
 
+void Voce::preparaMotore()
+{
+    lavoratoreVoce().start([] { preparaMotoreVoce(); });
+}
+
 void Voce::parla(const QString &testo, const ParametriVoce &parametri)
 {
     ferma();

@@ -24,6 +24,11 @@ public:
     explicit Voce(QObject *parent = nullptr);
     ~Voce() override;
 
+    // Readies the speech engine on the speech worker, so the first text
+    // said starts as promptly as the others; call once something is on the
+    // screen, as it takes the worker a few hundred milliseconds.
+    static void preparaMotore();
+
     // Starts saying the text, silencing the one in progress.
     void parla(const QString &testo, const ParametriVoce &parametri);
     // Silence at once; finito is not emitted for the interrupted text.

@@ -161,6 +161,16 @@ AudioVoce sintetizzaVoce(const QString &testo, const ParametriVoce &parametri,
     return audio;
 }
 
+void preparaMotoreVoce(const QString &voce)
+{
+    vociMotore();
+    QMutexLocker blocco(&bloccoMotore());
+    if (!motorePronto())
+        return;
+    const QByteArray nome = voce.isEmpty() ? QByteArrayLiteral("it") : voce.toUtf8();
+    espeak_SetVoiceByName(nome.constData());
+}
+
 QList<ModoVoce> modiVoce()
 {
     QList<ModoVoce> modi;

@@ -43,6 +43,12 @@ struct AudioVoce
 AudioVoce sintetizzaVoce(const QString &testo, const ParametriVoce &parametri,
                          const std::function<bool()> &annullata = {});
 
+// Sets the engine up ahead of the first text: its data, its list of voices
+// and a voice's dictionary (an empty name: Italian), which the first text
+// would otherwise wait for. Meant for the speech worker, once the program
+// has something on the screen.
+void preparaMotoreVoce(const QString &voce = QString());
+
 // An engine mode as the configuration dialog lists it: the voice's readable
 // name and its identifier, written "{identifier}" in the settings.
 struct ModoVoce

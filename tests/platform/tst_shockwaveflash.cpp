@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -111,6 +112,8 @@ private slots:
     void onlyTheLatestChosenObjectIsPainted();
     void fixedArtworkKeepsItsPlaceOverPaintedParts();
 
+    void aFlatLayerDrawsExactlyItsMixedPixels_data();
+    void aFlatLayerDrawsExactlyItsMixedPixels();
     void partMasksAnswerForTheirOwnShape_data();
     void partMasksAnswerForTheirOwnShape();
     void clicksReportTheTopmostPart_data();
@@ -128,6 +131,7 @@ private slots:
     void smokeAndCloudsShowAndHide();
     void aGroupHiddenByTheFileStartsHidden();
     void reloadingStartsAfresh();
+    void aClosingWindowGivesItsLayersBack();
 
     void unreadableFilesShowAMarker_data();
     void unreadableFilesShowAMarker();
@@ -257,6 +261,51 @@ void TestShockwaveFlash::fixedArtworkKeepsItsPlaceOverPaintedParts()
     // The background shows where the file draws nothing.
     QCOMPARE(colore(*picture, nelWidget(5, 120)), esadecimale(kSfondo));
     QCOMPARE(colore(*picture, QPoint(10, 125)), esadecimale(kSfondo));
+}
+
+void TestShockwaveFlash::aFlatLayerDrawsExactlyItsMixedPixels_data()
+{
+    QTest::addColumn<QColor>("sotto");
+
+    QTest::newRow("on nothing") << QColor(Qt::transparent);
+    QTest::newRow("on the background") << QColor(0x33, 0x66, 0xCC);
+    QTest::newRow("on a half-covered pixel") << QColor(0x80, 0x20, 0x40, 0x80);
+}
+
+// A flat layer is drawn from its 8-bit shape, with no image of its own: for
+// every coverage and every channel value, what the painter draws is what
+// mixing the colour into a full-colour image gave, on anything beneath.
+void TestShockwaveFlash::aFlatLayerDrawsExactlyItsMixedPixels()
+{
+    QFETCH(QColor, sotto);
+
+    // Coverage across, channel value down: every pair once per channel.
+    SvgParti::StratoDisegnato strato;
+    strato.colorabile = true;
+    strato.forma = QImage(256, 256, QImage::Format_Alpha8);
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x)
+            strato.forma.scanLine(y)[x] = uchar(x);
+    const auto disegna = [&](const QImage &immagine) {
+        QImage tela(256, 256, QImage::Format_ARGB32_Premultiplied);
+        tela.fill(sotto);
+        QPainter(&tela).drawImage(0, 0, immagine);
+        return tela;
+    };
+    for (int riga = 0; riga < 256; ++riga) {
+        const QRgb colore = qRgb(riga, 255 - riga, (riga * 7) % 256);
+        QImage mescolata(256, 256, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < 256; ++y) {
+            for (int a = 0; a < 256; ++a) {
+                const auto c = [a](int v) { return (a * v + 127) / 255; };
+                mescolata.setPixel(a, y, qRgba(c(qRed(colore)), c(qGreen(colore)), c(qBlue(colore)), a));
+            }
+        }
+        const QImage vista = colora(strato, colore, 1.0);
+        QVERIFY(vista.constBits() == strato.forma.constBits()); // no pixels of its own
+        if (disegna(vista) != disegna(mescolata))
+            QFAIL(qPrintable(QStringLiteral("colour %1").arg(colore, 6, 16, QLatin1Char('0'))));
+    }
 }
 
 void TestShockwaveFlash::partMasksAnswerForTheirOwnShape_data()
@@ -575,6 +624,52 @@ void TestShockwaveFlash::unreadableFilesShowAMarker()
     picture->Movie(kCasa);
     QVERIFY(picture->caricato());
     QCOMPARE(colore(*picture, nelWidget(50, 85)), QStringLiteral("#2255AA"));
+}
+
+// A window keeps the layers its pictures were drawn with while it is open
+// and one of its pictures shows that size (between two items a picture
+// shows the blank house, then a painted one again), and gives them back when
+// it closes, unless another open window still shows them.
+void TestShockwaveFlash::aClosingWindowGivesItsLayersBack()
+{
+    const QString altra = m_temp.filePath(QStringLiteral("altra-casa.svg"));
+    QVERIFY(scrivi(altra, fixtureModificata(QStringLiteral("#884422"), QStringLiteral("#884423")).toUtf8()));
+    const QSize disegno(200, 250); // the house drawn in a kLarghezza x kAltezza picture
+    const auto apri = [](std::unique_ptr<QWidget> &finestra) {
+        finestra = std::make_unique<QWidget>();
+        auto *picture = new ShockwaveFlash(finestra.get());
+        picture->resize(kLarghezza, kAltezza);
+        picture->Movie(kCasa);
+        picture->grab();
+        return picture;
+    };
+    // The set every picture of this house and size shares: asking for it
+    // gives the one the pictures drew with, as long as it is kept.
+    const auto insieme = [&] {
+        return std::weak_ptr<const SvgParti>(SvgParti::per(SvgPartiDocumento::carica(kCasa), disegno));
+    };
+
+    std::unique_ptr<QWidget> prima, seconda;
+    ShockwaveFlash *picture = apri(prima);
+    const std::weak_ptr<const SvgParti> casaIntera = insieme();
+    QVERIFY(!casaIntera.expired());
+    picture->Movie(altra);
+    picture->grab();
+    QVERIFY2(!casaIntera.expired(), "kept while its window shows that size");
+
+    apri(seconda);
+    QVERIFY(insieme().lock() == casaIntera.lock());
+    prima.reset();
+    QVERIFY2(!casaIntera.expired(), "another window still shows it");
+    seconda.reset();
+    QVERIFY2(casaIntera.expired(), "the last window using it has closed");
+
+    // A picture that changes size lets the old size go with its window open.
+    picture = apri(prima);
+    const std::weak_ptr<const SvgParti> vecchiaMisura = insieme();
+    picture->resize(kLarghezza / 2, kAltezza / 2);
+    picture->grab();
+    QVERIFY(vecchiaMisura.expired());
 }
 
 // A house lacking an element reports it and draws the red cross over the
