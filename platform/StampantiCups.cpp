@@ -1,6 +1,7 @@
 #include "platform/StampantiCups.h"
 
 #include "platform/CommDlgs.h"
+#include "platform/LibreriaCups.h"
 
 #include <QDir>
 #include <QPageSetupDialog>
@@ -8,8 +9,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
-
-#include <cups/cups.h>
 
 #include <memory>
 #include <utility>
@@ -216,11 +215,12 @@ RisultatoLavoro StampantiCups::stampa(QWidget *proprietario, const QString &nome
 
     risultato.esito = EsitoLavoro::Stampato;
     for (int copia = 0; copia < copie; ++copia) {
-        const int lavoro = cupsPrintFile(nomeCups.constData(), file.constData(), titoloCups.constData(),
-                                         int(opzioniCups.size()), opzioniCups.data());
+        QString errore;
+        const int lavoro = inviaFileCups(nomeCups.constData(), file.constData(), titoloCups.constData(),
+                                         int(opzioniCups.size()), opzioniCups.data(), &errore);
         if (lavoro <= 0) {
             risultato.esito = copia == 0 ? EsitoLavoro::NonAvviato : EsitoLavoro::NonStampato;
-            risultato.dettaglio = QString::fromLocal8Bit(cupsLastErrorString());
+            risultato.dettaglio = errore;
             break;
         }
         ++risultato.copieInviate;

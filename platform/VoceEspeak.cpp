@@ -8,6 +8,8 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <dlfcn.h>
+
 #include <algorithm>
 
 namespace {
@@ -55,20 +57,68 @@ int richiamoSintesi(short *campioni, int numero, espeak_EVENT *eventi)
     return 0;
 }
 
-// Call with the lock held. The engine is set up once; false when its data
-// cannot be found (it is then never used).
+// The engine's library, opened by the speech worker when the engine is first
+// needed rather than at start: with it come a dozen sound-file and codec
+// libraries that would otherwise be mapped and linked before the splash.
+struct Motore
+{
+    decltype(&espeak_Initialize) inizializza = nullptr;
+    decltype(&espeak_SetSynthCallback) richiamo = nullptr;
+    decltype(&espeak_SetVoiceByName) scegliVoce = nullptr;
+    decltype(&espeak_SetParameter) parametro = nullptr;
+    decltype(&espeak_Synth) sintetizza = nullptr;
+    decltype(&espeak_Synchronize) attendi = nullptr;
+    decltype(&espeak_ListVoices) elencaVoci = nullptr;
+};
+
+Motore g_motore;
+
+template <typename Funzione>
+bool trova(void *libreria, const char *nome, Funzione *funzione)
+{
+    *funzione = reinterpret_cast<Funzione>(dlsym(libreria, nome));
+    return *funzione != nullptr;
+}
+
+bool apriLibreria()
+{
+    // Kept open for the program's life.
+    void *libreria = dlopen("libespeak-ng.so.1", RTLD_NOW | RTLD_LOCAL);
+    if (!libreria) {
+        qWarning("Speech engine unavailable: %s", dlerror());
+        return false;
+    }
+    Motore m;
+    if (!trova(libreria, "espeak_Initialize", &m.inizializza)
+        || !trova(libreria, "espeak_SetSynthCallback", &m.richiamo)
+        || !trova(libreria, "espeak_SetVoiceByName", &m.scegliVoce)
+        || !trova(libreria, "espeak_SetParameter", &m.parametro)
+        || !trova(libreria, "espeak_Synth", &m.sintetizza)
+        || !trova(libreria, "espeak_Synchronize", &m.attendi)
+        || !trova(libreria, "espeak_ListVoices", &m.elencaVoci)) {
+        qWarning("Speech engine unavailable: libespeak-ng.so.1 lacks a function");
+        return false;
+    }
+    g_motore = m;
+    return true;
+}
+
+// Call with the lock held. The engine is set up once; false when its library
+// or its data cannot be found (it is then never used).
 bool motorePronto()
 {
     static int stato = 0; // 0 not tried, 1 ready, -1 failed
     if (stato == 0) {
-        const int frequenza = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
-                                                espeakINITIALIZE_DONT_EXIT);
-        if (frequenza != AudioVoce::kFrequenza) {
-            qWarning("Speech engine unavailable (espeak-ng returned %d)", frequenza);
-            stato = -1;
-        } else {
-            espeak_SetSynthCallback(richiamoSintesi);
-            stato = 1;
+        stato = -1;
+        if (apriLibreria()) {
+            const int frequenza = g_motore.inizializza(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
+                                                       espeakINITIALIZE_DONT_EXIT);
+            if (frequenza != AudioVoce::kFrequenza) {
+                qWarning("Speech engine unavailable (espeak-ng returned %d)", frequenza);
+            } else {
+                g_motore.richiamo(richiamoSintesi);
+                stato = 1;
+            }
         }
     }
     return stato == 1;
@@ -94,7 +144,7 @@ const QList<VoceMotore> &vociMotore()
         QMutexLocker blocco(&bloccoMotore());
         if (!motorePronto())
             return elenco;
-        const espeak_VOICE **lista = espeak_ListVoices(nullptr);
+        const espeak_VOICE **lista = g_motore.elencaVoci(nullptr);
         for (int i = 0; lista && lista[i]; ++i) {
             const espeak_VOICE *v = lista[i];
             VoceMotore voce;
@@ -149,15 +199,15 @@ AudioVoce sintetizzaVoce(const QString &testo, const ParametriVoce &parametri,
     if (!motorePronto())
         return audio;
     const QByteArray voce = parametri.voce.isEmpty() ? QByteArrayLiteral("it") : parametri.voce.toUtf8();
-    if (espeak_SetVoiceByName(voce.constData()) != EE_OK) {
+    if (g_motore.scegliVoce(voce.constData()) != EE_OK) {
         qWarning("Speech engine: no voice %s, speaking Italian", voce.constData());
-        espeak_SetVoiceByName("it");
+        g_motore.scegliVoce("it");
     }
-    espeak_SetParameter(espeakRATE, std::clamp(parametri.velocita, int(espeakRATE_MINIMUM), int(espeakRATE_MAXIMUM)), 0);
-    espeak_SetParameter(espeakPITCH, std::clamp(parametri.tono, 0, 100), 0);
-    espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
-                 espeakCHARS_UTF8, nullptr, &raccolta);
-    espeak_Synchronize();
+    g_motore.parametro(espeakRATE, std::clamp(parametri.velocita, int(espeakRATE_MINIMUM), int(espeakRATE_MAXIMUM)), 0);
+    g_motore.parametro(espeakPITCH, std::clamp(parametri.tono, 0, 100), 0);
+    g_motore.sintetizza(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+                        espeakCHARS_UTF8, nullptr, &raccolta);
+    g_motore.attendi();
     return audio;
 }
 
@@ -168,7 +218,7 @@ void preparaMotoreVoce(const QString &voce)
     if (!motorePronto())
         return;
     const QByteArray nome = voce.isEmpty() ? QByteArrayLiteral("it") : voce.toUtf8();
-    espeak_SetVoiceByName(nome.constData());
+    g_motore.scegliVoce(nome.constData());
 }
 
 QList<ModoVoce> modiVoce()

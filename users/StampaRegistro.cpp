@@ -1,13 +1,12 @@
 #include "users/StampaRegistro.h"
 
 #include "platform/CommDlgs.h"
+#include "platform/LibreriaCups.h"
 
 #include <QDir>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
-
-#include <cups/cups.h>
 
 namespace {
 
@@ -69,8 +68,8 @@ EsitoLavoro stampaGrigliaPredefinita(QWidget *proprietario, const GrigliaDaStamp
     QByteArray foglio = layout.pageSize().key().toLocal8Bit();
     cups_option_t opzioni[] = {{const_cast<char *>("media"), foglio.data()},
                                {const_cast<char *>("landscape"), const_cast<char *>("true")}};
-    const int lavoro = cupsPrintFile(nomeCups.constData(), file.constData(), titolo.constData(), 2, opzioni);
-    if (lavoro <= 0)
-        return fallito(QString::fromLocal8Bit(cupsLastErrorString()));
+    QString errore;
+    if (inviaFileCups(nomeCups.constData(), file.constData(), titolo.constData(), 2, opzioni, &errore) <= 0)
+        return fallito(errore);
     return EsitoLavoro::Stampato;
 }

@@ -5,4 +5,5 @@ pinnole_logic_test(stampagriglia ${PINNOLE_TEST_DIR}/tst_stampagriglia.cpp)
 pinnole_ui_test(formeserciziEseguiti ${PINNOLE_TEST_DIR}/tst_formeserciziEseguiti.cpp)
 # Prints for real through the test command's private CUPS server.
 pinnole_ui_test(eseguiti_cups ${PINNOLE_TEST_DIR}/tst_eseguiti_cups.cpp)
+target_link_libraries(tst_eseguiti_cups PRIVATE Cups::Cups)
 set_tests_properties(ui-eseguiti_cups PROPERTIES RESOURCE_LOCK cups-pdf)
