@@ -4,6 +4,7 @@
 
 #include "menu/AmbienteMenu.h"
 #include "framework/TastiTenuti.h"
+#include "platform/MessaggiQt.h"
 #include "platform/RipetizioneTasti.h"
 
 #include <QKeyEvent>
@@ -63,6 +64,16 @@ private:
         int rilasciati = 0;
         void keyPressEvent(QKeyEvent *) override { ++premuti; }
         void keyReleaseEvent(QKeyEvent *) override { ++rilasciati; }
+    };
+
+    // Counts the strokes that reach a window: presses that are not a held
+    // key's repeats, and releases.
+    struct ContatoreColpi : QWidget
+    {
+        int colpi = 0;
+        int rilasciati = 0;
+        void keyPressEvent(QKeyEvent *e) override { colpi += e->isAutoRepeat() ? 0 : 1; }
+        void keyReleaseEvent(QKeyEvent *e) override { rilasciati += e->isAutoRepeat() ? 0 : 1; }
     };
 
 private slots:
@@ -303,6 +314,39 @@ private slots:
         QVERIFY(es);
         QCOMPARE(contate(), 0);
         QCOMPARE(m_ambiente.fini, 0);
+    }
+
+    // A question answered with a switch held down for seconds: the box takes
+    // the stroke and closes once; neither the held key's release nor a new
+    // stroke reaches the window below, which would act on it a second time.
+    void domandaConTastoTenuto()
+    {
+        ContatoreColpi sotto;
+        sotto.setFocusPolicy(Qt::StrongFocus);
+        sotto.resize(300, 300);
+        sotto.show();
+        QVERIFY(attiva(&sotto));
+        sotto.setFocus();
+        // The box blocks this thread until answered: the key is held by a
+        // process of its own, once the box is on the screen.
+        QProcess tenuta;
+        tenuta.start(QStringLiteral("sh"), {QStringLiteral("-c"),
+                                            QStringLiteral("sleep 0.8; xdotool keydown Return; sleep %1; "
+                                                           "xdotool keyup Return")
+                                                .arg(kTenuta / 1000.0)});
+        MessaggiQt messaggi;
+        const RispostaDomanda risposta = messaggi.domanda(QStringLiteral("Continuare?"), QStringLiteral("Pinnole"),
+                                                          PulsantiDomanda::SiNo, IconaMessaggio::Domanda);
+        QVERIFY(tenuta.waitForFinished(10000));
+        QTest::qWait(600);
+        QCOMPARE(risposta, RispostaDomanda::Si);
+        QCOMPARE(sotto.colpi, 0);
+        QCOMPARE(sotto.rilasciati, 0);
+        // The next stroke is the child's own and reaches the window.
+        QVERIFY(attiva(&sotto));
+        xdotool(QStringLiteral("key"), QStringLiteral("Return"));
+        QTRY_COMPARE(sotto.colpi, 1);
+        QTRY_COMPARE(sotto.rilasciati, 1);
     }
 
     // The splash: its button held with Space opens one menu.
