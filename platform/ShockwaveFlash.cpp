@@ -14,6 +14,56 @@
 
 namespace {
 
+// A layer's shape in black, as the paint forced to black draws it: the
+// coverage as the alpha of black. Made here rather than by the image
+// conversion, which hands large images to the thread pool.
+QImage neroDaForma(const QImage &forma)
+{
+    QImage nero(forma.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < forma.height(); ++y) {
+        const uchar *copertura = forma.constScanLine(y);
+        auto *pixel = reinterpret_cast<QRgb *>(nero.scanLine(y));
+        for (int x = 0; x < forma.width(); ++x)
+            pixel[x] = QRgb(copertura[x]) << 24;
+    }
+    nero.setDevicePixelRatio(forma.devicePixelRatio());
+    return nero;
+}
+
+// Rows of a layer blended in one call.
+constexpr int kRigheStriscia = 16;
+
+// Draws the part of a layer, placed at dove (pixel for pixel), that lies
+// under the area being repainted, a few rows at a time. The raster engine
+// hands a blend of many rows under a clip, and any blend of an indexed
+// image, to the thread pool: in automatic scanning every step would wake the
+// pool for every layer under the two bands it repaints. An indexed layer is
+// drawn through views of just those rows and columns (the same bytes, the
+// same table), so only what is repainted is turned into full colour. The
+// pixels are the same as drawing the whole layer under the clip.
+void disegnaStrato(QPainter &pittore, QPoint dove, const QImage &immagine, QRect daRidisegnare)
+{
+    const QRect dentro = QRect(dove, immagine.size()).intersected(daRidisegnare);
+    if (dentro.isEmpty())
+        return;
+    const QRect sorgente = dentro.translated(-dove);
+    const bool indicizzata = immagine.format() == QImage::Format_Indexed8;
+    const QList<QRgb> tabella = indicizzata ? immagine.colorTable() : QList<QRgb>();
+    for (int riga = 0; riga < sorgente.height(); riga += kRigheStriscia) {
+        const QRect striscia(sorgente.x(), sorgente.y() + riga, sorgente.width(),
+                             std::min(kRigheStriscia, sorgente.height() - riga));
+        const QPoint dovePezzo = dentro.topLeft() + QPoint(0, riga);
+        if (!indicizzata) {
+            pittore.drawImage(dovePezzo, immagine, striscia);
+            continue;
+        }
+        QImage vista(immagine.constBits() + qsizetype(striscia.y()) * immagine.bytesPerLine() + striscia.x(),
+                     striscia.width(), striscia.height(), immagine.bytesPerLine(), QImage::Format_Indexed8);
+        vista.setColorTable(tabella);
+        pittore.drawImage(dovePezzo, vista);
+    }
+}
+
 const QString kVariabileOggetto = QStringLiteral("QualeOggetto");
 const QString kVariabileColore = QStringLiteral("TestoColore.QualeColore");
 constexpr int kProprietaVisibilita = 7;
@@ -313,9 +363,7 @@ QImage ShockwaveFlash::formaParte(int parte)
         if (strato.forma.isNull())
             continue;
         // The shape in black, as the paint forced to black draws it.
-        const QImage immagine = strato.nero.isNull()
-            ? strato.forma.convertToFormat(QImage::Format_ARGB32_Premultiplied)
-            : strato.nero;
+        const QImage immagine = strato.nero.isNull() ? neroDaForma(strato.forma) : strato.nero;
         pittore.drawImage(QRectF(QPointF(strato.posizione) / k - origine, QSizeF(strato.forma.size()) / k),
                           immagine);
     }
@@ -329,7 +377,7 @@ QSize ShockwaveFlash::sizeHint() const
     return QSize(300, 375);
 }
 
-void ShockwaveFlash::paintEvent(QPaintEvent *)
+void ShockwaveFlash::paintEvent(QPaintEvent *evento)
 {
     QPainter pittore(this);
     pittore.fillRect(rect(), m_sfondo);
@@ -350,8 +398,8 @@ void ShockwaveFlash::paintEvent(QPaintEvent *)
         // repaint to the thread pool.
         if (devicePixelRatioF() == 1.0)
             pittore.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        disegnaCasa(pittore, area);
-        disegnaAloni(pittore, area);
+        disegnaCasa(pittore, area, evento->rect());
+        disegnaAloni(pittore, area, evento->rect());
     }
     if (!m_documento->mancanti().isEmpty())
         disegnaCroce(pittore);
@@ -359,7 +407,7 @@ void ShockwaveFlash::paintEvent(QPaintEvent *)
 
 // The layers in drawing order; a painted element is mixed in its colour once
 // per colour and size, for every picture of that size.
-void ShockwaveFlash::disegnaCasa(QPainter &pittore, QRect area)
+void ShockwaveFlash::disegnaCasa(QPainter &pittore, QRect area, QRect daRidisegnare)
 {
     const SvgParti *parti = partiAttuali();
     if (!parti)
@@ -381,12 +429,15 @@ void ShockwaveFlash::disegnaCasa(QPainter &pittore, QRect area)
             inUso.colore = colore;
             inUso.immagine = parti->immagine(i, colore);
         }
-        pittore.drawImage(dove, inUso.immagine);
+        if (parti->rapporto() == 1.0)
+            disegnaStrato(pittore, dove.toPoint(), inUso.immagine, daRidisegnare);
+        else
+            pittore.drawImage(dove, inUso.immagine);
     }
 }
 
 // The bands of the highlighted parts, over everything else.
-void ShockwaveFlash::disegnaAloni(QPainter &pittore, QRect area)
+void ShockwaveFlash::disegnaAloni(QPainter &pittore, QRect area, QRect daRidisegnare)
 {
     const QList<int> evidenziate = partiEvidenziate();
     // A band is kept only while its part is lit.
@@ -408,7 +459,10 @@ void ShockwaveFlash::disegnaAloni(QPainter &pittore, QRect area)
             inCache.immagine = coloraAlone(alone, parti->rapporto(), colore);
         }
         const QPointF dove = QPointF(area.topLeft()) + QPointF(alone.posizione) / parti->rapporto();
-        pittore.drawImage(dove, inCache.immagine);
+        if (parti->rapporto() == 1.0)
+            disegnaStrato(pittore, dove.toPoint(), inCache.immagine, daRidisegnare);
+        else
+            pittore.drawImage(dove, inCache.immagine);
     }
 }
 

@@ -118,8 +118,8 @@ private:
 
     const SvgParti *partiAttuali();
     QRect areaElemento(const QString &id, bool conAlone);
-    void disegnaCasa(QPainter &pittore, QRect area);
-    void disegnaAloni(QPainter &pittore, QRect area);
+    void disegnaCasa(QPainter &pittore, QRect area, QRect daRidisegnare);
+    void disegnaAloni(QPainter &pittore, QRect area, QRect daRidisegnare);
     void disegnaCroce(QPainter &pittore);
     void aggiornaPuntatore();
 

@@ -126,6 +126,7 @@ private slots:
     void aHighlightedOutlineIsABandAroundThePart_data();
     void aHighlightedOutlineIsABandAroundThePart();
     void everyShippedPartCanBePointedAt();
+    void aPartialRepaintGivesTheWholePicturesPixels();
 
     void smokeAndCloudsShowAndHide_data();
     void smokeAndCloudsShowAndHide();
@@ -476,6 +477,33 @@ void TestShockwaveFlash::aHighlightedOutlineIsABandAroundThePart()
     dipingi(*picture, ElementiCasa::idContorno(parte), QStringLiteral("000000"));
     QCOMPARE(picture->partiEvidenziate(), QList<int>());
     QCOMPARE(colore(*picture, banda), primaFuori);
+}
+
+// A repaint of part of the picture (as a scanning step makes, around the two
+// bands it moves between) gives exactly the pixels a whole repaint gives
+// there: layers and bands drawn a few rows at a time, indexed layers through
+// views of their rows, leave no seam and no offset.
+void TestShockwaveFlash::aPartialRepaintGivesTheWholePicturesPixels()
+{
+    auto picture = casa(QStringLiteral(PINNOLE_DATA_DIR "/swf/pinnole1.svg"));
+    picture->resize(330, 420);
+    picture->GotoFrame(2);
+    // Roof and walls in colours of their own, the door lit.
+    dipingi(*picture, ElementiCasa::idInterno(2), QStringLiteral("CC2222"));
+    dipingi(*picture, ElementiCasa::idInterno(3), QStringLiteral("FFEE88"));
+    dipingi(*picture, ElementiCasa::idContorno(5), QStringLiteral("FF0000"));
+    QCOMPARE(picture->partiEvidenziate(), QList<int>{5});
+    const QImage intero = picture->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(intero.devicePixelRatio(), 1.0);
+    const QRect zone[] = {{0, 0, 330, 420}, {13, 37, 101, 53}, {0, 0, 330, 17}, {200, 300, 130, 120},
+                          {60, 150, 211, 211}, {0, 399, 330, 21}};
+    for (const QRect &zona : zone) {
+        QImage parziale(intero.size(), QImage::Format_ARGB32_Premultiplied);
+        parziale.fill(Qt::magenta);
+        picture->render(&parziale, zona.topLeft(), QRegion(zona));
+        QVERIFY2(parziale.copy(zona) == intero.copy(zona),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(zona.x()).arg(zona.y()).arg(zona.width()).arg(zona.height())));
+    }
 }
 
 // A hidden group shows no band, and every part of the shipped house can be
