@@ -37,6 +37,7 @@ public:
     QChartView *grafico(FiguraProgressi figura) const { return m_grafici[int(figura)]; }
     QTableWidget *tabella() const { return m_tabella; }
     QLabel *lblNota() const { return m_lblNota; }
+    QLabel *lblTitolo() const { return m_lblTitolo; }
     // The opening set-up has run.
     bool attivata() const { return m_attivata; }
 
