@@ -282,6 +282,11 @@ void FormProgressi::applicaAspetto()
     QFont intestazioni = m_carattere;
     intestazioni.setBold(true);
     m_tabella->horizontalHeader()->setFont(intestazioni);
+    // Buttons as large as a finger-friendly target at any size of text.
+    const QFontMetrics misure(m_carattere);
+    for (QPushButton *p : {m_cmdEsporta, m_cmdStampa, m_cmdEsci})
+        p->setMinimumSize(misure.horizontalAdvance(p->text()) + 2 * misure.height(), misure.height() * 2);
+    m_tabella->verticalHeader()->setDefaultSectionSize(misure.height() * 3 / 2);
     m_carattere.setPointSizeF(kPuntiGrafici * fattore);
 }
 

@@ -4,7 +4,6 @@
 #include <QDateTimeAxis>
 #include <QLineSeries>
 #include <QPen>
-#include <QRegularExpression>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -46,11 +45,12 @@ std::optional<double> valoreFigura(FiguraProgressi figura, const GiornoProgressi
 
 QString formatoDataBreve(const QLocale &locale)
 {
-    QString formato = locale.dateFormat(QLocale::ShortFormat);
-    // The year and the separator that joins it go: "dd/MM/yy" -> "dd/MM".
-    static const QRegularExpression anno(QStringLiteral("[^dMy]*y+[^dMy]*"));
-    formato.replace(anno, QString());
-    return formato.isEmpty() ? QStringLiteral("dd/MM") : formato;
+    // Day and month in figures, in the locale's order: a month's name does
+    // not fit between the ticks of a small chart.
+    const QString formato = locale.dateFormat(QLocale::ShortFormat);
+    const qsizetype giorno = formato.indexOf(QLatin1Char('d'));
+    const qsizetype mese = formato.indexOf(QLatin1Char('M'));
+    return (mese >= 0 && giorno >= 0 && mese < giorno) ? QStringLiteral("M/d") : QStringLiteral("dd/MM");
 }
 
 QChart *creaGraficoProgressi(FiguraProgressi figura, const QList<GiornoProgressi> &giorni, const QString &titolo,
@@ -73,10 +73,10 @@ QChart *creaGraficoProgressi(FiguraProgressi figura, const QList<GiornoProgressi
 
     auto *serie = new QLineSeries;
     QPen penna(coloreFigura(figura));
-    penna.setWidthF(std::max(2.0, stile.carattere.pointSizeF() / 4));
+    penna.setWidthF(std::max(1.5, stile.carattere.pointSizeF() / 5));
     serie->setPen(penna);
     serie->setPointsVisible(true);
-    serie->setMarkerSize(std::max(7.0, stile.carattere.pointSizeF() * 0.8));
+    serie->setMarkerSize(std::max(5.0, stile.carattere.pointSizeF() * 0.55));
     double massimo = 0;
     for (const GiornoProgressi &g : giorni) {
         if (const auto valore = valoreFigura(figura, g)) {
@@ -99,26 +99,28 @@ QChart *creaGraficoProgressi(FiguraProgressi figura, const QList<GiornoProgressi
     asseX->setRange(dal.startOfDay(), al.startOfDay());
     asseX->setTickCount(std::clamp(int(dal.daysTo(al)) + 1, 2, 6));
 
+    // Whole ticks from 0 up; the range reaches a little past both ends so
+    // a point on 0 or on the top is drawn whole.
     auto *asseY = new QValueAxis;
+    double alto = 10;
+    double passo = 2;
     switch (figura) {
-    case FiguraProgressi::Livello: {
-        const int livelli = std::max(kLivelliMinimi, int(massimo));
-        asseY->setRange(0, livelli);
-        asseY->setTickCount(livelli + 1);
-        asseY->setLabelFormat(QStringLiteral("%d"));
+    case FiguraProgressi::Livello:
+        alto = std::max(kLivelliMinimi, int(massimo));
+        passo = 1;
         break;
-    }
     case FiguraProgressi::Esatte:
-        asseY->setRange(0, 100);
-        asseY->setTickCount(6);
-        asseY->setLabelFormat(QStringLiteral("%d"));
+        alto = 100;
+        passo = 20;
         break;
     case FiguraProgressi::Ignorate:
-        asseY->setRange(0, 10);
-        asseY->setTickCount(6);
-        asseY->setLabelFormat(QStringLiteral("%d"));
         break;
     }
+    asseY->setRange(-alto * 0.04, alto * 1.04);
+    asseY->setTickType(QValueAxis::TicksDynamic);
+    asseY->setTickAnchor(0);
+    asseY->setTickInterval(passo);
+    asseY->setLabelFormat(QStringLiteral("%d"));
     for (QAbstractAxis *asse : {static_cast<QAbstractAxis *>(asseX), static_cast<QAbstractAxis *>(asseY)}) {
         asse->setLabelsFont(stile.carattere);
         asse->setLabelsBrush(stile.testo);

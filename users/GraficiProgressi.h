@@ -36,5 +36,5 @@ std::optional<double> valoreFigura(FiguraProgressi figura, const GiornoProgressi
 QChart *creaGraficoProgressi(FiguraProgressi figura, const QList<GiornoProgressi> &giorni, const QString &titolo,
                              const StileGrafici &stile);
 
-// The locale's short date without its year ("14/09", "9/14").
+// The time axis's dates: day and month in the locale's order ("14/09", "9/14").
 QString formatoDataBreve(const QLocale &locale);

@@ -14,7 +14,9 @@ constexpr double kAltezzaIntestazione = 18;  // heading, period, exercise
 constexpr double kAltezzaGrafici = 72;
 constexpr double kSpazio = 5;
 constexpr double kAltezzaRiga = 6.5;
+constexpr double kAltezzaTesta = 10; // the table's heading, on two lines
 constexpr double kAltezzaPiede = 8;
+constexpr int kMezzeTabella = 2;
 // The charts are laid out at screen resolution and scaled onto the page, so
 // their texts keep their point sizes.
 constexpr double kPixelPerMm = 96 / 25.4;
@@ -29,9 +31,10 @@ RigheProgressiPerPagina righePerPagina(const QSizeF &paginaMm)
 {
     const double corpo = paginaMm.height() - kAltezzaIntestazione - kAltezzaPiede;
     RigheProgressiPerPagina r;
-    // One row of each table area is its heading.
-    r.prima = std::max(1, int((corpo - kAltezzaGrafici - kSpazio) / kAltezzaRiga) - 1);
-    r.seguenti = std::max(1, int(corpo / kAltezzaRiga) - 1);
+    // The table runs in two halves side by side; one row of each half is
+    // its heading.
+    r.prima = kMezzeTabella * std::max(1, int((corpo - kAltezzaGrafici - kSpazio - kAltezzaTesta) / kAltezzaRiga));
+    r.seguenti = kMezzeTabella * std::max(1, int((corpo - kAltezzaTesta) / kAltezzaRiga));
     return r;
 }
 
@@ -74,8 +77,11 @@ bool StampaProgressi(QPagedPaintDevice &stampante, const ProgressiDaStampare &p)
         pittore.setFont(QFont(f, &stampante));
         pittore.setPen(kTesto);
         const QRectF r(rettangoloMm.topLeft() * scala, rettangoloMm.size() * scala);
-        pittore.drawText(r, allineamento | Qt::TextSingleLine,
-                         pittore.fontMetrics().elidedText(testo, Qt::ElideRight, int(r.width())));
+        if (allineamento & Qt::TextWordWrap)
+            pittore.drawText(r, allineamento, testo);
+        else
+            pittore.drawText(r, allineamento | Qt::TextSingleLine,
+                             pittore.fontMetrics().elidedText(testo, Qt::ElideRight, int(r.width())));
         pittore.restore();
     };
 
@@ -94,24 +100,43 @@ bool StampaProgressi(QPagedPaintDevice &stampante, const ProgressiDaStampare &p)
         pittore.setPen(QPen(kTesto, 0.3));
         pittore.drawLine(QPointF(0, kAltezzaIntestazione - 2), QPointF(paginaMm.width(), kAltezzaIntestazione - 2));
     };
-    // Column widths of the table: the date, then the three figures.
-    const double larghezzaData = paginaMm.width() * 0.25;
-    const double larghezzaFigura = (paginaMm.width() - larghezzaData) / 3;
-    auto riga = [&](double y, const QStringList &celle, bool intestazioneTabella) {
-        const QFont f = carattere(kPuntiTabella, intestazioneTabella);
-        double x = 0;
+    const QStringList intestazioniTabella = {p.intestazioneData, p.titoliFigure[0], p.titoliFigure[1],
+                                             p.titoliFigure[2]};
+    // The table in two halves side by side, each with the date and the three
+    // figures.
+    const double larghezzaMezza = (paginaMm.width() - kSpazio * 2) / kMezzeTabella;
+    const double larghezzaData = larghezzaMezza * 0.22;
+    const double larghezzaFigura = (larghezzaMezza - larghezzaData) / 3;
+    auto riga = [&](double x0, double y, const QStringList &celle, bool intestazioneTabella) {
+        const QFont f = carattere(intestazioneTabella ? kPuntiTabella - 1 : kPuntiTabella, intestazioneTabella);
+        const double altezza = intestazioneTabella ? kAltezzaTesta : kAltezzaRiga;
+        double x = x0;
         for (int c = 0; c < celle.size(); ++c) {
             const double w = c == 0 ? larghezzaData : larghezzaFigura;
-            scrivi(QRectF(x + 1.5, y, w - 3, kAltezzaRiga), celle.at(c), f,
-                   (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
+            scrivi(QRectF(x + 1, y, w - 2, altezza), celle.at(c), f,
+                   (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter
+                       | (intestazioneTabella ? Qt::TextWordWrap : 0));
             x += w;
         }
         pittore.setPen(QPen(intestazioneTabella ? kTesto : QColor(0xB0, 0xB0, 0xB0), intestazioneTabella ? 0.3 : 0.15));
-        pittore.drawLine(QPointF(0, y + kAltezzaRiga), QPointF(paginaMm.width(), y + kAltezzaRiga));
+        pittore.drawLine(QPointF(x0, y + altezza), QPointF(x0 + larghezzaMezza, y + altezza));
     };
-    const QStringList intestazioniTabella = {p.intestazioneData, p.titoliFigure[0], p.titoliFigure[1],
-                                             p.titoliFigure[2]};
-
+    // The table's area from y: the heading over each half, and the rows
+    // from "da" that fit, down the left half then the right one.
+    auto tabella = [&](double y, const QList<GiornoProgressi> &giorni, int da, int righe) {
+        const int perMezza = righe / kMezzeTabella;
+        for (int m = 0; m < kMezzeTabella && da + m * perMezza < giorni.size(); ++m) {
+            const double x0 = m * (larghezzaMezza + kSpazio * 2);
+            riga(x0, y, intestazioniTabella, true);
+            for (int r = 0; r < perMezza && da + m * perMezza + r < giorni.size(); ++r) {
+                const GiornoProgressi &g = giorni.at(da + m * perMezza + r);
+                riga(x0, y + kAltezzaTesta + r * kAltezzaRiga,
+                     {p.locale.toString(g.data, QLocale::ShortFormat), QString::number(g.livelloMassimo),
+                      testoQuota(g.quotaEsatte(), p.locale), testoPerDieci(g.ignoratePerDieci(), p.locale)},
+                     false);
+            }
+        }
+    };
     bool primaPagina = true;
     for (const EsercizioProgressi &e : p.esercizi) {
         if (!primaPagina && !stampante.newPage())
@@ -140,27 +165,13 @@ bool StampaProgressi(QPagedPaintDevice &stampante, const ProgressiDaStampare &p)
             scena.render(&pittore, destinazione, QRectF(QPointF(0, 0), pixel));
         }
 
-        double y = kAltezzaIntestazione + kAltezzaGrafici + kSpazio;
-        riga(y, intestazioniTabella, true);
-        y += kAltezzaRiga;
-        int liberi = capienza.prima;
-        for (const GiornoProgressi &g : e.giorni) {
-            if (liberi == 0) {
-                piede();
-                if (!stampante.newPage())
-                    return false;
-                intestazione(nome);
-                y = kAltezzaIntestazione;
-                riga(y, intestazioniTabella, true);
-                y += kAltezzaRiga;
-                liberi = capienza.seguenti;
-            }
-            riga(y,
-                 {p.locale.toString(g.data, QLocale::ShortFormat), QString::number(g.livelloMassimo),
-                  testoQuota(g.quotaEsatte(), p.locale), testoPerDieci(g.ignoratePerDieci(), p.locale)},
-                 false);
-            y += kAltezzaRiga;
-            --liberi;
+        tabella(kAltezzaIntestazione + kAltezzaGrafici + kSpazio, e.giorni, 0, capienza.prima);
+        for (int da = capienza.prima; da < e.giorni.size(); da += capienza.seguenti) {
+            piede();
+            if (!stampante.newPage())
+                return false;
+            intestazione(nome);
+            tabella(kAltezzaIntestazione, e.giorni, da, capienza.seguenti);
         }
         piede();
     }
