@@ -3,6 +3,8 @@
 #include "core/Impostazioni.h"
 #include "core/OpzioniAccesso.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 #include <array>
@@ -47,6 +49,11 @@ struct StatoProgramma
     // what a save compares with, so that it writes only what changed and
     // keeps the lines it does not know.
     FileOpzioniAccesso fileAccesso;
+
+    // Progress histories that could not be read and were moved aside while
+    // a child played: (player, the name it was moved to). The next window a
+    // teacher sees says so, once.
+    QList<QPair<QString, QString>> StorieMesseDaParte;
 };
 
 // What a save of the current user managed.

@@ -94,8 +94,11 @@ ControlloScansione::ControlloScansione(QWidget *finestra)
     m_tasti = new TastiFiltrati(
         [this](int tastoQt, bool rilasciato) {
             const int codice = codiceTasto(tastoQt);
-            if (codice != 0)
-                tasto(codice, rilasciato);
+            if (codice == 0)
+                return;
+            if (!rilasciato)
+                emit pressioneAccettata();
+            tasto(codice, rilasciato);
         },
         this);
     connect(m_tasti, &TastiFiltrati::pressioneIgnorata, this, &ControlloScansione::pressioneIgnorata);

@@ -126,6 +126,8 @@ signals:
     void evidenziazioneSpostata(int posizione);
     // A press was kept from acting by the acceptance or debounce time.
     void pressioneIgnorata();
+    // A press of a key the mode uses passed those times and acts.
+    void pressioneAccettata();
 
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;

@@ -1,9 +1,11 @@
 #include "framework/FinestraEsercizio.h"
 
+
 #include "core/Caratteri.h"
 #include "core/ColoriVB.h"
 #include "core/Modulo1.h"
 #include "core/Percorsi.h"
+#include "core/StoriaProgressi.h"
 #include "core/TraduciFinestra.h"
 #include "framework/Navigazione.h"
 #include "framework/Personaggio.h"
@@ -86,6 +88,8 @@ FinestraEsercizio::FinestraEsercizio(const Progetto &progetto, QWidget *parent)
         m_livelli.pressioneIgnorata();
         aggiornaPannello(4);
     });
+    connect(m_scansione, &ControlloScansione::pressioneAccettata, this, [this] { m_livelli.pressioneAccettata(); });
+    m_livelli.impostaStoria([this](const SegmentoStoria &s) { registraInStoria(s); });
 
     creaMenu();
     creaBarraDiStato();
@@ -451,6 +455,26 @@ void FinestraEsercizio::mnuEsci_Click()
     close();
 }
 
+void FinestraEsercizio::registraInStoria(SegmentoStoria segmento)
+{
+    StatoProgramma &stato = Stato();
+    // Only what the teacher asked to keep track of is kept.
+    if (!stato.imp.TracciaAttivita)
+        return;
+    if (!m_storia) {
+        m_storia = std::make_unique<StoriaProgressi>(percorsoStoria(stato.UtenteCorrente));
+        // Never a message in front of a child: a history moved aside is
+        // said to the teacher in the next window she opens.
+        if (m_storia->apri() == StoriaProgressi::Esito::MessaDaParte)
+            stato.StorieMesseDaParte.append({stato.UtenteCorrente, m_storia->messaDaParte()});
+    }
+    segmento.esercizio = m_progetto.nome;
+    segmento.modoInput = stato.imp.ModoInput;
+    segmento.accettazioneMs = m_scansione->opzioni().accettazioneMs;
+    segmento.antirimbalzoMs = m_scansione->opzioni().antirimbalzoMs;
+    m_storia->aggiungi(segmento);
+}
+
 void FinestraEsercizio::leggi(const QString &testo)
 {
     if (m_personaggio)
@@ -473,6 +497,7 @@ void FinestraEsercizio::closeEvent(QCloseEvent *evento)
     // running with no window and the settings are still saved at its end.
     if (!m_uscitaDaMenu) {
         m_uscitaDaMenu = true;
+        m_livelli.abbandono();
         apriMenu();
     }
     Form_Unload();

@@ -15,6 +15,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QStatusBar;
+class StoriaProgressi;
 class clsResize;
 
 // The frame every exercise window shares: the sentence label, the answer
@@ -125,6 +126,7 @@ private:
     void stampaVeloce();
     QRect zonaFumetto() const;
     void Form_Unload();
+    void registraInStoria(SegmentoStoria segmento);
 
     Progetto m_progetto;
     QWidget *m_area = nullptr;
@@ -140,6 +142,8 @@ private:
     clsResize *m_ridimensiona = nullptr;
     std::unique_ptr<Agente> m_personaggio;
     Livelli m_livelli;
+    // The player's progress history, opened at the first segment that ends.
+    std::unique_ptr<StoriaProgressi> m_storia;
     bool m_caricata = false;
     bool m_primaApertura = true;
     bool m_uscitaDaMenu = false;

@@ -11,6 +11,10 @@ Livelli::Livelli(StatoProgramma &stato, CostantiLivelli costanti)
 
 void Livelli::apertura()
 {
+    // Opening again (after a modal window) restarts the counts: what was
+    // played so far is a segment left.
+    chiudiSegmentoStoria();
+    iniziaSegmentoStoria();
     m_livello = 1;
     m_stato.RisposteEsatte = 0;
     m_stato.RisposteErrate = 0;
@@ -37,10 +41,39 @@ void Livelli::pressioneIgnorata()
 void Livelli::nuovoSegmento(int livello)
 {
     completaSegmento(m_stato, m_livello);
+    chiudiSegmentoStoria();
     m_stato.RisposteEsatte = 0;
     m_stato.RisposteErrate = 0;
     m_stato.PressioniIgnorate = 0;
     m_livello = livello;
+    iniziaSegmentoStoria();
+}
+
+void Livelli::iniziaSegmentoStoria()
+{
+    m_segmentoInCorso = true;
+    m_inizio = QDateTime::currentDateTime();
+    m_durata.start();
+    m_accettate = 0;
+}
+
+void Livelli::chiudiSegmentoStoria()
+{
+    if (!m_segmentoInCorso)
+        return;
+    m_segmentoInCorso = false;
+    SegmentoStoria s;
+    s.livello = m_livello;
+    s.esatte = static_cast<int>(m_stato.RisposteEsatte);
+    s.errate = m_stato.RisposteErrate;
+    s.ignorate = m_stato.PressioniIgnorate;
+    s.accettate = m_accettate;
+    s.inizio = m_inizio;
+    s.durataMs = m_durata.elapsed();
+    // A segment in which nothing happened (a level chosen and changed at
+    // once) tells nothing about the child.
+    if (m_storia && !s.vuoto())
+        m_storia(s);
 }
 
 void Livelli::sceltaDalMenu(int livello)
@@ -79,6 +112,12 @@ bool Livelli::CambiaLivello()
 void Livelli::uscita()
 {
     completaSegmento(m_stato, m_livello);
+    chiudiSegmentoStoria();
+}
+
+void Livelli::abbandono()
+{
+    chiudiSegmentoStoria();
 }
 
 bool RitmoPremio::rispostaGiusta()

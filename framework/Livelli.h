@@ -1,5 +1,11 @@
 #pragma once
 
+#include "core/StoriaProgressi.h"
+
+#include <QElapsedTimer>
+
+#include <functional>
+
 struct StatoProgramma;
 
 // What each exercise window fixes about its levels.
@@ -45,13 +51,33 @@ public:
 
     // Leaving through "Esci": the segment is completed.
     void uscita();
+    // The window closed some other way: the activity table is left as it
+    // is, the progress history still gets the segment.
+    void abbandono();
+
+    // A press of a switch or key that acted (for the progress history's
+    // share of ignored presses).
+    void pressioneAccettata() { ++m_accettate; }
+
+    // Receives each level segment that ends with something in it, for the
+    // progress history: level, counts, start and duration (the window adds
+    // what it knows: the exercise and the input).
+    using Storia = std::function<void(const SegmentoStoria &)>;
+    void impostaStoria(Storia storia) { m_storia = std::move(storia); }
 
 private:
     void nuovoSegmento(int livello);
+    void iniziaSegmentoStoria();
+    void chiudiSegmentoStoria();
 
     StatoProgramma &m_stato;
     CostantiLivelli m_costanti;
     int m_livello = 1;
+    Storia m_storia;
+    bool m_segmentoInCorso = false;
+    QDateTime m_inizio;
+    QElapsedTimer m_durata;
+    int m_accettate = 0;
 };
 
 // Every tenth right answer brings a reward; after it the house picture must be

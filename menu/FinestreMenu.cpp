@@ -10,6 +10,7 @@
 #include "exercises/uguali/FormEs3.h"
 #include "exercises/uguali/FormEs8.h"
 #include "users/FormEserciziEseguiti.h"
+#include "users/FormProgressi.h"
 
 FabbricaFinestra finestraEsercizio(int indice)
 {
@@ -45,4 +46,9 @@ FabbricaFinestra finestraConfigurazione()
 FabbricaFinestra finestraEserciziEseguiti()
 {
     return [] { return new FormEserciziEseguiti; };
+}
+
+FabbricaFinestra finestraProgressi()
+{
+    return [] { return new FormProgressi; };
 }

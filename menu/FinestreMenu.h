@@ -12,6 +12,7 @@ using FabbricaFinestra = std::function<QWidget *()>;
 
 // The exercise of menu button indice (0..7), by the menu's exercise table.
 FabbricaFinestra finestraEsercizio(int indice);
-// "Configurazione" and "Esercizi eseguiti".
+// "Configurazione", "Esercizi eseguiti" and "Progressi".
 FabbricaFinestra finestraConfigurazione();
 FabbricaFinestra finestraEserciziEseguiti();
+FabbricaFinestra finestraProgressi();

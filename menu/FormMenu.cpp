@@ -192,6 +192,7 @@ void FormMenu::creaMenu()
     };
     m_mnuConfigura = voce("mnuConfigura", "Configurazione");
     m_mnuEserciziEseguiti = voce("mnuEserciziEseguiti", "Esercizi eseguiti");
+    m_mnuProgressi = voce("mnuProgressi", "Progressi");
     m_mnuInfo = voce("mnuInfo", "Informazioni");
     m_mnuDocum = voce("mnuDocum", "documentazione");
     m_mnuAbout = voce("mnuAbout", "about");
@@ -205,6 +206,7 @@ void FormMenu::creaMenu()
 
     connect(m_mnuConfigura, &QAction::triggered, this, &FormMenu::mnuConfigura_Click);
     connect(m_mnuEserciziEseguiti, &QAction::triggered, this, &FormMenu::mnuEserciziEseguiti_Click);
+    connect(m_mnuProgressi, &QAction::triggered, this, &FormMenu::mnuProgressi_Click);
     connect(m_mnuInfo, &QAction::triggered, this, &FormMenu::mnuInfo_Click);
     connect(m_mnuDocum, &QAction::triggered, this, &FormMenu::mnuDocum_Click);
     connect(m_mnuAbout, &QAction::triggered, this, &FormMenu::mnuAbout_Click);
@@ -231,6 +233,7 @@ void FormMenu::Form_Load()
     for (int i = 0; i < m_mnuLanguage.size(); ++i)
         connect(m_mnuLanguage.at(i), &QAction::triggered, this, [this, i] { mnuLanguage_Click(i); });
     MLSTranslateForm(this);
+    m_mnuProgressi->setText(MLSGetText(QStringLiteral("0430")));
 
     m_ridimensiona = new clsResize(this);
     m_ridimensiona->setSourceForm(this);
@@ -305,6 +308,8 @@ void FormMenu::ImpostaUtente()
     }
 
     m_mnuEserciziEseguiti->setVisible(imp.TracciaAttivita);
+    // The progress history is kept only while activity is tracked.
+    m_mnuProgressi->setVisible(imp.TracciaAttivita);
 
     impostaInput();
 }
@@ -537,6 +542,12 @@ void FormMenu::mnuEserciziEseguiti_Click()
         apriFinestra(crea());
 }
 
+void FormMenu::mnuProgressi_Click()
+{
+    if (const FabbricaFinestra crea = finestraProgressi())
+        apriFinestra(crea());
+}
+
 void FormMenu::mnuInfo_Click()
 {
     if (!m_documento->carica(Percorsi::programma(QStringLiteral("docdid.rtf"))))
@@ -569,6 +580,7 @@ void FormMenu::mnuLanguage_Click(int indice)
     for (int i = 0; i < kPulsantiMenu; ++i)
         m_command1[i]->setText(QString::fromUtf8(kDidascalieProgetto[i]));
     ::mnuLanguage_Click(m_mnuLanguage, indice);
+    m_mnuProgressi->setText(MLSGetText(QStringLiteral("0430")));
     costruisciDidascalie();
     applicaDidascalie();
 }

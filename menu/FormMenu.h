@@ -42,6 +42,7 @@ public:
     QLabel *LabelDimensionaFont() const { return m_labelDimensionaFont; }
     QAction *mnuConfigura() const { return m_mnuConfigura; }
     QAction *mnuEserciziEseguiti() const { return m_mnuEserciziEseguiti; }
+    QAction *mnuProgressi() const { return m_mnuProgressi; }
     QAction *mnuInfo() const { return m_mnuInfo; }
     QAction *mnuDocum() const { return m_mnuDocum; }
     QAction *mnuAbout() const { return m_mnuAbout; }
@@ -66,6 +67,7 @@ public:
 
     void mnuConfigura_Click();
     void mnuEserciziEseguiti_Click();
+    void mnuProgressi_Click();
     void mnuInfo_Click();
     void mnuDocum_Click();
     void mnuAbout_Click();
@@ -103,6 +105,7 @@ private:
     clsResize *m_ridimensiona = nullptr;
     QAction *m_mnuConfigura = nullptr;
     QAction *m_mnuEserciziEseguiti = nullptr;
+    QAction *m_mnuProgressi = nullptr;
     QAction *m_mnuInfo = nullptr;
     QAction *m_mnuDocum = nullptr;
     QAction *m_mnuAbout = nullptr;

@@ -13,6 +13,7 @@ PACKAGES=(
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox
   cups printer-driver-cups-pdf libcups2-dev poppler-utils fonts-urw-base35
   sox
+  qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite
   dpkg-dev file desktop-file-utils appstream
 )
 

@@ -12,19 +12,27 @@ namespace {
 
 const QString kTitolo = QStringLiteral("Esercizi eseguiti");
 
-bool impagina(QPrinter &uscita, const QString &percorso, const QPageLayout &layout, const GrigliaDaStampare &griglia)
+bool impaginaPdf(QPrinter &uscita, const QString &percorso, const QPageLayout &layout, const QString &titolo,
+                 const Impaginazione &impagina)
 {
     uscita.setOutputFormat(QPrinter::PdfFormat);
     uscita.setOutputFileName(percorso);
     uscita.setPageLayout(layout);
-    uscita.setDocName(kTitolo);
+    uscita.setDocName(titolo);
     uscita.setCreator(QStringLiteral("Pinnole"));
-    return StampaGriglia(uscita, griglia);
+    return impagina(uscita);
 }
 
 } // namespace
 
 EsitoLavoro stampaGrigliaPredefinita(QWidget *proprietario, const GrigliaDaStampare &griglia, QString *dettaglio)
+{
+    return stampaPaginePredefinita(
+        proprietario, kTitolo, [&griglia](QPrinter &pagine) { return StampaGriglia(pagine, griglia); }, dettaglio);
+}
+
+EsitoLavoro stampaPaginePredefinita(QWidget *proprietario, const QString &titolo, const Impaginazione &impagina,
+                                    QString *dettaglio)
 {
     auto fallito = [dettaglio](const QString &motivo) {
         if (dettaglio)
@@ -38,13 +46,13 @@ EsitoLavoro stampaGrigliaPredefinita(QWidget *proprietario, const GrigliaDaStamp
     QPrinter uscita(QPrinter::HighResolution);
     if (nome == Stampanti::nomeFilePdf()) {
         const QString percorso = ScegliFile(proprietario, 2, QStringLiteral("Salva la stampa come PDF"),
-                                            kTitolo + QStringLiteral(".pdf"), QStringLiteral("PDF|*.pdf"),
+                                            titolo + QStringLiteral(".pdf"), QStringLiteral("PDF|*.pdf"),
                                             QDir::homePath(), QStringLiteral("pdf"));
         if (percorso.isEmpty())
             return EsitoLavoro::Annullato;
         const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
                                  QPageLayout::Millimeter);
-        if (!impagina(uscita, percorso, layout, griglia))
+        if (!impaginaPdf(uscita, percorso, layout, titolo, impagina))
             return fallito(QString());
         return EsitoLavoro::Stampato;
     }
@@ -59,17 +67,17 @@ EsitoLavoro stampaGrigliaPredefinita(QWidget *proprietario, const GrigliaDaStamp
     layout.setOrientation(QPageLayout::Landscape);
     QTemporaryDir cartella;
     const QString percorso = cartella.filePath(QStringLiteral("griglia.pdf"));
-    if (!cartella.isValid() || !impagina(uscita, percorso, layout, griglia))
+    if (!cartella.isValid() || !impaginaPdf(uscita, percorso, layout, titolo, impagina))
         return fallito(QString());
 
     const QByteArray nomeCups = nome.section(QLatin1Char('/'), 0, 0).toLocal8Bit();
     const QByteArray file = QFile::encodeName(percorso);
-    const QByteArray titolo = kTitolo.toUtf8();
+    const QByteArray titoloLavoro = titolo.toUtf8();
     QByteArray foglio = layout.pageSize().key().toLocal8Bit();
     cups_option_t opzioni[] = {{const_cast<char *>("media"), foglio.data()},
                                {const_cast<char *>("landscape"), const_cast<char *>("true")}};
     QString errore;
-    if (inviaFileCups(nomeCups.constData(), file.constData(), titolo.constData(), 2, opzioni, &errore) <= 0)
+    if (inviaFileCups(nomeCups.constData(), file.constData(), titoloLavoro.constData(), 2, opzioni, &errore) <= 0)
         return fallito(errore);
     return EsitoLavoro::Stampato;
 }

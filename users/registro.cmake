@@ -2,3 +2,4 @@ target_sources(pinnole_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/RegistroAttivita.
 target_sources(pinnole_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/FileRegistro.cpp)
 target_sources(pinnole_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/VistaRegistro.cpp)
 target_sources(pinnole_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/StampaGriglia.cpp)
+target_sources(pinnole_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ModelloProgressi.cpp)

@@ -18,3 +18,8 @@ add_test(NAME logic-dati_guasti-disco-pieno
   COMMAND ${PINNOLE_TEST_DIR}/../con-disco-pieno.sh $<TARGET_FILE:tst_dati_guasti> discoPieno)
 set_tests_properties(logic-dati_guasti-disco-pieno PROPERTIES
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+pinnole_logic_test(storiaprogressi ${PINNOLE_TEST_DIR}/tst_storiaprogressi.cpp)
+add_test(NAME logic-storiaprogressi-sola-lettura
+  COMMAND sh ${PINNOLE_TEST_DIR}/../senza-root.sh $<TARGET_FILE:tst_storiaprogressi> cartellaSenzaPermessi)
+set_tests_properties(logic-storiaprogressi-sola-lettura PROPERTIES
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)

@@ -107,6 +107,51 @@ private slots:
         QCOMPARE(m_stato.RisposteEsatte, 0.0);
     }
 
+    // Every segment that ends with something in it reaches the progress
+    // history once, with its level and counts: a level change, "Esci", a
+    // window closed otherwise, and an opening again that drops the counts;
+    // a segment in which nothing happened does not.
+    void segmentiVersoLaStoria()
+    {
+        QList<SegmentoStoria> storia;
+        Livelli l(m_stato, {6, 7});
+        l.impostaStoria([&storia](const SegmentoStoria &s) { storia << s; });
+        const QDateTime prima = QDateTime::currentDateTime();
+        l.apertura();
+        risposte(l, 3, 1);
+        l.pressioneIgnorata();
+        l.pressioneAccettata();
+        l.pressioneAccettata();
+        l.sceltaDalMenu(4);  // ends level 1
+        l.sceltaDalMenu(2);  // level 4 had nothing: not kept
+        risposte(l, 1, 0);
+        l.apertura();        // back from a modal window: level 2 left
+        risposte(l, 0, 2);
+        l.uscita();          // level 1 ends
+        l.abbandono();       // the window then closes: nothing more
+        QCOMPARE(storia.size(), 3);
+        QCOMPARE(storia.at(0).livello, 1);
+        QCOMPARE(storia.at(0).esatte, 3);
+        QCOMPARE(storia.at(0).errate, 1);
+        QCOMPARE(storia.at(0).ignorate, 1);
+        QCOMPARE(storia.at(0).accettate, 2);
+        QCOMPARE(storia.at(1).livello, 2);
+        QCOMPARE(storia.at(1).esatte, 1);
+        QCOMPARE(storia.at(1).accettate, 0);
+        QCOMPARE(storia.at(2).livello, 1);
+        QCOMPARE(storia.at(2).errate, 2);
+        for (const SegmentoStoria &s : storia) {
+            QVERIFY(s.inizio >= prima.addSecs(-1) && s.inizio <= QDateTime::currentDateTime());
+            QVERIFY(s.durataMs >= 0 && s.durataMs < 10000);
+        }
+        // A window closed without "Esci" still gives its segment.
+        l.apertura();
+        risposte(l, 5, 0);
+        l.abbandono();
+        QCOMPARE(storia.size(), 4);
+        QCOMPARE(storia.at(3).esatte, 5);
+    }
+
     void premioOgniDieci()
     {
         RitmoPremio r;

@@ -5,7 +5,9 @@
 // With a prefix, only the pictures whose names begin with it are taken.
 // Settings are kept in a temporary folder: the user's own are never touched.
 
+#include "StoriaGenerata.h"
 #include "config/FormConfigura.h"
+#include "core/StoriaProgressi.h"
 #include "core/Modulo1.h"
 #include "exercises/es1/FormEs1.h"
 #include "exercises/es2/FormEs2.h"
@@ -27,6 +29,8 @@
 #include "printing/frmStampa.h"
 #include "tools/comune/AvvioStrumento.h"
 #include "users/FormEserciziEseguiti.h"
+#include "users/FormProgressi.h"
+#include "users/StampaProgressi.h"
 #include "users/GrigliaEsercizi.h"
 #include "users/RegistroAttivita.h"
 #include "core/Lingua.h"
@@ -36,7 +40,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
@@ -597,6 +603,50 @@ void riempiRegistro(int esecuzioni)
     }
 }
 
+// The progress window over a generated autumn term of one child, "Marco",
+// in both languages, and its printed pages as a PDF beside the pictures.
+void schermateProgressi(const QString &cartella)
+{
+    StatoProgramma &s = Stato();
+    const QString utente = s.UtenteCorrente;
+    const QString percorso = s.PercorsoImpostazioni;
+    s.UtenteCorrente = QStringLiteral("Marco");
+    s.PercorsoImpostazioni = percorsoUtente(s.UtenteCorrente);
+    SalvaImpostazioni(s.PercorsoImpostazioni, s.imp);
+    QFile::remove(percorsoStoria(s.UtenteCorrente));
+    {
+        StoriaProgressi storia(percorsoStoria(s.UtenteCorrente));
+        storia.apri();
+        for (const SegmentoStoria &seg : annoGenerato(21, QDate(2026, 9, 14), QDate::currentDate().addDays(-1)))
+            storia.aggiungi(seg);
+    }
+    const QString lingua = LinguaCorrente();
+    for (const QString &l : {QStringLiteral("Italiano"), QStringLiteral("English")}) {
+        LinguaCorrente() = l;
+        const QString sigla = l == QLatin1String("English") ? QStringLiteral("en") : QStringLiteral("it");
+        for (int periodo : {0, 1}) {
+            schermataFinestra(cartella, QStringLiteral("progressi-%1-%2").arg(sigla, periodo == 0 ? QStringLiteral("4sett") : QStringLiteral("anno")),
+                              [](Impostazioni &) {}, [] { return new FormProgressi; },
+                              [periodo, &cartella, &sigla](QWidget *w) {
+                                  auto *f = static_cast<FormProgressi *>(w);
+                                  f->cboPeriodo()->setCurrentIndex(periodo);
+                                  if (periodo != 1)
+                                      return;
+                                  QPrinter pdf(QPrinter::HighResolution);
+                                  pdf.setOutputFormat(QPrinter::PdfFormat);
+                                  pdf.setOutputFileName(QDir(cartella).filePath(
+                                      QStringLiteral("progressi-stampa-%1.pdf").arg(sigla)));
+                                  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                                                QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+                                  StampaProgressi(pdf, f->progressiDaStampare());
+                              });
+        }
+    }
+    LinguaCorrente() = lingua;
+    s.UtenteCorrente = utente;
+    s.PercorsoImpostazioni = percorso;
+}
+
 void schermateEserciziEseguiti(const QString &cartella)
 {
     const auto nessuna = [](Impostazioni &) {};
@@ -716,6 +766,7 @@ int main(int argc, char *argv[])
     schermateConfigura(cartella);
     schermateStampa(cartella);
     schermateEserciziEseguiti(cartella);
+    schermateProgressi(cartella);
     schermateAccesso(cartella);
     return 0;
 }
