@@ -13,6 +13,7 @@ PACKAGES=(
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox
   cups printer-driver-cups-pdf libcups2-dev poppler-utils fonts-urw-base35
   sox
+  sway xwayland qt6-wayland libwayland-dev libxkbcommon-dev grim
   dpkg-dev file desktop-file-utils appstream
 )
 
