@@ -105,8 +105,12 @@ public:
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override
     {
-        if (oggetto == &m_dialogo && evento->type() == QEvent::Show)
+        // At once, so no stroke reaches the window below meanwhile, and
+        // again once the dialog's own showing is over.
+        if (oggetto == &m_dialogo && evento->type() == QEvent::Show) {
+            prendi();
             QTimer::singleShot(0, this, [this] { prendi(); });
+        }
         return false;
     }
 
@@ -130,6 +134,7 @@ public:
     }
 
 private:
+public:
     void prendi()
     {
         if (!m_dialogo.isVisible() || (QApplication::focusWidget() && dentro(QApplication::focusWidget(), &m_dialogo)))
@@ -205,6 +210,10 @@ int eseguiPannello(QDialog &dialogo, QWidget *finestra)
     velo->show();
     velo->raise();
     auto *fuoco = new FuocoAlPannello(dialogo);
+    // Shown and given the keys before anything else runs, so no stroke
+    // reaches what lies below.
+    dialogo.show();
+    fuoco->prendi();
 
     const int esito = eseguiModale(dialogo);
     delete fuoco;

@@ -165,7 +165,7 @@ avvia() {
   local display=()
   [ "$piattaforma" = xcb ] && display=(DISPLAY="$(cat "$dir/run/display")")
   "${come[@]}" "${ambiente[@]}" "${wayland[@]}" "${display[@]}" QT_QPA_PLATFORM="$piattaforma" \
-    XDG_CONFIG_HOME="$dir/config" ${WLDEBUG:+WAYLAND_DEBUG=1} PINNOLE_TRACCIA=1 "$programma" >>"$dir/programma.log" 2>&1 &
+    XDG_CONFIG_HOME="$dir/config" PINNOLE_TRACCIA=1 "$programma" >>"$dir/programma.log" 2>&1 &
   programma_pid=$!
   attendi "piattaforma $piattaforma"
   attendi 'fuoco FormAvvio' 20

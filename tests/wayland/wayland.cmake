@@ -19,6 +19,7 @@ if(PINNOLE_SWAY AND PINNOLE_WAYLAND_SCANNER AND PINNOLE_WAYLAND_CLIENT_FOUND)
                  ${generati}/virtual-keyboard-unstable-v1.c)
   target_include_directories(tastiera_virtuale PRIVATE ${generati})
   target_link_libraries(tastiera_virtuale PRIVATE PkgConfig::PINNOLE_WAYLAND_CLIENT)
+  set_target_properties(tastiera_virtuale PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
   foreach(piattaforma wayland xcb)
     add_test(NAME ui-sway-${piattaforma}
              COMMAND ${PINNOLE_TEST_DIR}/con-sway.sh ${piattaforma} $<TARGET_FILE:pinnole>
