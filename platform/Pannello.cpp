@@ -61,11 +61,19 @@ protected:
     {
         QPainter pittore(this);
         pittore.fillRect(rect(), QColor(0, 0, 0, 110));
-        if (pannello) {
-            const QRect r = pannello->geometry().adjusted(-kBordo, -kBordo, kBordo, kBordo);
-            pittore.fillRect(r, QColor(0x33, 0x33, 0x33));
-        }
+        if (!pannello)
+            return;
+        // A frame with the dialog's title above it, as a window would have.
+        const QRect r = pannello->geometry().adjusted(-kBordo, -kBordo - altezzaTitolo(), kBordo, kBordo);
+        pittore.fillRect(r, QColor(0x33, 0x33, 0x33));
+        pittore.setPen(Qt::white);
+        pittore.setFont(font());
+        const QRect titolo(r.left() + 2 * kBordo, r.top(), r.width() - 4 * kBordo, altezzaTitolo());
+        pittore.drawText(titolo, Qt::AlignVCenter | Qt::AlignLeft,
+                         fontMetrics().elidedText(pannello->windowTitle().trimmed(), Qt::ElideRight, titolo.width()));
     }
+
+    int altezzaTitolo() const { return fontMetrics().height() + 2 * kBordo; }
 
     // Clicks on the dimmed part go nowhere.
     void mousePressEvent(QMouseEvent *) override {}
@@ -79,10 +87,11 @@ public:
     {
         if (!pannello)
             return;
-        const QSize spazio = size() - QSize(4 * kBordo, 4 * kBordo);
+        const QSize spazio = size() - QSize(4 * kBordo, 4 * kBordo + altezzaTitolo());
         const QSize dimensione = pannello->size().boundedTo(spazio);
-        pannello->setGeometry(QRect(rect().center() - QPoint(dimensione.width() / 2, dimensione.height() / 2),
-                                    dimensione));
+        const QPoint centro = rect().center() + QPoint(0, altezzaTitolo() / 2);
+        pannello->setGeometry(
+            QRect(centro - QPoint(dimensione.width() / 2, dimensione.height() / 2), dimensione));
         update();
     }
 };
