@@ -7,7 +7,7 @@
 # checks wait for those lines. Screenshots of every window go to the log
 # folder.
 #
-#   con-sway.sh wayland|xcb PROGRAM KEYBOARD LOG_FOLDER
+#   [PINNOLE_SWAY_RISOLUZIONE=WxH] con-sway.sh wayland|xcb PROGRAM KEYBOARD LOG_FOLDER
 #
 # wayland runs the program natively, xcb through the compositor's XWayland.
 # sway refuses to run as root: as root the script makes (or reuses) the
@@ -72,7 +72,7 @@ chmod 700 "$dir/run"
 ambiente=(env -i PATH=/usr/bin:/bin HOME="$dir/casa" XDG_RUNTIME_DIR="$dir/run" LANG=C.UTF-8)
 
 cat >"$dir/sway.conf" <<EOF
-output HEADLESS-1 resolution 1920x1080 position 0 0
+output HEADLESS-1 resolution ${PINNOLE_SWAY_RISOLUZIONE:-1920x1080} position 0 0
 xwayland force
 exec sh -c 'echo "\$DISPLAY" > $dir/run/display'
 EOF
