@@ -99,7 +99,9 @@ wayland=(WAYLAND_DISPLAY="$socket")
 mkfifo "$dir/comandi" "$dir/risposte"
 "${come[@]}" "${ambiente[@]}" "${wayland[@]}" "$tastiera" <"$dir/comandi" >"$dir/risposte" 2>"$prefisso-tastiera.log" &
 tastiera_pid=$!
-exec 3>"$dir/comandi" 4<"$dir/risposte"
+# Opened for reading and writing, so neither end waits for a keyboard that
+# failed to start; the first answer then times out instead.
+exec 3<>"$dir/comandi" 4<>"$dir/risposte"
 read -r -t 10 pronta <&4 || fallisci "the virtual keyboard did not start"
 [ "$pronta" = pronta ] || fallisci "the virtual keyboard: $pronta"
 
