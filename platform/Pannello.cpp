@@ -210,6 +210,10 @@ int eseguiPannello(QDialog &dialogo, QWidget *finestra)
     g_aperti.emplace_back(&dialogo);
     auto *velo = new Velo(principale);
     const Qt::WindowFlags tipo = dialogo.windowFlags();
+    // A window's background is painted by the window system; a panel paints
+    // its own, or the dimmed window would show through it.
+    const bool sfondoProprio = dialogo.autoFillBackground();
+    dialogo.setAutoFillBackground(true);
     const QSize dimensione = dialogo.size();
     dialogo.setParent(velo, Qt::Widget);
     dialogo.setProperty(kProprietaPannello, true);
@@ -231,6 +235,7 @@ int eseguiPannello(QDialog &dialogo, QWidget *finestra)
     dialogo.hide();
     dialogo.setProperty(kProprietaPannello, QVariant());
     dialogo.setParent(nullptr, tipo);
+    dialogo.setAutoFillBackground(sfondoProprio);
     delete velo;
     for (const QPointer<QAction> &azione : azioni)
         if (azione)

@@ -72,6 +72,8 @@ private slots:
             QVERIFY(!d.isWindow());
             QCOMPARE(d.window(), &f.finestra);
             QCOMPARE(pannelloAperto(), &d);
+            // It paints its own background over the dimmed window.
+            QVERIFY(d.autoFillBackground());
             // The default button has the keys, and the window's menu bar and
             // its own shortcuts are off.
             QCOMPARE(QApplication::focusWidget(), d.ultimo);
@@ -91,6 +93,7 @@ private slots:
         QCOMPARE(esito, 7);
         QVERIFY(d.isWindow());
         QCOMPARE(d.parentWidget(), nullptr);
+        QVERIFY(!d.autoFillBackground());
         QCOMPARE(pannelloAperto(), nullptr);
         QVERIFY(!copertoDaPannello(f.sotto));
         QVERIFY(f.finestra.menuBar()->isEnabled());
