@@ -8,6 +8,7 @@
 #include "platform/MessaggiQt.h"
 #include "platform/RipetizioneTasti.h"
 #include "platform/StampantiCups.h"
+#include "platform/Traccia.h"
 
 #include <QApplication>
 #include <QLockFile>
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pinnole"));
+    avviaTracciaSeRichiesta();
 
     MessaggiQt finestreMessaggi;
     impostaMessaggi(&finestreMessaggi);

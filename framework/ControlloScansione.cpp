@@ -4,6 +4,7 @@
 #include "core/Modulo1.h"
 #include "framework/CorniceScansione.h"
 #include "framework/TastiFiltrati.h"
+#include "platform/Pannello.h"
 #include "platform/VoceScansione.h"
 
 #include <QAbstractButton>
@@ -350,6 +351,9 @@ void ControlloScansione::tieniFuoco()
 {
     if (!attivo() || m_sospeso || !m_finestra || !m_finestra->isActiveWindow())
         return;
+    // A panel over the window has the keys until it closes.
+    if (copertoDaPannello(m_finestra))
+        return;
     // An open menu keeps the keys until it closes; the focus comes back then.
     if (QApplication::activePopupWidget())
         return;
@@ -360,7 +364,8 @@ void ControlloScansione::tieniFuoco()
 
 void ControlloScansione::Timer1_Timer()
 {
-    if (!attivo())
+    // Under a panel the highlight waits where it is.
+    if (!attivo() || copertoDaPannello(m_finestra))
         return;
     tieniFuoco();
     m_cornice->aggiorna();

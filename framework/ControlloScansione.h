@@ -93,6 +93,7 @@ public:
     // riprendi gives them to the catcher again.
     void sospendi();
     void riprendi();
+    bool sospeso() const { return m_sospeso; }
 
     // One tick of Timer1 (public so that tests can step it); outside
     // automatic scanning it only gives the keys to the catcher and puts the

@@ -3,6 +3,7 @@
 #include "core/ColoriVB.h"
 #include "core/Impostazioni.h"
 #include "core/Modulo1.h"
+#include "platform/Pannello.h"
 
 #include <QBitmap>
 #include <QEvent>
@@ -116,6 +117,9 @@ void CorniceScansione::impostaSpessore(int pixel)
 void CorniceScansione::aggiorna()
 {
     m_verificaChiesta = false;
+    // Under a panel the frame stays where it is, below the panel.
+    if (copertoDaPannello(this))
+        return;
     if (geometry() != parentWidget()->rect()) {
         setGeometry(parentWidget()->rect());
         m_dipinto = QRect();

@@ -115,7 +115,11 @@ void PosizionaPersonaggio(Agente &personaggio, const QWidget &PicMerlino, const 
     // pixels in, not 29.
     const QPoint terzo(pixelDaTwips(twipsDaPixel(PicMerlino.width()) / 3),
                        pixelDaTwips(twipsDaPixel(PicMerlino.height()) / 3));
-    const QPoint angolo = PicMerlino.mapToGlobal(terzo);
+    // In the window's own coordinates: where the window itself lies on the
+    // screen (a second monitor, a compositor that keeps it secret) does not
+    // matter.
+    const QWidget *finestra = PicMerlino.window();
+    const QPoint angolo = PicMerlino.mapTo(finestra, terzo);
 
     // The balloon may use the window from the marker's left edge rightwards
     // (the house stands on the left), and its font grows with the window's
@@ -125,10 +129,10 @@ void PosizionaPersonaggio(Agente &personaggio, const QWidget &PicMerlino, const 
     if (const QWidget *area = PicMerlino.parentWidget()) {
         zona = zonaFumetto.isEmpty() ? QRect(PicMerlino.x(), 0, area->width() - PicMerlino.x(), area->height())
                                      : zonaFumetto;
-        zona.moveTopLeft(area->mapToGlobal(zona.topLeft()));
+        zona.moveTopLeft(area->mapTo(finestra, zona.topLeft()));
     }
-    if (PicMerlino.window() && PicMerlino.window()->height() > 0)
-        scala = std::max(1.0, PicMerlino.window()->height() / 768.0);
+    if (finestra->height() > 0)
+        scala = std::max(1.0, finestra->height() / 768.0);
     personaggio.impostaFinestra(PicMerlino.window(), zona, scala);
 
     // The figure fills the rest of the marker, whatever the window's size,

@@ -7,6 +7,7 @@
 #include "core/TraduciFinestra.h"
 #include "framework/ControlloScansione.h"
 #include "framework/Navigazione.h"
+#include "platform/Pannello.h"
 #include "framework/Pulsante.h"
 #include "printing/FiguraStampabile.h"
 #include "printing/frmStampa.h"
@@ -192,7 +193,9 @@ void registraStampaEsercizi()
         frmStampa::istanza().StampaFPB(finestra, 10, 10, 100, 100, orientamento, QString());
     });
     impostaApriFiguraDaColorare([](QWidget *finestra) {
+        // Inside the exercise's window: a child reaches it with the keys
+        // whatever the compositor does with a second window.
         Form1 figure(finestra);
-        figure.exec();
+        eseguiPannello(figure, finestra);
     });
 }

@@ -50,7 +50,9 @@ public:
     // A text is being said.
     virtual bool Speaking() const = 0;
 
-    // Screen position and size in pixels; the figure is drawn to fill the size.
+    // Position and size in pixels; the figure is drawn to fill the size. The
+    // position is in the coordinates of the window the character appears in
+    // (impostaFinestra), or on the screen before it has one.
     virtual int Left() const = 0;
     virtual int Top() const = 0;
     virtual int Width() const = 0;
@@ -80,8 +82,10 @@ public:
     // The window the character appears in: it is drawn inside that window,
     // above its controls, so that it is seen whatever the window manager
     // does with full-screen windows, and it never takes the keys or the
-    // mouse. The balloon stays inside zonaFumetto (screen coordinates; empty
-    // for the whole window) and its font grows by scala with the window.
+    // mouse. From then on positions are the window's own coordinates, never
+    // the screen's (a window system may not tell where a window is). The
+    // balloon stays inside zonaFumetto (window coordinates; empty for the
+    // whole window) and its font grows by scala with the window.
     virtual void impostaFinestra(QWidget *finestra, const QRect &zonaFumetto, qreal scala)
     {
         Q_UNUSED(finestra);

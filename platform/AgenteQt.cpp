@@ -148,16 +148,9 @@ void AgenteQt::impostaFinestra(QWidget *finestra, const QRect &zonaFumetto, qrea
             w->raise();
         }
     }
-    m_fumetto->impostaZona(nellaFinestra(zonaFumetto));
+    m_fumetto->impostaZona(zonaFumetto);
     applicaCarattere();
     applicaGeometria();
-}
-
-QRect AgenteQt::nellaFinestra(const QRect &schermo) const
-{
-    if (!m_proprietario || schermo.isNull())
-        return schermo;
-    return QRect(m_proprietario->mapFromGlobal(schermo.topLeft()), schermo.size());
 }
 
 bool AgenteQt::Load(const QString &nome)
@@ -289,7 +282,7 @@ void AgenteQt::aggiornaFumetto()
     }
     const int detti = m_voce.staParlando() ? m_voce.caratteriDetti() : int(m_testoDetto.size());
     m_fumetto->mostraTesto(m_testoDetto, detti, m_stile & FumettoContieneTesto, m_stile & FumettoAPasso);
-    m_fumetto->posiziona(nellaFinestra(m_geometria));
+    m_fumetto->posiziona(m_geometria);
     m_fumetto->show();
     m_fumetto->raise();
 }
@@ -308,9 +301,9 @@ void AgenteQt::SetSize(int width, int height)
 
 void AgenteQt::applicaGeometria()
 {
-    m_finestra->setGeometry(nellaFinestra(m_geometria));
+    m_finestra->setGeometry(m_geometria);
     if (m_fumetto && m_fumetto->isVisible())
-        m_fumetto->posiziona(nellaFinestra(m_geometria));
+        m_fumetto->posiziona(m_geometria);
 }
 
 bool AgenteQt::SetTTSModeID(const QString &modo, QString *errore)
@@ -347,7 +340,7 @@ void AgenteQt::applicaCarattere()
     carattere.setPointSizeF(std::max(1.0, m_puntiCarattere * m_scala));
     m_fumetto->impostaCarattere(carattere);
     if (m_fumetto->isVisible())
-        m_fumetto->posiziona(nellaFinestra(m_geometria));
+        m_fumetto->posiziona(m_geometria);
 }
 
 void AgenteQt::battiCiglia()

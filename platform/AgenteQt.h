@@ -74,8 +74,6 @@ private:
     void applicaGeometria();
     void battiCiglia();
     void applicaCarattere();
-    // Where a rectangle in screen coordinates lies in the character's window.
-    QRect nellaFinestra(const QRect &schermo) const;
 
     // Owned here, also while they are children of the window: the window
     // lives longer than its character.

@@ -1,6 +1,6 @@
 #include "platform/MessaggiQt.h"
 
-#include "platform/Modale.h"
+#include "platform/Pannello.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -11,7 +11,8 @@ namespace {
 // The window a message belongs to: the dialog or window that has the keys,
 // or, where the window system tells no active window (Wayland may not), the
 // visible window the child or teacher is looking at, full-screen first. A
-// message with an owner is kept above it and takes the keys.
+// message with an owner is kept above it and takes the keys; over a
+// full-screen window it is drawn inside that window.
 QWidget *finestraProprietaria()
 {
     if (QWidget *modale = QApplication::activeModalWidget())
@@ -49,9 +50,10 @@ QMessageBox::Icon iconaQt(IconaMessaggio icona)
 
 void MessaggiQt::mostra(const QString &testo, const QString &titolo, IconaMessaggio icona)
 {
-    QMessageBox box(iconaQt(icona), titolo, testo, QMessageBox::Ok, finestraProprietaria());
+    QWidget *proprietaria = finestraProprietaria();
+    QMessageBox box(iconaQt(icona), titolo, testo, QMessageBox::Ok, proprietaria);
     box.setTextFormat(Qt::PlainText);
-    eseguiModale(box);
+    eseguiSopra(box, proprietaria);
 }
 
 RispostaDomanda MessaggiQt::domanda(const QString &testo, const QString &titolo, PulsantiDomanda pulsanti,
@@ -61,12 +63,13 @@ RispostaDomanda MessaggiQt::domanda(const QString &testo, const QString &titolo,
     QMessageBox::StandardButtons tasti = QMessageBox::Yes | QMessageBox::No;
     if (conAnnulla)
         tasti |= QMessageBox::Cancel;
-    QMessageBox box(iconaQt(icona), titolo, testo, tasti, finestraProprietaria());
+    QWidget *proprietaria = finestraProprietaria();
+    QMessageBox box(iconaQt(icona), titolo, testo, tasti, proprietaria);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     // Escape and the window frame's close answer Cancel, or No when there is no Cancel.
     box.setEscapeButton(conAnnulla ? QMessageBox::Cancel : QMessageBox::No);
-    switch (eseguiModale(box)) {
+    switch (eseguiSopra(box, proprietaria)) {
     case QMessageBox::Yes:
         return RispostaDomanda::Si;
     case QMessageBox::No:
@@ -78,10 +81,14 @@ RispostaDomanda MessaggiQt::domanda(const QString &testo, const QString &titolo,
 
 QString MessaggiQt::chiedi(const QString &domanda, const QString &titolo, bool *annullato)
 {
-    bool ok = false;
-    const QString risposta = QInputDialog::getText(finestraProprietaria(), titolo, domanda,
-                                                   QLineEdit::Normal, QString(), &ok);
+    QWidget *proprietaria = finestraProprietaria();
+    QInputDialog finestra(proprietaria);
+    finestra.setWindowTitle(titolo);
+    finestra.setLabelText(domanda);
+    finestra.setInputMode(QInputDialog::TextInput);
+    finestra.setTextEchoMode(QLineEdit::Normal);
+    const bool ok = eseguiSopra(finestra, proprietaria) == QDialog::Accepted;
     if (annullato)
         *annullato = !ok;
-    return ok ? risposta : QString();
+    return ok ? finestra.textValue() : QString();
 }

@@ -3,6 +3,7 @@
 #include "core/TraduciFinestra.h"
 #include "layout/PosizioneTwips.h"
 #include "platform/Messaggi.h"
+#include "platform/Pannello.h"
 #include "printing/AccessoStampante.h"
 #include "printing/FiguraStampabile.h"
 
@@ -365,14 +366,21 @@ void frmStampa::StampaFPB(QWidget *oggetto, int x, int y, int w, std::optional<d
 
     QApplication::processEvents();
     preparaApertura();
-    // Owned, while open, by the window it prints from: a window manager or a
-    // Wayland compositor then keeps it above that window (full screen as it
-    // is) and gives it the keys. Afterwards it has no owner again, so it
-    // outlives that window and keeps the printer and copies chosen.
-    const Qt::WindowFlags tipo = windowFlags();
-    setParent(oggetto->window(), tipo);
-    exec();
-    setParent(nullptr, tipo);
+    // Over a full-screen window it is drawn inside that window, where it is
+    // seen and has the keys whatever the compositor does with a second
+    // window. Otherwise it is owned, while open, by the window it prints
+    // from, so a window manager keeps it above that window and gives it the
+    // keys. Either way it has no owner afterwards, so it outlives that
+    // window and keeps the printer and copies chosen.
+    QWidget *finestra = oggetto->window();
+    if (finestra->isFullScreen()) {
+        eseguiPannello(*this, finestra);
+    } else {
+        const Qt::WindowFlags tipo = windowFlags();
+        setParent(finestra, tipo);
+        exec();
+        setParent(nullptr, tipo);
+    }
     liberaOggetto();
 }
 

@@ -14,6 +14,7 @@ PACKAGES=(
   cups printer-driver-cups-pdf libcups2-dev poppler-utils fonts-urw-base35
   sox
   qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite
+  sway xwayland qt6-wayland libwayland-dev libxkbcommon-dev grim
   dpkg-dev file desktop-file-utils appstream
 )
 

@@ -1,6 +1,7 @@
 #include "platform/CommDlgs.h"
 #include "platform/CommDlgsQt.h"
 #include "platform/MessaggiQt.h"
+#include "platform/Pannello.h"
 
 #include "DialoghiFinti.h"
 
@@ -31,7 +32,10 @@ class TestCommDlgs : public QObject
         auto *t = new QTimer;
         t->setInterval(10);
         QObject::connect(t, &QTimer::timeout, t, [t, risposta] {
-            if (QWidget *w = QApplication::activeModalWidget()) {
+            QWidget *w = QApplication::activeModalWidget();
+            if (!w)
+                w = pannelloAperto();
+            if (w) {
                 t->stop();
                 t->deleteLater();
                 risposta(w);
@@ -205,19 +209,23 @@ private slots:
     }
 
     // A message belongs to the window the user is looking at, also where the
-    // window system names no active window.
+    // window system names no active window; over a full-screen window it is
+    // drawn inside that window.
     void ilMessaggioHaUnaFinestra()
     {
         MessaggiQt scatole;
         QWidget finestra;
         finestra.showFullScreen();
         QWidget *proprietario = nullptr;
-        quandoAperto([&proprietario](QWidget *w) {
-            proprietario = w->parentWidget();
+        bool dentro = false;
+        quandoAperto([&](QWidget *w) {
+            proprietario = w->window();
+            dentro = !w->isWindow();
             qobject_cast<QDialog *>(w)->accept();
         });
         scatole.mostra(QStringLiteral("Prova"), QStringLiteral("Pinnole"), IconaMessaggio::Nessuna);
         QCOMPARE(proprietario, &finestra);
+        QVERIFY(dentro);
     }
 
     // A button that acts when Enter is let go opens a dialog; Enter pressed

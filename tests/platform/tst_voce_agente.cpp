@@ -32,6 +32,9 @@ private slots:
     void caricamentoFallito();
     // A character is shown at half its drawing's size, 300x400 giving 150x200.
     void dimensioneOriginale();
+    // Inside its window the character stands where it is told in the
+    // window's own coordinates, wherever the window lies on the screen.
+    void postoNellaFinestra();
     // The mouth moves while the character speaks.
     void boccaSiMuove();
     // A character never shown says nothing.
@@ -109,6 +112,26 @@ void TestVoceAgente::dimensioneOriginale()
     agente.SetSize(170, 220);
     agente.MoveTo(40, 30);
     QCOMPARE(agente.finestraPersonaggio()->geometry(), QRect(40, 30, 170, 220));
+}
+
+void TestVoceAgente::postoNellaFinestra()
+{
+    QWidget finestra;
+    finestra.setGeometry(300, 200, 800, 600);
+    finestra.show();
+    AgenteQt agente;
+    QVERIFY(agente.Load(QStringLiteral("Prova")));
+    agente.impostaFinestra(&finestra, QRect(400, 0, 400, 600), 1.0);
+    agente.SetSize(150, 200);
+    agente.MoveTo(500, 350);
+    agente.Show();
+    QCOMPARE(agente.finestraPersonaggio()->parentWidget(), &finestra);
+    QCOMPARE(agente.finestraPersonaggio()->geometry(), QRect(500, 350, 150, 200));
+    // The window moves on the screen (another monitor): nothing inside it does.
+    finestra.move(0, 0);
+    agente.SetSize(160, 210);
+    QCOMPARE(agente.finestraPersonaggio()->geometry(), QRect(500, 350, 160, 210));
+    QCOMPARE(QPoint(agente.Left(), agente.Top()), QPoint(500, 350));
 }
 
 void TestVoceAgente::boccaSiMuove()

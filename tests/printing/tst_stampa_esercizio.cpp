@@ -4,6 +4,7 @@
 #include "exercises/es1/FormEs1.h"
 #include "framework/Pulsante.h"
 #include "menu/Form1.h"
+#include "platform/Pannello.h"
 #include "platform/StampantiCups.h"
 #include "printing/FiguraStampabile.h"
 #include "printing/frmStampa.h"
@@ -39,7 +40,7 @@ private:
     std::unique_ptr<SuoniFinti> m_suoni;
     std::unique_ptr<FormEs1> m_finestra;
 
-    // Runs passo on every modal window that opens until it returns true for
+    // Runs passo on every modal window (or panel over a window) that opens until it returns true for
     // the last one, while azione runs (it opens them).
     static void conFinestreModali(const std::function<void()> &azione,
                                   const std::function<bool(QWidget *)> &passo)
@@ -49,6 +50,8 @@ private:
         QWidget *ultima = nullptr;
         connect(&guida, &QTimer::timeout, [&] {
             QWidget *modale = QApplication::activeModalWidget();
+            if (!modale)
+                modale = pannelloAperto();
             if (!modale || modale == ultima || !modale->isVisible())
                 return;
             ultima = modale;
