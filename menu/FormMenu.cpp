@@ -26,7 +26,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -367,11 +366,10 @@ void FormMenu::impostaInput()
         for (Pulsante *p : m_command1)
             p->setCursor(Qt::ArrowCursor);
         m_scansione->avvia(imp.ModoInput, imp.VelocitaScansione, anello(), kPulsanteEsci, false);
-        // The forward key of the mode, released once on the catcher, moves
-        // the highlight from "esci" round to the first button.
-        QKeyEvent rilascio(QEvent::KeyRelease, imp.ModoInput == IngressoScansioneManuale ? Qt::Key_Space : Qt::Key_Right,
-                           Qt::NoModifier);
-        QCoreApplication::sendEvent(m_scansione->PictureScansioneManuale(), &rilascio);
+        // The forward key of the mode, released once by the menu itself,
+        // moves the highlight from "esci" round to the first button; being
+        // the program's own stroke, no acceptance time holds it back.
+        m_scansione->tastoProprio(imp.ModoInput == IngressoScansioneManuale ? Qt::Key_Space : Qt::Key_Right, true);
         break;
     }
     case IngressoScansioneAutomatica:

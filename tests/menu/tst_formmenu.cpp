@@ -133,6 +133,38 @@ private slots:
         QCOMPARE(marcati(), dopoUnTick);
     }
 
+    // The menu's own step onto its first button acts whatever the child's
+    // acceptance and debounce times; the child's strokes still pass them: a
+    // tap shorter than the acceptance time moves nothing, a stroke held past
+    // it moves one button on.
+    void primaEvidenziazioneConTempoDiAccettazione_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<int>("tasto");
+        QTest::newRow("manual scanning") << int(IngressoScansioneManuale) << int(Qt::Key_Space);
+        QTest::newRow("keyboard") << int(IngressoTastiera) << int(Qt::Key_Right);
+    }
+    void primaEvidenziazioneConTempoDiAccettazione()
+    {
+        QFETCH(int, modo);
+        QFETCH(int, tasto);
+        Stato().accesso.accettazioneMs = 250;
+        Stato().accesso.antirimbalzoMs = 400;
+        FormMenu &m = apri(modo);
+        QCOMPARE(marcati(), QList<int>{0});
+        QCOMPARE(m.scansione().pressioniIgnorate(), 0);
+        QWidget *r = ricevitore("PictureScansioneManuale");
+        QTest::keyPress(r, Qt::Key(tasto));
+        QTest::qWait(60);
+        QTest::keyRelease(r, Qt::Key(tasto));
+        QCOMPARE(marcati(), QList<int>{0});
+        QCOMPARE(m.scansione().pressioniIgnorate(), 1);
+        QTest::keyPress(r, Qt::Key(tasto));
+        QTest::qWait(400);
+        QTest::keyRelease(r, Qt::Key(tasto));
+        QCOMPARE(marcati(), QList<int>{1});
+    }
+
     // Automatic scanning visits the buttons in order and wraps after "esci".
     void laScansioneAutomaticaGiraSuiNovePulsanti()
     {
