@@ -8,6 +8,7 @@
 #include "framework/ControlloScansione.h"
 #include "framework/Navigazione.h"
 #include "framework/Pulsante.h"
+#include "platform/Modale.h"
 #include "printing/FiguraStampabile.h"
 #include "printing/frmStampa.h"
 
@@ -175,9 +176,6 @@ void Form1::Picture1_Click(int indice)
     if (!figura)
         return;
     frmStampa::istanza().StampaFPB(figura, 10, 10, 100, 100, 1, QString());
-    // Back to this window's keys after the print window.
-    if (m_scansione->attivo() && m_scansione->PictureScansioneManuale())
-        activateWindow();
 }
 
 void Form1::mnuesci_Click()
@@ -193,6 +191,6 @@ void registraStampaEsercizi()
     });
     impostaApriFiguraDaColorare([](QWidget *finestra) {
         Form1 figure(finestra);
-        figure.exec();
+        eseguiModale(figure);
     });
 }

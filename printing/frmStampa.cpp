@@ -3,6 +3,7 @@
 #include "core/TraduciFinestra.h"
 #include "layout/PosizioneTwips.h"
 #include "platform/Messaggi.h"
+#include "platform/Modale.h"
 #include "printing/AccessoStampante.h"
 #include "printing/FiguraStampabile.h"
 
@@ -371,7 +372,7 @@ void frmStampa::StampaFPB(QWidget *oggetto, int x, int y, int w, std::optional<d
     // outlives that window and keeps the printer and copies chosen.
     const Qt::WindowFlags tipo = windowFlags();
     setParent(oggetto->window(), tipo);
-    exec();
+    eseguiModale(*this);
     setParent(nullptr, tipo);
     liberaOggetto();
 }
