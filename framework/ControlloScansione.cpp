@@ -387,6 +387,13 @@ void ControlloScansione::Timer1_Timer()
     }
 }
 
+void ControlloScansione::tastoProprio(int tastoQt, bool rilasciato)
+{
+    const int codice = codiceTasto(tastoQt);
+    if (attivo() && codice != 0)
+        tasto(codice, rilasciato);
+}
+
 void ControlloScansione::tasto(int codice, bool rilasciato)
 {
     if (m_modo == IngressoTastiera && rilasciato && m_anello.verticale

@@ -88,6 +88,11 @@ public:
     // unmarked, p highlighted, and automatic scanning waits a full step.
     void ricomincia(int p);
     void seleziona();
+    // A key the program strokes itself (the menu's step onto its first
+    // button when it opens): it acts at once as that key of the mode would.
+    // The acceptance and debounce times sort a child's presses; they never
+    // hold back the program's own.
+    void tastoProprio(int tastoQt, bool rilasciato);
     // Another control over the window takes the keys for a while (the
     // menu's notes): no step, and the keys are not taken back, until
     // riprendi gives them to the catcher again.

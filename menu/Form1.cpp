@@ -7,8 +7,8 @@
 #include "core/TraduciFinestra.h"
 #include "framework/ControlloScansione.h"
 #include "framework/Navigazione.h"
-#include "platform/Pannello.h"
 #include "framework/Pulsante.h"
+#include "platform/Pannello.h"
 #include "printing/FiguraStampabile.h"
 #include "printing/frmStampa.h"
 
@@ -176,9 +176,6 @@ void Form1::Picture1_Click(int indice)
     if (!figura)
         return;
     frmStampa::istanza().StampaFPB(figura, 10, 10, 100, 100, 1, QString());
-    // Back to this window's keys after the print window.
-    if (m_scansione->attivo() && m_scansione->PictureScansioneManuale())
-        activateWindow();
 }
 
 void Form1::mnuesci_Click()

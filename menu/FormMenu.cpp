@@ -26,7 +26,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -320,15 +319,13 @@ void FormMenu::applicaDidascalie()
     for (int i = 0; i < kPulsantiMenu; ++i)
         m_command1[i]->setText(casoTesto(m_didascalie.value(i), imp.StileTesto));
     const int punti = misuraFontPulsanti();
-    // The cursive school face is drawn in its own weight: made bold it
-    // smudges its small letters.
-    const bool corsivo = imp.FontTesto.compare(QLatin1String("Indis1"), Qt::CaseInsensitive) == 0;
-    QFont carattere = fontTesto(imp.FontTesto, punti, corsivo ? QFont::Normal : QFont::Bold);
-    // The size is measured on a print face; a face with taller lines (the
-    // cursive) is made smaller until every caption fits in its button, but
-    // never below the buttons' minimum: on a very short screen a caption
-    // that is still too tall is better than one too small to read.
-    while (carattere.pointSizeF() - 1 >= kMinimoFontPulsanti && !didascalieEntrano(carattere))
+    QFont carattere = fontTesto(imp.FontTesto, punti, QFont::Bold);
+    // The measure gives the widest size; a caption of three lines may still
+    // be too tall for its button, so the size comes down until every caption
+    // fits, but never below the buttons' minimum: on a very short screen a
+    // caption that is still too tall is better than one too small to read.
+    const qreal minimo = fontTesto(imp.FontTesto, kMinimoFontPulsanti).pointSizeF();
+    while (carattere.pointSizeF() - 1 >= minimo && !didascalieEntrano(carattere))
         carattere.setPointSizeF(carattere.pointSizeF() - 1);
     for (Pulsante *p : m_command1)
         p->setFont(carattere);
@@ -353,10 +350,12 @@ int FormMenu::misuraFontPulsanti()
 {
     QLabel *misura = m_labelDimensionaFont;
     misura->setText(testoMisuraFont());
-    return dimensioneFontPulsanti(m_command1[0]->width(), [misura](int punti) {
-        QFont carattere = misura->font();
-        carattere.setPointSize(punti);
-        misura->setFont(carattere);
+    // Measured in the face, weight and enlargement the buttons draw: the
+    // cursive school face is sized and shaped unlike a print face, so a print
+    // face's measure says nothing about it.
+    const QString famiglia = Stato().imp.FontTesto;
+    return dimensioneFontPulsanti(m_command1[0]->width(), [misura, famiglia](int punti) {
+        misura->setFont(fontTesto(famiglia, punti, QFont::Bold));
         misura->adjustSize();
         return misura->width();
     });
@@ -372,11 +371,10 @@ void FormMenu::impostaInput()
         for (Pulsante *p : m_command1)
             p->setCursor(Qt::ArrowCursor);
         m_scansione->avvia(imp.ModoInput, imp.VelocitaScansione, anello(), kPulsanteEsci, false);
-        // The forward key of the mode, released once on the catcher, moves
-        // the highlight from "esci" round to the first button.
-        QKeyEvent rilascio(QEvent::KeyRelease, imp.ModoInput == IngressoScansioneManuale ? Qt::Key_Space : Qt::Key_Right,
-                           Qt::NoModifier);
-        QCoreApplication::sendEvent(m_scansione->PictureScansioneManuale(), &rilascio);
+        // The forward key of the mode, released once by the menu itself,
+        // moves the highlight from "esci" round to the first button; being
+        // the program's own stroke, no acceptance time holds it back.
+        m_scansione->tastoProprio(imp.ModoInput == IngressoScansioneManuale ? Qt::Key_Space : Qt::Key_Right, true);
         break;
     }
     case IngressoScansioneAutomatica:

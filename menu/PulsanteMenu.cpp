@@ -7,13 +7,17 @@ namespace {
 
 struct Impaginazione
 {
-    QList<QTextLine> righe;
-    qreal altezza = 0;
+    qreal altezza = 0; // from the top of the first line's letters to the bottom of the last's
     qreal larghezzaMassima = 0;
 };
 
-// Lays the caption out in lines of the given width, each line passo below
-// the previous one.
+// Lays the caption out in lines of the given width. A face whose line
+// spacing is far taller than its letters (the cursive school face spaces its
+// lines twice as far as its tallest letters reach) stacks each line a small
+// gap below the letters of the one above; any other face keeps its own
+// spacing. The height counts the letters actually drawn, so a caption is
+// centred and fitted by what shows, not by the face's empty line space. An
+// empty line (a caption's leading break) is as tall as the face's letters.
 Impaginazione impagina(QTextLayout &layout, const QString &testo, const QFont &carattere, qreal larghezza)
 {
     QString righe = testo;
@@ -24,23 +28,34 @@ Impaginazione impagina(QTextLayout &layout, const QString &testo, const QFont &c
     opzioni.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(opzioni);
 
-    // A face whose line spacing is far taller than its letters (from the top
-    // of the tall letters to the bottom of the long tails) stacks its lines
-    // by the letters; any other face keeps its own spacing.
     const QFontMetricsF misura(carattere);
-    const qreal lettere = misura.tightBoundingRect(QStringLiteral("bdfghjklpqy")).height();
-    const qreal passo = misura.lineSpacing() > 1.3 * lettere ? lettere : misura.lineSpacing();
+    const QRectF lettere = misura.tightBoundingRect(QStringLiteral("bdfghjklpqy"));
+    const bool perLettere = misura.lineSpacing() > 1.3 * lettere.height();
+    const qreal spazio = 0.3 * misura.xHeight();
 
     Impaginazione risultato;
+    qreal base = 0;  // baseline of the line being placed
+    qreal fondo = 0; // bottom of the letters placed so far
+    bool prima = true;
     layout.beginLayout();
     for (QTextLine riga = layout.createLine(); riga.isValid(); riga = layout.createLine()) {
         riga.setLineWidth(larghezza);
-        riga.setPosition(QPointF(0, risultato.altezza));
-        risultato.altezza += passo;
+        const QString parole = righe.mid(riga.textStart(), riga.textLength()).trimmed();
+        QRectF inchiostro = parole.isEmpty() ? lettere : misura.tightBoundingRect(parole);
+        if (!perLettere)
+            inchiostro = QRectF(0, -misura.ascent(), 0, misura.lineSpacing());
+        if (prima) {
+            base = -inchiostro.top();
+            prima = false;
+        } else {
+            base = perLettere ? fondo + spazio - inchiostro.top() : base + misura.lineSpacing();
+        }
+        riga.setPosition(QPointF(0, base - riga.ascent()));
+        fondo = base + inchiostro.bottom();
         risultato.larghezzaMassima = qMax(risultato.larghezzaMassima, riga.naturalTextWidth());
-        risultato.righe << riga;
     }
     layout.endLayout();
+    risultato.altezza = fondo;
     return risultato;
 }
 

@@ -22,11 +22,13 @@ public:
     // the lines no taller than it.
     bool didascaliaEntra(const QFont &carattere) const;
 
+    // Where the caption is drawn: inside the face's border and its rounded
+    // corners.
+    QRectF areaDidascalia() const;
+
 protected:
     void paintEvent(QPaintEvent *evento) override;
 
 private:
-    QRectF areaDidascalia() const;
-
     QColor m_didascalia;
 };

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QSet>
 #include <QTimer>
 
@@ -81,8 +82,23 @@ private:
 
 int eseguiModale(QDialog &dialogo)
 {
+    QPointer<QWidget> sotto = QApplication::activeWindow();
+    if (!sotto && dialogo.parentWidget())
+        sotto = dialogo.parentWidget()->window();
     auto *filtro = new TrattieniRilasci;
+    // The dialog takes the keys as soon as it shows: without a window
+    // manager a new window does not get them by itself, and the window
+    // below, blocked by the dialog, would swallow every key.
+    QTimer::singleShot(0, &dialogo, [&dialogo] {
+        if (dialogo.isVisible())
+            dialogo.activateWindow();
+    });
     const int esito = dialogo.exec();
     filtro->dialogoChiuso();
+    // The window the dialog came from takes the keys again. A window manager
+    // would do it; without one nothing does, and the window's shortcuts
+    // (which act only in the active window) would stay dead.
+    if (sotto && sotto != &dialogo && sotto->isVisible() && !sotto->isMinimized())
+        sotto->activateWindow();
     return esito;
 }

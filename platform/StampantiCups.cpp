@@ -2,6 +2,7 @@
 
 #include "platform/CommDlgs.h"
 #include "platform/LibreriaCups.h"
+#include "platform/Modale.h"
 
 #include <QDir>
 #include <QPageSetupDialog>
@@ -123,7 +124,7 @@ bool StampantiCups::proprieta(QWidget *proprietario, const QString &nome, Impost
     if (impostazioni.orientamento == 1 || impostazioni.orientamento == 2)
         stampante->setPageOrientation(orientazioneQt(impostazioni.orientamento));
     QPageSetupDialog dialogo(stampante.get(), proprietario);
-    if (dialogo.exec() != QDialog::Accepted)
+    if (eseguiModale(dialogo) != QDialog::Accepted)
         return false;
     impostazioni.foglio = stampante->pageLayout().pageSize();
     impostazioni.orientamento = stampante->pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;

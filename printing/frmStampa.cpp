@@ -3,6 +3,7 @@
 #include "core/TraduciFinestra.h"
 #include "layout/PosizioneTwips.h"
 #include "platform/Messaggi.h"
+#include "platform/Modale.h"
 #include "platform/Pannello.h"
 #include "printing/AccessoStampante.h"
 #include "printing/FiguraStampabile.h"
@@ -370,15 +371,16 @@ void frmStampa::StampaFPB(QWidget *oggetto, int x, int y, int w, std::optional<d
     // seen and has the keys whatever the compositor does with a second
     // window. Otherwise it is owned, while open, by the window it prints
     // from, so a window manager keeps it above that window and gives it the
-    // keys. Either way it has no owner afterwards, so it outlives that
-    // window and keeps the printer and copies chosen.
+    // keys, and the window is active again when it closes. Either way it has
+    // no owner afterwards, so it outlives that window and keeps the printer
+    // and copies chosen.
     QWidget *finestra = oggetto->window();
     if (finestra->isFullScreen()) {
         eseguiPannello(*this, finestra);
     } else {
         const Qt::WindowFlags tipo = windowFlags();
         setParent(finestra, tipo);
-        exec();
+        eseguiModale(*this);
         setParent(nullptr, tipo);
     }
     liberaOggetto();

@@ -1,3 +1,4 @@
+#include "core/Avvio.h"
 #include "core/Casuale.h"
 #include "core/ColoriVB.h"
 #include "core/Lingua.h"
@@ -409,6 +410,28 @@ private slots:
         QCOMPARE(f.ColoreScansione().size(), 6);
         QCOMPARE(QLatin1Char('#') + f.ColoreScansione().toLower(), f.colorePulsanteSelezionato().name());
         QCOMPARE(contorno(es().FraseCorrente()), f.ColoreScansione());
+    }
+
+    // The caption asks for bold; a face with a bold of its own draws it, the
+    // cursive school face (no bold) draws its regular letters, never the
+    // engine's thickened strokes that turn its "a" into an "x".
+    void didascaliaSenzaGrassettoFinto_data()
+    {
+        QTest::addColumn<QString>("famiglia");
+        QTest::addColumn<int>("peso");
+        QTest::newRow("print face") << QStringLiteral("Arial") << int(QFont::Bold);
+        QTest::newRow("cursive") << QStringLiteral("Indis1") << int(QFont::Normal);
+    }
+    void didascaliaSenzaGrassettoFinto()
+    {
+        QFETCH(QString, famiglia);
+        QFETCH(int, peso);
+        RegistraFontCorsivo();
+        Stato().imp.FontTesto = famiglia;
+        FormEs4 &f = apri(IngressoMouse);
+        const QFontInfo disegnato(f.Label2()->font());
+        QCOMPARE(disegnato.family(), QFontInfo(QFont(famiglia)).family());
+        QCOMPARE(disegnato.weight(), peso);
     }
 
     // The six sentences always fit the box, at every screen size.

@@ -1,11 +1,14 @@
 #include "AmbienteMenu.h"
 
+#include "core/Avvio.h"
+#include "core/Caratteri.h"
 #include "core/ColoriVB.h"
 #include "exercises/es1/FormEs1.h"
 #include "menu/FormAvvio.h"
 #include "menu/FormInfo.h"
 #include "menu/Immagine.h"
 #include "menu/LogicaMenu.h"
+#include "menu/PulsanteMenu.h"
 #include "menu/VistaDocumento.h"
 
 #include <QAction>
@@ -128,6 +131,38 @@ private slots:
         QTRY_VERIFY(r->hasFocus());
         m.scansione().Timer1_Timer();
         QCOMPARE(marcati(), dopoUnTick);
+    }
+
+    // The menu's own step onto its first button acts whatever the child's
+    // acceptance and debounce times; the child's strokes still pass them: a
+    // tap shorter than the acceptance time moves nothing, a stroke held past
+    // it moves one button on.
+    void primaEvidenziazioneConTempoDiAccettazione_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<int>("tasto");
+        QTest::newRow("manual scanning") << int(IngressoScansioneManuale) << int(Qt::Key_Space);
+        QTest::newRow("keyboard") << int(IngressoTastiera) << int(Qt::Key_Right);
+    }
+    void primaEvidenziazioneConTempoDiAccettazione()
+    {
+        QFETCH(int, modo);
+        QFETCH(int, tasto);
+        Stato().accesso.accettazioneMs = 250;
+        Stato().accesso.antirimbalzoMs = 400;
+        FormMenu &m = apri(modo);
+        QCOMPARE(marcati(), QList<int>{0});
+        QCOMPARE(m.scansione().pressioniIgnorate(), 0);
+        QWidget *r = ricevitore("PictureScansioneManuale");
+        QTest::keyPress(r, Qt::Key(tasto));
+        QTest::qWait(60);
+        QTest::keyRelease(r, Qt::Key(tasto));
+        QCOMPARE(marcati(), QList<int>{0});
+        QCOMPARE(m.scansione().pressioniIgnorate(), 1);
+        QTest::keyPress(r, Qt::Key(tasto));
+        QTest::qWait(400);
+        QTest::keyRelease(r, Qt::Key(tasto));
+        QCOMPARE(marcati(), QList<int>{1});
     }
 
     // Automatic scanning visits the buttons in order and wraps after "esci".
@@ -355,7 +390,7 @@ private slots:
     }
 
     // The buttons take the first size from 14 up at which the measuring
-    // text is as wide as a button; the user list ten points less, at least 14.
+    // text, in the face and weight they draw, is as wide as a button; the user list ten points less, at least 14.
     // A window too short for three lines of 14 points keeps 14 all the same.
     void dimensioneDelCarattere_data()
     {
@@ -376,17 +411,105 @@ private slots:
         const int punti = m.Command1(0)->font().pointSize();
         QVERIFY(punti >= 14);
         const int larghezza = m.Command1(0)->width();
-        QFont misura(QStringLiteral("Arial"));
-        misura.setPointSize(punti);
-        QVERIFY(QFontMetrics(misura).horizontalAdvance(testoMisuraFont()) >= larghezza - 1);
-        if (punti > 14) {
-            misura.setPointSize(punti - 1);
-            QVERIFY(QFontMetrics(misura).horizontalAdvance(testoMisuraFont()) < larghezza + 1);
-        }
+        const QString famiglia = Stato().imp.FontTesto;
+        const auto larghezzaMisura = [&famiglia](int p) {
+            return QFontMetrics(fontTesto(famiglia, p, QFont::Bold)).horizontalAdvance(testoMisuraFont());
+        };
+        QVERIFY(larghezzaMisura(punti) >= larghezza - 1);
+        if (punti > 14)
+            QVERIFY(larghezzaMisura(punti - 1) < larghezza + 1);
         for (int i = 1; i < kPulsantiMenu; ++i)
             QCOMPARE(m.Command1(i)->font().pointSize(), punti);
         QCOMPARE(m.Combo1()->font().pointSize(), qMax(14, punti - 10));
         QVERIFY(m.LabelDimensionaFont()->isHidden());
+    }
+
+    // The ink of a button's caption: the pixels that change when the
+    // caption is drawn on the face.
+    static QRect inchiostroDidascalia(PulsanteMenu *p, QRect *area)
+    {
+        const QImage conDidascalia = p->grab().toImage();
+        const QColor colore = p->coloreDidascalia();
+        p->setColoreDidascalia(Qt::transparent);
+        const QImage senza = p->grab().toImage();
+        p->setColoreDidascalia(colore);
+        const qreal scala = conDidascalia.width() / qreal(p->width());
+        const QRectF a = p->areaDidascalia();
+        *area = QRectF(a.topLeft() * scala, a.size() * scala).toAlignedRect();
+        QRect inchiostro;
+        for (int y = 0; y < senza.height(); ++y) {
+            for (int x = 0; x < senza.width(); ++x) {
+                if (conDidascalia.pixel(x, y) != senza.pixel(x, y))
+                    inchiostro |= QRect(x, y, 1, 1);
+            }
+        }
+        return inchiostro;
+    }
+
+    // Captions are drawn in the face's own weights and as large as their
+    // buttons allow, measured in the face that is drawn: the cursive school
+    // face, which has no bold, is drawn regular (the engine's bold fills its
+    // "a" into an "x"); every caption's letters lie inside its area, and one
+    // point more would push some caption's letters out of it (unless the
+    // size already stands at its measure). Checked on the drawn pixels.
+    void didascalieGrandiQuantoIPulsanti_data()
+    {
+        QTest::addColumn<QString>("famiglia");
+        QTest::addColumn<int>("peso");
+        QTest::addColumn<QSize>("schermo");
+        for (const QSize schermo : {QSize(1024, 768), QSize(1920, 1080)}) {
+            const QByteArray dimensione = QByteArray::number(schermo.width());
+            QTest::newRow("print face, bold, " + dimensione) << QStringLiteral("Arial") << int(QFont::Bold) << schermo;
+            QTest::newRow("cursive, regular, " + dimensione)
+                << QStringLiteral("Indis1") << int(QFont::Normal) << schermo;
+        }
+    }
+    void didascalieGrandiQuantoIPulsanti()
+    {
+        QFETCH(QString, famiglia);
+        QFETCH(int, peso);
+        QFETCH(QSize, schermo);
+        RegistraFontCorsivo();
+        Stato().imp.FontTesto = famiglia;
+        Stato().imp.StileTesto = famiglia == QLatin1String("Indis1") ? QStringLiteral("corsivo")
+                                                                      : QStringLiteral("minuscolo");
+        FormMenu &m = apri(IngressoMouse);
+        m.showNormal();
+        m.setGeometry(QRect(QPoint(0, 0), schermo));
+        QTRY_COMPARE(m.size(), schermo);
+        m.ImpostaUtente();
+        const QFont carattere = m.Command1(0)->font();
+        QCOMPARE(QFontInfo(carattere).family(), QFontInfo(QFont(famiglia)).family());
+        QCOMPARE(QFontInfo(carattere).weight(), peso);
+
+        // The size the measuring text gives in the drawn face, and the least
+        // size, at which a caption may stay too big for its button.
+        int punti = kMinimoFontPulsanti;
+        while (punti < kMassimoFontPulsanti
+               && QFontMetrics(fontTesto(famiglia, punti, QFont::Bold)).horizontalAdvance(testoMisuraFont())
+                      < m.Command1(0)->width())
+            ++punti;
+        const qreal misurata = fontTesto(famiglia, punti).pointSizeF();
+        const qreal minima = fontTesto(famiglia, kMinimoFontPulsanti).pointSizeF();
+        QVERIFY(carattere.pointSizeF() <= misurata);
+
+        bool fuoriConUnPuntoInPiu = false;
+        for (int i = 0; i < kPulsantiMenu; ++i) {
+            PulsanteMenu *p = m.Command1(i);
+            QRect area;
+            const QRect inchiostro = inchiostroDidascalia(p, &area);
+            QVERIFY2(!inchiostro.isEmpty(), qPrintable(p->text()));
+            if (carattere.pointSizeF() > minima)
+                QVERIFY2(area.contains(inchiostro), qPrintable(p->text()));
+            QFont grande = carattere;
+            grande.setPointSizeF(carattere.pointSizeF() + 1);
+            p->setFont(grande);
+            if (!area.contains(inchiostroDidascalia(p, &area)))
+                fuoriConUnPuntoInPiu = true;
+            p->setFont(carattere);
+        }
+        if (carattere.pointSizeF() < misurata)
+            QVERIFY(fuoriConUnPuntoInPiu);
     }
 
     // Captions as loading builds them, in the user's text case.

@@ -285,6 +285,10 @@ void schermateEs4(const QString &cartella)
         QEvent entra(QEvent::Enter);
         QCoreApplication::sendEvent(f.Command1(0), &entra);
     });
+    schermataEsercizio<FormEs4>(cartella, QStringLiteral("es4-corsivo-livello1"), [](Impostazioni &i) {
+        i.StileTesto = QStringLiteral("corsivo");
+        i.FontTesto = QStringLiteral("Indis1");
+    });
     schermataEsercizio<FormEs4>(cartella, QStringLiteral("es4-completa-livello3-maiuscolo"),
                                 [](Impostazioni &i) { i.StileTesto = QStringLiteral("maiuscolo"); },
                                 [](FormEs4 &f) {
