@@ -33,7 +33,7 @@ int main(int argc, char **argv)
     FormMenu *menu = ambiente.apriMenu();
     for (int i = 0; i < kPulsantiMenu; ++i) {
         const PulsanteMenu *pulsante = menu->Command1(i);
-        uscita << pulsante->text() << '\t' << pulsante->righeDidascalia() << '\t'
+        uscita << QString(pulsante->text()).replace(QLatin1Char('\n'), QLatin1Char('|')) << '\t' << pulsante->righeDidascalia() << '\t'
                << QFontInfo(pulsante->font()).family() << '\n';
     }
     uscita.flush();
