@@ -13,7 +13,7 @@ PACKAGES=(
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox
   cups printer-driver-cups-pdf libcups2-dev poppler-utils fonts-urw-base35
   sox
-  dpkg-dev file desktop-file-utils appstream
+  dpkg-dev debhelper lintian file desktop-file-utils appstream
 )
 
 missing=()
