@@ -32,6 +32,11 @@ for primo in "$lavoro"/1/*.deb; do
     echo "identical: $nome ($(sha256sum <"$primo" | cut -c1-16))"
   else
     diversi=1
+    # Name the files that differ inside the two packages.
+    mkdir -p "$lavoro/x1/$nome" "$lavoro/x2/$nome"
+    dpkg-deb -R "$primo" "$lavoro/x1/$nome"
+    dpkg-deb -R "$secondo" "$lavoro/x2/$nome"
+    diff -rq "$lavoro/x1/$nome" "$lavoro/x2/$nome" || true
     if command -v diffoscope >/dev/null; then diffoscope "$primo" "$secondo" || true; fi
   fi
 done
