@@ -20,6 +20,8 @@
 namespace {
 
 const QString kFileFont = QStringLiteral("indis1.ttf");
+// The family name of the school font the program folder's copy holds.
+const QString kFamigliaCorsivo = QStringLiteral("Ecolier_court");
 
 QString fileBlocco()
 {
@@ -125,10 +127,11 @@ int RimuoviFileTemporanei()
     rimossi += ripulisci(Percorsi::cartellaPinnole(), temporaneo);
     rimossi += ripulisci(Percorsi::risolvi(Percorsi::cartellaPinnole() + QStringLiteral("lngpinnole")), temporaneo);
     // The language choice of a program folder that can be written (a build
-    // tree) is written the same way.
-    rimossi += ripulisci(Percorsi::programma(QStringLiteral("lngpinnole")),
-                         QRegularExpression(QStringLiteral("^LangSetting\\.ini\\.[A-Za-z0-9]{6}$"),
-                                            QRegularExpression::CaseInsensitiveOption));
+    // tree) is written the same way; an installed one is never touched.
+    if (!Percorsi::programmaInstallato())
+        rimossi += ripulisci(Percorsi::programma(QStringLiteral("lngpinnole")),
+                             QRegularExpression(QStringLiteral("^LangSetting\\.ini\\.[A-Za-z0-9]{6}$"),
+                                                QRegularExpression::CaseInsensitiveOption));
     rimossi += ripulisci(Percorsi::cartellaDati(), temporaneo);
     const QFileInfoList utenti = QDir(Percorsi::cartellaDati()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const QFileInfo &cartella : utenti) {
@@ -143,8 +146,17 @@ QString CartellaFont()
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/fonts/");
 }
 
+bool FontCorsivoDiSistema()
+{
+    return QFontDatabase::families().contains(kFamigliaCorsivo, Qt::CaseInsensitive);
+}
+
 void InstallaFont()
 {
+    // A system that has the school font (a package installed it, or an
+    // earlier copy sits in a fonts folder it scans) needs no copy of ours.
+    if (FontCorsivoDiSistema())
+        return;
     const QString destinazione = CartellaFont() + kFileFont;
     if (EsisteFile(destinazione))
         return;
@@ -167,6 +179,10 @@ void RegistraFontCorsivo()
 {
     if (QFontDatabase::families().contains(QStringLiteral("Indis1")))
         return;
+    if (FontCorsivoDiSistema()) {
+        QFont::insertSubstitution(QStringLiteral("Indis1"), kFamigliaCorsivo);
+        return;
+    }
     for (const QString &file : {CartellaFont() + kFileFont, Percorsi::programma(kFileFont)}) {
         if (!EsisteFile(file))
             continue;

@@ -44,12 +44,18 @@ int RimuoviFileTemporanei();
 // The user fonts folder that stands for the system fonts folder, with "/".
 QString CartellaFont();
 
-// Copies the cursive font to the user fonts folder, registers it and tells
-// the user once; every failure is silent.
+// True when the fonts the system offers include the school font the family
+// "Indis1" stands for.
+bool FontCorsivoDiSistema();
+
+// When the system lacks the cursive font: copies it from the program folder
+// to the user fonts folder, registers it and tells the user once. Does
+// nothing when the system has it. Every failure is silent.
 void InstallaFont();
 
-// Makes the family "Indis1" usable by the running program: loads the cursive
-// font (installed copy, else the program folder's) and maps the name to it.
+// Makes the family "Indis1" usable by the running program: maps the name to
+// the system's school font, else loads the cursive font (installed copy,
+// else the program folder's) and maps the name to it.
 void RegistraFontCorsivo();
 
 // The count headings of the status bars ("Esatti ", "Errati ", "Livello ")

@@ -225,18 +225,20 @@ QString fileDellUtente()
     return Percorsi::risolvi(cartellaDellUtente() + QStringLiteral("/LangSetting.ini"));
 }
 
-// An installed program folder belongs to the system and the user cannot write
-// in it: the choice then goes to the user's settings folder instead.
-bool cartellaLingueScrivibile()
+// An installed program folder belongs to the system: the choice goes to the
+// user's settings folder, also when root could write there, so one user's
+// choice never becomes every new user's and no upgrade loses it. So does a
+// folder the user cannot write. The build tree keeps it beside the files.
+bool sceltaNelProgramma()
 {
-    return QFileInfo(cartella()).isWritable();
+    return !Percorsi::programmaInstallato() && QFileInfo(cartella()).isWritable();
 }
 
 } // namespace
 
 QString fileImpostazioneLingua()
 {
-    if (cartellaLingueScrivibile())
+    if (sceltaNelProgramma())
         return fileDelProgramma();
     // A choice the user made wins over the one shipped with the program.
     const QString dellUtente = fileDellUtente();
@@ -290,7 +292,7 @@ bool scegliLingua(const QString &lingua)
 {
     LinguaCorrente() = lingua;
     applicaTraduzioniQt();
-    if (cartellaLingueScrivibile())
+    if (sceltaNelProgramma())
         return MLSWriteKey(fileDelProgramma(), QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), lingua);
     if (!QDir().mkpath(cartellaDellUtente()))
         return false;

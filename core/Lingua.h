@@ -30,8 +30,8 @@ QString &LinguaCorrente();
 namespace Lingua {
 
 QString cartella();                 // program folder + "/lngpinnole"
-// ".../LangSetting.ini" beside the language files; when the program folder
-// cannot be written (an installed program), the user's own copy in the
+// ".../LangSetting.ini" beside the language files; for an installed program
+// or a program folder the user cannot write, the user's own copy in the
 // folder "lngpinnole" of the settings folder once a choice has been made
 // there (never among the users' settings files).
 QString fileImpostazioneLingua();
@@ -40,8 +40,8 @@ QString fileLingua(const QString &lingua); // ".../<lingua>.lng"
 QString linguaSalvata();
 // Names of the language files without ".lng", in folder order (by name).
 QStringList lingueDisponibili();
-// Records the choice in "LangSetting.ini" (the user's copy when the program
-// folder cannot be written) and makes it current, Qt's own texts included.
+// Records the choice in "LangSetting.ini" (the user's copy for an installed
+// program or a program folder that cannot be written) and makes it current, Qt's own texts included.
 bool scegliLingua(const QString &lingua);
 // Qt's own texts (the buttons of message boxes, the colour, font and file
 // dialogs) in the current language: the system's Qt translation for the

@@ -9,6 +9,7 @@
 
 namespace {
 QString g_cartellaProgramma;
+bool g_installato = false;
 }
 
 namespace Percorsi {
@@ -18,16 +19,26 @@ QString cartellaProgramma()
     if (!g_cartellaProgramma.isEmpty())
         return g_cartellaProgramma;
     const QString eseguibile = QCoreApplication::applicationDirPath();
-    if (QFileInfo(eseguibile + QStringLiteral("/lngpinnole")).isDir())
+    if (QFileInfo(eseguibile + QStringLiteral("/lngpinnole")).isDir()) {
         g_cartellaProgramma = eseguibile;
-    else
+        g_installato = false;
+    } else {
         g_cartellaProgramma = QDir::cleanPath(eseguibile + QStringLiteral("/../share/pinnole"));
+        g_installato = true;
+    }
     return g_cartellaProgramma;
 }
 
-void impostaCartellaProgramma(const QString &cartella)
+bool programmaInstallato()
+{
+    cartellaProgramma();
+    return g_installato;
+}
+
+void impostaCartellaProgramma(const QString &cartella, bool installata)
 {
     g_cartellaProgramma = QDir::cleanPath(cartella);
+    g_installato = installata;
 }
 
 QString programma(const QString &relativo)

@@ -8,8 +8,14 @@ namespace Percorsi {
 // The program folder: the executable's folder when it holds "lngpinnole",
 // else "../share/pinnole" beside it. Always ends without a separator.
 QString cartellaProgramma();
-// Tests and tools point the program at another program folder.
-void impostaCartellaProgramma(const QString &cartella);
+// True when the program folder is an installed one ("../share/pinnole"
+// beside the executable): it belongs to the system and is never written,
+// whoever runs the program, root included. False for the build tree, whose
+// program folder sits beside the executable.
+bool programmaInstallato();
+// Tests and tools point the program at another program folder, taken as
+// installed when so told.
+void impostaCartellaProgramma(const QString &cartella, bool installata = false);
 
 // A file or folder of the program folder, e.g. programma("swf/pinnole1.svg").
 QString programma(const QString &relativo);

@@ -28,10 +28,11 @@ const QColor kSfondoProgetto(0xFF, 0xFF, 0x00);
 
 QFont fontAvvio(int punti)
 {
-    QFont carattere(QStringLiteral("Comic Sans MS"));
-    // The rounded hand the design asks for, or the nearest friendly face.
-    carattere.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"),
-                           QStringLiteral("URW Gothic"), QStringLiteral("DejaVu Sans")});
+    // The round face the splash is measured with (fonts-urw-base35). One
+    // name, so that where it is missing fontconfig's aliases pick a face with
+    // the same metrics (TeX Gyre Adventor, ITC Avant Garde Gothic) before any
+    // other.
+    QFont carattere(QStringLiteral("URW Gothic"));
     carattere.setPointSize(punti);
     carattere.setBold(true);
     return carattere;

@@ -94,6 +94,12 @@ bool PulsanteMenu::didascaliaEntra(const QFont &carattere) const
     return i.larghezzaMassima <= area.width() && i.altezza <= area.height();
 }
 
+int PulsanteMenu::righeDidascalia() const
+{
+    QTextLayout layout;
+    return impagina(layout, text(), font(), areaDidascalia().width()).righe.size();
+}
+
 void PulsanteMenu::paintEvent(QPaintEvent *evento)
 {
     Pulsante::paintEvent(evento);

@@ -21,6 +21,8 @@ public:
     // The caption fits the face in this font: no word wider than the face,
     // the lines no taller than it.
     bool didascaliaEntra(const QFont &carattere) const;
+    // How many lines the caption takes in the button's own font.
+    int righeDidascalia() const;
 
     // Where the caption is drawn: inside the face's border and its rounded
     // corners.

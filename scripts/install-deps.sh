@@ -15,7 +15,7 @@ PACKAGES=(
   sox
   qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite
   sway xwayland qt6-wayland libwayland-dev libxkbcommon-dev grim
-  dpkg-dev file desktop-file-utils appstream
+  dpkg-dev debhelper lintian file desktop-file-utils appstream
 )
 
 missing=()

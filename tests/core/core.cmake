@@ -1,6 +1,16 @@
 pinnole_logic_test(impostazioni ${PINNOLE_TEST_DIR}/tst_impostazioni.cpp)
 pinnole_logic_test(lingua ${PINNOLE_TEST_DIR}/tst_lingua.cpp)
 pinnole_logic_test(avvio ${PINNOLE_TEST_DIR}/tst_avvio.cpp)
+# The start again on a system without the school font: a fontconfig that
+# sees DejaVu alone.
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/solo-dejavu/fonts.conf
+  "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n<fontconfig>\n"
+  "  <dir>/usr/share/fonts/truetype/dejavu</dir>\n"
+  "  <cachedir>${CMAKE_CURRENT_BINARY_DIR}/solo-dejavu/cache</cachedir>\n"
+  "  <include ignore_missing=\"yes\">/etc/fonts/conf.d</include>\n</fontconfig>\n")
+add_test(NAME logic-avvio-senza-corsivo COMMAND tst_avvio)
+set_tests_properties(logic-avvio-senza-corsivo PROPERTIES TIMEOUT 120 ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen;PINNOLE_TEST_SENZA_CORSIVO=1;FONTCONFIG_FILE=${CMAKE_CURRENT_BINARY_DIR}/solo-dejavu/fonts.conf")
 pinnole_ui_test(traduzione ${PINNOLE_TEST_DIR}/tst_traduzione.cpp)
 # The read-only folder cases again, as an ordinary user even when the tests
 # run as root.

@@ -287,6 +287,44 @@ private slots:
         QVERIFY(tasti.size() >= 5);
     }
 
+    // An installed program folder is never written, even when it could be
+    // (root runs the program): the choice goes to that user's settings
+    // folder, the folder's files keep their bytes, and another user still
+    // starts in the shipped language.
+    void sceltaConProgrammaInstallatoScrivibile()
+    {
+        QTemporaryDir programma;
+        QTemporaryDir casa;
+        QTemporaryDir altraCasa;
+        qputenv("XDG_CONFIG_HOME", casa.path().toUtf8());
+        Percorsi::impostaCartellaProgramma(programma.path(), true);
+        const QString lingue = programma.filePath(QStringLiteral("lngpinnole"));
+        QVERIFY(QDir().mkpath(lingue));
+        const QByteArray spedita = "[Language]\r\nCurrentLanguage=Italiano\r\n";
+        scrivi(lingue + QStringLiteral("/LangSetting.ini"), spedita);
+        scrivi(lingue + QStringLiteral("/English.lng"), "[Strings]\r\n0004=\"Right\"\r\n");
+        scrivi(lingue + QStringLiteral("/Italiano.lng"), "[Strings]\r\n0004=\"Esatti\"\r\n");
+        QVERIFY(QFileInfo(lingue).isWritable());
+
+        QVERIFY(Lingua::scegliLingua(QStringLiteral("English")));
+        LinguaCorrente().clear(); // as after a restart
+        Lingua::svuotaCache();
+        QCOMPARE(MLSGetText(QStringLiteral("0004")), QStringLiteral("Right"));
+        QVERIFY(QFileInfo(casa.filePath(QStringLiteral("ImpostazioniProgrammiVermilo/pinnole/lngpinnole/LangSetting.ini")))
+                    .isFile());
+        QCOMPARE(QDir(lingue).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{QStringLiteral("English.lng"), QStringLiteral("Italiano.lng"),
+                              QStringLiteral("LangSetting.ini")}));
+        QFile f(lingue + QStringLiteral("/LangSetting.ini"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), spedita);
+
+        qputenv("XDG_CONFIG_HOME", altraCasa.path().toUtf8());
+        LinguaCorrente().clear();
+        QCOMPARE(MLSGetText(QStringLiteral("0004")), QStringLiteral("Esatti"));
+        Percorsi::impostaCartellaProgramma(programma.path());
+    }
+
     // An installed program folder cannot be written by the user: the choice
     // goes to the user's settings folder, wins from then on, and the shipped
     // choice stays as it was. It is kept where the users' list never sees it,

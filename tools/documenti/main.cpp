@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QDateTime>
 #include <QGuiApplication>
+#include <QHashFunctions>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
@@ -17,6 +19,7 @@
 #include <QUrl>
 
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -57,10 +60,43 @@ bool aggiungiFigure(QTextDocument &documento, const QString &html, const QDir &b
     return true;
 }
 
+// The PDF writer stamps the time of writing into the document. With
+// SOURCE_DATE_EPOCH set (a package build) that stamp becomes the given time,
+// so two builds of the same sources give the same bytes. The writer runs in
+// UTC, so the stamp always ends in "Z" and keeps its length: the offsets
+// the file records stay right.
+bool fissaData(const QString &percorso)
+{
+    bool valido = false;
+    const qint64 epoca = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&valido);
+    if (!valido)
+        return true;
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray pdf = file.readAll();
+    file.close();
+    static const QRegularExpression data(QStringLiteral(R"re(/CreationDate \(D:(\d{14})Z\))re"));
+    const QRegularExpressionMatch trovata = data.match(QString::fromLatin1(pdf));
+    if (!trovata.hasMatch())
+        return true;
+    const QByteArray cifre =
+        QDateTime::fromSecsSinceEpoch(epoca, Qt::UTC).toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
+    if (cifre.size() != 14)
+        return false;
+    pdf.replace(trovata.capturedStart(1), 14, cifre);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(pdf) == pdf.size() && file.flush();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    // Fonts and objects are written in hash order: a fixed seed and UTC make
+    // the output the same at every run.
+    QHashSeed::setDeterministicGlobalSeed();
+    qputenv("TZ", "UTC");
+    tzset();
     QGuiApplication app(argc, argv);
     const QStringList argomenti = app.arguments();
     if (argomenti.size() != 4) {
@@ -82,5 +118,11 @@ int main(int argc, char **argv)
         return 1;
     documento.setHtml(html);
 
-    return Impaginatore(&documento).scriviPdf(argomenti.at(2)) ? 0 : 1;
+    if (!Impaginatore(&documento).scriviPdf(argomenti.at(2)))
+        return 1;
+    if (!fissaData(argomenti.at(2))) {
+        std::fprintf(stderr, "documenti: cannot set the date of %s\n", qPrintable(argomenti.at(2)));
+        return 1;
+    }
+    return 0;
 }
