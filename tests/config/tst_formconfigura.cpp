@@ -841,8 +841,8 @@ private slots:
         evidenzia(d, QString::fromLatin1(corrente ? "ANNA" : "BRUNO"), true);
         Stato().NumeroRighe = 1;
         Stato().RegistroAttivita[0][0] = QStringLiteral("Vero o falso");
-        Stato().imp.VelocitaVoce = 99; // not saved yet
         evidenzia(d, QStringLiteral("ANNA"), false);
+        Stato().imp.VelocitaVoce = 99; // not saved yet
         m_ambiente->messaggi->risposte << QStringLiteral("Annalisa");
         clicca(d.CommandRinominaGiocatore());
         QCOMPARE(m_ambiente->messaggi->domande.size(), 1);
