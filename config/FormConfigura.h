@@ -37,7 +37,9 @@ class clsResize;
 // shown on the voice tab, through which every voice change can be heard.
 //
 // Tabs are listed once, in order, in the table of the constructor: a tab is a
-// caption and a frame, and choosing a tab shows its frame.
+// caption and a frame, and choosing a tab shows its frame. Each tab's
+// controls, wiring and handlers live in a file of their own beside this one
+// (FormConfiguraGiocatori.cpp, FormConfiguraColoriPinnole.cpp, ...).
 class FormConfigura : public QMainWindow
 {
     Q_OBJECT
@@ -72,6 +74,8 @@ public:
     QLineEdit *TextNuovoUtente() const { return m_textNuovoUtente; }
     QLabel *LabelNomeRifiutato() const { return m_labelNomeRifiutato; }
     QCheckBox *CheckSalvaUtente() const { return m_checkSalvaUtente; }
+    QPushButton *CommandRinominaGiocatore() const { return m_commandRinominaGiocatore; }
+    QPushButton *CommandEliminaGiocatore() const { return m_commandEliminaGiocatore; }
     // House colours.
     QRadioButton *Option2(int i) const { return m_option2.at(size_t(i)); }
     CasellaColorata *CasellaColorata_(int i) const { return m_caselle.at(size_t(i)); }
@@ -136,6 +140,10 @@ public:
     void OptionUtente_Click(int indice);
     void ListModificaUtente_Click(int riga);
     void TextNuovoUtente_Change(const QString &testo);
+    // The player highlighted in the list gets a new name, asked in a box,
+    // or is removed after a question naming them.
+    void CommandRinominaGiocatore_Click();
+    void CommandEliminaGiocatore_Click();
     void CasellaColorata_Click(int indice);
     void Command4_Click();
     void Option4_Click(int indice);
@@ -183,12 +191,22 @@ private:
     void sceltaAnteprima(int posizione);
     void aggiornaIgnorate();
     void collega();
+    void collegaUtenti();
+    void collegaPinnole();
+    void collegaScelteDidattiche();
+    void collegaFont();
+    void collegaSuoni();
+    void collegaInput();
+    void collegaAccesso();
     void Form_Activate();
     void adattaCaratteri();
     void NascondiFrame();
     void Preparapinnola();
     void ImpostaVoce();
     void RiempiUtenti();
+    void mostraElencoGiocatori(bool visibile);
+    void aggiornaPulsantiGiocatore();
+    QString giocatoreInElenco() const;
     void aggiornaEtichettaUtente();
     void aggiornaSfondoColori();
     void dipingiPulsanti();
@@ -207,6 +225,8 @@ private:
     QLineEdit *m_textNuovoUtente = nullptr;
     QLabel *m_labelNomeRifiutato = nullptr;
     QCheckBox *m_checkSalvaUtente = nullptr;
+    QPushButton *m_commandRinominaGiocatore = nullptr;
+    QPushButton *m_commandEliminaGiocatore = nullptr;
 
     std::array<QRadioButton *, 5> m_option2 {};
     QButtonGroup *m_gruppoSlot = nullptr;

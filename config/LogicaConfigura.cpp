@@ -76,6 +76,20 @@ QString didascaliaSlot(const std::array<QString, 5> &slot)
 
 namespace {
 
+// The first character, whole even when the text holds it as a pair, that
+// the settings files cannot store; empty when there is none.
+QString primoCarattereNon1252(const QString &nome)
+{
+    for (const char32_t codice : nome.toUcs4()) {
+        const QString carattere = QString::fromUcs4(&codice, 1);
+        for (const QChar c : carattere) {
+            if (!TestoFile::carattereIn1252(c))
+                return carattere;
+        }
+    }
+    return QString();
+}
+
 // The message key of the reason a name is refused; nullptr when it is accepted.
 const char *chiaveRifiuto(const QString &nome, const QStringList &utentiEsistenti)
 {
@@ -101,10 +115,8 @@ const char *chiaveRifiuto(const QString &nome, const QStringList &utentiEsistent
     case ProblemaNome::NomeDiDispositivo:
         return "0157";
     }
-    for (const QChar c : nome) {
-        if (!TestoFile::carattereIn1252(c))
-            return "0152";
-    }
+    if (!primoCarattereNon1252(nome).isEmpty())
+        return "0400";
     for (const QString &esistente : utentiEsistenti) {
         if (esistente.compare(nome, Qt::CaseInsensitive) == 0)
             return "0158";
@@ -126,6 +138,7 @@ QString motivoPredefinito(const QByteArray &chiave)
         {"0156", "Questo nome è del giocatore predefinito: scegline un altro."},
         {"0157", "Questo nome è riservato dal sistema: scegline un altro."},
         {"0158", "C'è già un giocatore con questo nome: sceglilo con \"Modifica utente\"."},
+        {"0400", "Il nome contiene il carattere «%1», che non si può salvare: scegline un altro."},
     };
     return QString::fromUtf8(testi.value(chiave));
 }
@@ -140,7 +153,9 @@ QString motivoNomeRifiutato(const QString &nome, const QStringList &utentiEsiste
     QString motivo = MLSGetText(QLatin1String(chiave));
     if (motivo.isEmpty())
         motivo = motivoPredefinito(chiave);
-    if (motivo.contains(QLatin1String("%1")))
+    if (qstrcmp(chiave, "0400") == 0)
+        motivo = motivo.arg(primoCarattereNon1252(nome)); // the teacher sees which character to change
+    else if (motivo.contains(QLatin1String("%1")))
         motivo = motivo.arg(kLunghezzaMassimaNome);
     return motivo;
 }

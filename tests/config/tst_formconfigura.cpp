@@ -11,6 +11,7 @@
 #include "core/ColoriVB.h"
 #include "core/OpzioniAccesso.h"
 #include "core/TestoFile.h"
+#include "users/FileGiocatore.h"
 #include "framework/ControlloScansione.h"
 #include "framework/Personaggio.h"
 #include "framework/Pulsante.h"
@@ -21,6 +22,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDirIterator>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -111,6 +113,56 @@ private:
     static QStringList fileCartella()
     {
         return QDir(Percorsi::cartellaPinnole()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
+    // A player with every file a player can have: settings (with their own
+    // voice speed), switch access, a progress history with its log, and a
+    // saved record.
+    static void creaGiocatore(const QString &nome, int velocita)
+    {
+        Impostazioni imp;
+        ImpostazioniPredefinite(imp, QStringLiteral("{it}"));
+        imp.VelocitaVoce = qint16(velocita);
+        const QString cartella = Percorsi::cartellaPinnole();
+        QVERIFY(SalvaImpostazioni(cartella + nome + QStringLiteral(".ini"), imp));
+        QVERIFY(QDir().mkpath(cartella + QStringLiteral("dati/") + nome));
+        for (const QString &f : {nome + QStringLiteral(".accesso"), nome + QStringLiteral(".storia.sqlite"),
+                                 nome + QStringLiteral(".storia.sqlite-wal"),
+                                 QStringLiteral("dati/") + nome + QStringLiteral("/registro.txt")}) {
+            QFile file(cartella + f);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(f.toUtf8());
+        }
+    }
+
+    // Every file under the settings folder, records included, relative to it.
+    static QStringList tuttiIFile()
+    {
+        QStringList file;
+        const QDir radice(Percorsi::cartellaPinnole());
+        QDirIterator it(radice.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            file << radice.relativeFilePath(it.next());
+        file.sort();
+        return file;
+    }
+
+    // "Modifica utente", then the arrows to a player of the list (which
+    // highlights without choosing), or a click on it (which chooses).
+    static void evidenzia(FormConfigura &d, const QString &testo, bool scegli)
+    {
+        clicca(d.OptionUtente(1));
+        const QList<QListWidgetItem *> voci = d.ListModificaUtente()->findItems(testo, Qt::MatchExactly);
+        QCOMPARE(voci.size(), 1);
+        QListWidget *l = d.ListModificaUtente();
+        if (scegli) {
+            QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(voci.first()).center());
+            return;
+        }
+        l->setFocus();
+        for (int passi = 0; passi < l->count() && l->currentItem() != voci.first(); ++passi)
+            QTest::keyClick(l, l->row(voci.first()) > l->currentRow() ? Qt::Key_Down : Qt::Key_Up);
+        QCOMPARE(l->currentItem(), voci.first());
     }
 
 private slots:
@@ -686,6 +738,8 @@ private slots:
         QCOMPARE(d.Label4()->text(), QStringLiteral("_predefinito"));
         QVERIFY(!d.LabelNomeRifiutato()->text().isEmpty());
         QVERIFY(d.LabelNomeRifiutato()->isVisible());
+        if (nome == QLatin1String("Ωmega"))
+            QVERIFY(d.LabelNomeRifiutato()->text().contains(QLatin1String("«Ω»")));
         esci();
         QCOMPARE(fileCartella(), primaFile);
         QCOMPARE(leggiFile(Percorsi::cartellaPinnole() + QStringLiteral("Anna.ini")), annaPrima);
@@ -736,6 +790,182 @@ private slots:
         Impostazioni predefinito;
         QVERIFY(LeggiImpostazioni(percorsoUtentePredefinito(), &predefinito, QStringLiteral("{it}")));
         QCOMPARE(predefinito.VelocitaVoce, qint16(130));
+    }
+
+    // The name box and the list show only with their option, so typing
+    // without choosing "Nuovo utente" makes no player, now or on leaving.
+    void nessunGiocatoreSenzaOpzione()
+    {
+        creaGiocatore(QStringLiteral("Anna"), 61);
+        FormConfigura &d = apri();
+        for (QWidget *w : std::initializer_list<QWidget *> {d.TextNuovoUtente(), d.ListModificaUtente(),
+                                                            d.CommandRinominaGiocatore(), d.CommandEliminaGiocatore()})
+            QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+        const QStringList prima = tuttiIFile();
+        digita(d.TextNuovoUtente(), QStringLiteral("Bea"));
+        QCOMPARE(Stato().UtenteCorrente, QStringLiteral("_predefinito"));
+        clicca(d.OptionUtente(1));
+        QVERIFY(d.ListModificaUtente()->isVisible());
+        QVERIFY(d.CommandRinominaGiocatore()->isVisible());
+        QVERIFY(!d.TextNuovoUtente()->isVisible());
+        digita(d.TextNuovoUtente(), QStringLiteral("Carla"));
+        clicca(d.OptionUtente(0));
+        QVERIFY(!d.ListModificaUtente()->isVisible());
+        QVERIFY(!d.CommandEliminaGiocatore()->isVisible());
+        digita(d.TextNuovoUtente(), QStringLiteral("Dario"));
+        QCOMPARE(Stato().UtenteCorrente, QStringLiteral("_predefinito"));
+        esci();
+        QStringList dopo = tuttiIFile();
+        dopo.removeAll(QStringLiteral("_predefinito.INI"));
+        QStringList attesi = prima;
+        attesi.removeAll(QStringLiteral("_predefinito.INI"));
+        QCOMPARE(dopo, attesi);
+    }
+
+    // Renaming carries every file of the player, records folder and
+    // history included. The current player keeps being current under the
+    // new name, with the activity table; another player leaves the current
+    // one alone.
+    void rinominaGiocatore_data()
+    {
+        QTest::addColumn<bool>("corrente");
+        QTest::newRow("giocatore corrente") << true;
+        QTest::newRow("altro giocatore") << false;
+    }
+    void rinominaGiocatore()
+    {
+        QFETCH(bool, corrente);
+        creaGiocatore(QStringLiteral("Anna"), 61);
+        creaGiocatore(QStringLiteral("Bruno"), 62);
+        FormConfigura &d = apri();
+        evidenzia(d, QString::fromLatin1(corrente ? "ANNA" : "BRUNO"), true);
+        Stato().NumeroRighe = 1;
+        Stato().RegistroAttivita[0][0] = QStringLiteral("Vero o falso");
+        evidenzia(d, QStringLiteral("ANNA"), false);
+        Stato().imp.VelocitaVoce = 99; // not saved yet
+        m_ambiente->messaggi->risposte << QStringLiteral("Annalisa");
+        clicca(d.CommandRinominaGiocatore());
+        QCOMPARE(m_ambiente->messaggi->domande.size(), 1);
+        QVERIFY(m_ambiente->messaggi->domande.first().contains(QLatin1String("Anna")));
+        QVERIFY(m_ambiente->messaggi->mostrati.isEmpty());
+        const QStringList file = tuttiIFile();
+        for (const char *f : {"Annalisa.ini", "Annalisa.accesso", "Annalisa.storia.sqlite", "Annalisa.storia.sqlite-wal",
+                              "dati/Annalisa/registro.txt"})
+            QVERIFY2(file.contains(QLatin1String(f)), f);
+        QVERIFY2(file.filter(QStringLiteral("Anna.")).isEmpty() && file.filter(QStringLiteral("/Anna/")).isEmpty(),
+                 qPrintable(file.join(QLatin1Char(' '))));
+        QVERIFY(!d.ListModificaUtente()->findItems(QStringLiteral("ANNALISA"), Qt::MatchExactly).isEmpty());
+        QCOMPARE(Stato().UtenteCorrente, QString::fromLatin1(corrente ? "Annalisa" : "Bruno"));
+        QCOMPARE(d.Label4()->text(), Stato().UtenteCorrente);
+        QCOMPARE(Stato().NumeroRighe, qint16(1));
+        esci();
+        Impostazioni letta;
+        QVERIFY(LeggiImpostazioni(percorsoUtente(QStringLiteral("Annalisa")), &letta, QStringLiteral("{it}")));
+        // The current player's unsaved change went with the file it was saved to.
+        QCOMPARE(letta.VelocitaVoce, qint16(corrente ? 99 : 61));
+        QVERIFY(!QFile::exists(Percorsi::cartellaPinnole() + QStringLiteral("Anna.ini")));
+    }
+
+    // A rename that cannot be made says why and changes nothing: a name
+    // another player has (in any case), a character the settings cannot
+    // store (named), a step that fails midway.
+    void rinominaRifiutata_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<int>("passoGuasto"); // -1: none
+        QTest::addColumn<QString>("nelMessaggio");
+        QTest::newRow("nome di un altro") << QStringLiteral("bruno") << -1 << QStringLiteral("bruno");
+        QTest::newRow("nome non salvabile") << QStringLiteral("Ωmega") << -1 << QStringLiteral("«Ω»");
+        QTest::newRow("guasto a metà") << QStringLiteral("Annalisa") << 2 << QStringLiteral("Anna");
+    }
+    void rinominaRifiutata()
+    {
+        QFETCH(QString, nome);
+        QFETCH(int, passoGuasto);
+        QFETCH(QString, nelMessaggio);
+        creaGiocatore(QStringLiteral("Anna"), 61);
+        creaGiocatore(QStringLiteral("Bruno"), 62);
+        FormConfigura &d = apri();
+        evidenzia(d, QStringLiteral("ANNA"), true);
+        const QStringList prima = tuttiIFile();
+        int passi = 0;
+        impostaGuastoFileGiocatore([&](const QString &, const QString &) { return passi++ == passoGuasto; });
+        m_ambiente->messaggi->risposte << nome;
+        clicca(d.CommandRinominaGiocatore());
+        impostaGuastoFileGiocatore({});
+        QCOMPARE(m_ambiente->messaggi->mostrati.size(), 1);
+        QVERIFY2(m_ambiente->messaggi->mostrati.first().contains(nelMessaggio),
+                 qPrintable(m_ambiente->messaggi->mostrati.first()));
+        QCOMPARE(tuttiIFile(), prima);
+        QCOMPARE(Stato().UtenteCorrente, QStringLiteral("Anna"));
+        QCOMPARE(Stato().imp.VelocitaVoce, qint16(61));
+        esci();
+        QCOMPARE(tuttiIFile(), prima);
+    }
+
+    // Removing asks first, naming the player, then whether the history goes
+    // too; the settings and access files go, the saved records stay and the
+    // message says where. The current player removed, the default player
+    // becomes current and nothing of the removed one is written again.
+    void eliminaGiocatore_data()
+    {
+        QTest::addColumn<bool>("corrente");
+        QTest::addColumn<bool>("storiaAnche");
+        QTest::newRow("corrente, storia tenuta") << true << false;
+        QTest::newRow("altro, storia eliminata") << false << true;
+    }
+    void eliminaGiocatore()
+    {
+        QFETCH(bool, corrente);
+        QFETCH(bool, storiaAnche);
+        creaGiocatore(QStringLiteral("Anna"), 61);
+        creaGiocatore(QStringLiteral("Bruno"), 62);
+        FormConfigura &d = apri();
+        evidenzia(d, QString::fromLatin1(corrente ? "ANNA" : "BRUNO"), true);
+        evidenzia(d, QStringLiteral("ANNA"), false);
+        MessaggiFinti &m = *m_ambiente->messaggi;
+        // "No" first: nothing happens.
+        const QStringList prima = tuttiIFile();
+        clicca(d.CommandEliminaGiocatore());
+        QCOMPARE(m.domandeSiNo.size(), 1);
+        QCOMPARE(tuttiIFile(), prima);
+        m.domandeSiNo.clear();
+        m.risposteSiNo << RispostaDomanda::Si << (storiaAnche ? RispostaDomanda::Si : RispostaDomanda::No);
+        clicca(d.CommandEliminaGiocatore());
+        QCOMPARE(m.domandeSiNo.size(), 2);
+        for (const QString &domanda : m.domandeSiNo)
+            QVERIFY(domanda.contains(QLatin1String("Anna")));
+        QCOMPARE(m.domandeSiNo.at(1), MLSGetText(QStringLiteral("0408")).arg(QStringLiteral("Anna")));
+        QStringList restano = prima;
+        for (const char *f : {"Anna.ini", "Anna.accesso"})
+            restano.removeAll(QLatin1String(f));
+        if (storiaAnche) {
+            for (const char *f : {"Anna.storia.sqlite", "Anna.storia.sqlite-wal"})
+                restano.removeAll(QLatin1String(f));
+        }
+        QCOMPARE(tuttiIFile(), restano);
+        QCOMPARE(m.mostrati.size(), 1);
+        QVERIFY(m.mostrati.first().contains(QDir::toNativeSeparators(cartellaRegistriUtente(QStringLiteral("Anna")))));
+        QVERIFY(d.ListModificaUtente()->findItems(QStringLiteral("ANNA"), Qt::MatchExactly).isEmpty());
+        QCOMPARE(Stato().UtenteCorrente, QString::fromLatin1(corrente ? "_predefinito" : "Bruno"));
+        QCOMPARE(d.Label4()->text(), Stato().UtenteCorrente);
+        esci();
+        QVERIFY(!QFile::exists(Percorsi::cartellaPinnole() + QStringLiteral("Anna.ini")));
+        QVERIFY(!QFile::exists(Percorsi::cartellaPinnole() + QStringLiteral("Anna.accesso")));
+    }
+
+    // Without a history, removing asks one question only.
+    void eliminaSenzaStoria()
+    {
+        creaGiocatore(QStringLiteral("Anna"), 61);
+        QVERIFY(QFile::remove(Percorsi::cartellaPinnole() + QStringLiteral("Anna.storia.sqlite")));
+        QVERIFY(QFile::remove(Percorsi::cartellaPinnole() + QStringLiteral("Anna.storia.sqlite-wal")));
+        FormConfigura &d = apri();
+        evidenzia(d, QStringLiteral("ANNA"), false);
+        m_ambiente->messaggi->risposteSiNo << RispostaDomanda::Si << RispostaDomanda::Si;
+        clicca(d.CommandEliminaGiocatore());
+        QCOMPARE(m_ambiente->messaggi->domandeSiNo.size(), 1);
+        QVERIFY(!QFile::exists(Percorsi::cartellaPinnole() + QStringLiteral("Anna.ini")));
     }
 
     // The tracking box switches the setting; the menu shows its item by it.

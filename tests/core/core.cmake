@@ -11,6 +11,7 @@ file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/solo-dejavu/fonts.conf
 add_test(NAME logic-avvio-senza-corsivo COMMAND tst_avvio)
 set_tests_properties(logic-avvio-senza-corsivo PROPERTIES TIMEOUT 120 ENVIRONMENT
   "QT_QPA_PLATFORM=offscreen;PINNOLE_TEST_SENZA_CORSIVO=1;FONTCONFIG_FILE=${CMAKE_CURRENT_BINARY_DIR}/solo-dejavu/fonts.conf")
+pinnole_logic_test(colorinellalingua ${PINNOLE_TEST_DIR}/tst_colorinellalingua.cpp)
 pinnole_ui_test(traduzione ${PINNOLE_TEST_DIR}/tst_traduzione.cpp)
 # The read-only folder cases again, as an ordinary user even when the tests
 # run as root.
