@@ -53,7 +53,7 @@ QColor coloreBanda(int i);
 QRectF rettangoloBanda(int i, const QSizeF &interno);
 
 // The about window's labels.
-QString testoInfoLabel1();
+QString testoInfoLabel1(const TestoPerChiave &testo);
 QString testoInfoLabel3();
 // The texts of keys "9996" to "9999" that are not empty, each followed by a line break.
 QString testoInfoLabel4(const TestoPerChiave &testo);

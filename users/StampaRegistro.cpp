@@ -1,5 +1,6 @@
 #include "users/StampaRegistro.h"
 
+#include "core/Lingua.h"
 #include "platform/CommDlgs.h"
 
 #include <QDir>
@@ -11,14 +12,19 @@
 
 namespace {
 
-const QString kTitolo = QStringLiteral("Esercizi eseguiti");
+// The document's name, and the file's name offered for a PDF.
+QString titolo()
+{
+    const QString testo = MLSGetText(QStringLiteral("0315"));
+    return testo.isEmpty() ? QStringLiteral("Pinnole") : testo;
+}
 
 bool impagina(QPrinter &uscita, const QString &percorso, const QPageLayout &layout, const GrigliaDaStampare &griglia)
 {
     uscita.setOutputFormat(QPrinter::PdfFormat);
     uscita.setOutputFileName(percorso);
     uscita.setPageLayout(layout);
-    uscita.setDocName(kTitolo);
+    uscita.setDocName(titolo());
     uscita.setCreator(QStringLiteral("Pinnole"));
     return StampaGriglia(uscita, griglia);
 }
@@ -38,8 +44,8 @@ EsitoLavoro stampaGrigliaPredefinita(QWidget *proprietario, const GrigliaDaStamp
 
     QPrinter uscita(QPrinter::HighResolution);
     if (nome == Stampanti::nomeFilePdf()) {
-        const QString percorso = ScegliFile(proprietario, 2, QStringLiteral("Salva la stampa come PDF"),
-                                            kTitolo + QStringLiteral(".pdf"), QStringLiteral("PDF|*.pdf"),
+        const QString percorso = ScegliFile(proprietario, 2, MLSGetText(QStringLiteral("0314")),
+                                            titolo() + QStringLiteral(".pdf"), QStringLiteral("PDF|*.pdf"),
                                             QDir::homePath(), QStringLiteral("pdf"));
         if (percorso.isEmpty())
             return EsitoLavoro::Annullato;
@@ -65,11 +71,11 @@ EsitoLavoro stampaGrigliaPredefinita(QWidget *proprietario, const GrigliaDaStamp
 
     const QByteArray nomeCups = nome.section(QLatin1Char('/'), 0, 0).toLocal8Bit();
     const QByteArray file = QFile::encodeName(percorso);
-    const QByteArray titolo = kTitolo.toUtf8();
+    const QByteArray nomeLavoro = titolo().toUtf8();
     QByteArray foglio = layout.pageSize().key().toLocal8Bit();
     cups_option_t opzioni[] = {{const_cast<char *>("media"), foglio.data()},
                                {const_cast<char *>("landscape"), const_cast<char *>("true")}};
-    const int lavoro = cupsPrintFile(nomeCups.constData(), file.constData(), titolo.constData(), 2, opzioni);
+    const int lavoro = cupsPrintFile(nomeCups.constData(), file.constData(), nomeLavoro.constData(), 2, opzioni);
     if (lavoro <= 0)
         return fallito(QString::fromLocal8Bit(cupsLastErrorString()));
     return EsitoLavoro::Stampato;
