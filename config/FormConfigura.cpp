@@ -1,6 +1,7 @@
 #include "config/FormConfigura.h"
 
 #include "config/CasellaColorata.h"
+#include "config/ControlliConfigura.h"
 #include "config/LogicaConfigura.h"
 #include "core/Caratteri.h"
 #include "core/ColoriVB.h"
@@ -16,12 +17,9 @@
 #include "menu/FineProgramma.h"
 #include "menu/LogicaMenu.h"
 #include "platform/Agente.h"
-#include "platform/ShockwaveFlash.h"
-#include "vocabulary/ElementiCasa.h"
 
 #include <QAction>
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -30,7 +28,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -42,6 +39,8 @@
 
 #include <vector>
 
+using namespace configura;
+
 namespace {
 
 // Inner design size, in twips.
@@ -52,63 +51,6 @@ constexpr double kPuntiProgetto = 9.0;
 
 // Design background of the window, and of the frames when nothing else paints them.
 const QColor kSfondoProgetto(0xFF, 0xF4, 0xE0);
-
-// Checks one option of a group, or none for an index outside it.
-template<size_t N>
-void selezionaSolo(const std::array<QRadioButton *, N> &opzioni, int indice)
-{
-    for (size_t i = 0; i < N; ++i) {
-        const QSignalBlocker blocco(opzioni[i]);
-        opzioni[i]->setAutoExclusive(false);
-        opzioni[i]->setChecked(int(i) == indice);
-        opzioni[i]->setAutoExclusive(true);
-    }
-}
-
-void imposta(QAbstractButton *b, bool spuntato)
-{
-    const QSignalBlocker blocco(b);
-    b->setChecked(spuntato);
-}
-
-void imposta(QScrollBar *b, int valore)
-{
-    const QSignalBlocker blocco(b);
-    b->setValue(valore);
-}
-
-void imposta(QSpinBox *n, int valore)
-{
-    const QSignalBlocker blocco(n);
-    n->setValue(valore);
-}
-
-// Fills a choice with its items in the current language, the one at indice chosen.
-void imposta(QComboBox *c, const QStringList &voci, int indice)
-{
-    const QSignalBlocker blocco(c);
-    c->clear();
-    c->addItems(voci);
-    c->setCurrentIndex(indice);
-}
-
-void sfondo(QWidget *w, const QColor &colore)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colore);
-    p.setColor(QPalette::Button, colore);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
-// A face colour for a button, with a caption that reads on it.
-void facciaPulsante(QPushButton *b, const QColor &colore)
-{
-    QPalette p = b->palette();
-    p.setColor(QPalette::Button, colore);
-    p.setColor(QPalette::ButtonText, colore.lightnessF() < 0.5 ? Qt::white : Qt::black);
-    b->setPalette(p);
-}
 
 } // namespace
 
@@ -211,76 +153,27 @@ void FormConfigura::creaControlli()
     m_labelUtente->setBuddy(m_label4);
 }
 
+QFrame *FormConfigura::creaFrame(const char *nome, const QString &nomeAccessibile)
+{
+    auto *frame = new QFrame(m_area);
+    dainome(frame, nome);
+    frame->setAccessibleName(nomeAccessibile);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setAutoFillBackground(true);
+    posizionaTwips(frame, 120, 540, 9960, 7080);
+    return frame;
+}
+
 void FormConfigura::collega()
 {
     connect(m_tabStrip1, &QTabBar::currentChanged, this, &FormConfigura::TabStrip1_Click);
-
-    for (int i = 0; i < 3; ++i)
-        connect(m_optionUtente[size_t(i)], &QRadioButton::clicked, this, [this, i] { OptionUtente_Click(i); });
-    // A list entry is chosen with a click, or with Enter once the arrows have
-    // reached it: browsing the list with the arrows (or giving it the focus,
-    // which marks its first entry) chooses nothing.
-    auto sceltaInElenco = [this](QListWidget *elenco, void (FormConfigura::*gestore)(int)) {
-        auto scegli = [this, elenco, gestore](QListWidgetItem *voce) { (this->*gestore)(elenco->row(voce)); };
-        connect(elenco, &QListWidget::itemClicked, this, scegli);
-        connect(elenco, &QListWidget::itemActivated, this, scegli);
-    };
-    sceltaInElenco(m_listModificaUtente, &FormConfigura::ListModificaUtente_Click);
-    connect(m_textNuovoUtente, &QLineEdit::textEdited, this, &FormConfigura::TextNuovoUtente_Change);
-    connect(m_checkSalvaUtente, &QCheckBox::toggled, this, [](bool s) { Stato().imp.TracciaAttivita = s; });
-
-    for (CasellaColorata *c : m_caselle) {
-        connect(c, &QAbstractButton::clicked, this, [this, c] { CasellaColorata_Click(c->indice()); });
-        connect(c, &CasellaColorata::raggiunta, this, [this](CasellaColorata *nuova) {
-            // Only the cell last visited is a Tab stop, so Tab crosses the palette in one step.
-            if (m_casellaInTab && m_casellaInTab != nuova)
-                m_casellaInTab->setFocusPolicy(Qt::ClickFocus);
-            nuova->setFocusPolicy(Qt::StrongFocus);
-            m_casellaInTab = nuova;
-        });
-    }
-    m_casellaInTab = m_caselle[0];
-    m_casellaInTab->setFocusPolicy(Qt::StrongFocus);
-    connect(m_command4, &QPushButton::clicked, this, &FormConfigura::Command4_Click);
-
-    connect(m_check1, &QCheckBox::toggled, this, [](bool s) { Stato().imp.PassaggioLivelli = s; });
-
-    for (int i = 0; i < 3; ++i)
-        connect(m_stile[size_t(i)], &QRadioButton::clicked, this, [this, i] { Stile_Click(i); });
-    connect(m_commandSceltaFont, &QPushButton::clicked, this, &FormConfigura::CommandSceltaFont_Click);
-    connect(m_commandSceltaColoreFont, &QPushButton::clicked, this, &FormConfigura::CommandSceltaColoreFont_Click);
-    connect(m_commandSceltaSfondoTesto, &QPushButton::clicked, this, &FormConfigura::CommandSceltaSfondoTesto_Click);
-    connect(m_commandSceltaColoreBottoni, &QPushButton::clicked, this,
-            &FormConfigura::CommandSceltaColoreBottoni_Click);
-    connect(m_command1, &QPushButton::clicked, this, &FormConfigura::Command1_Click);
-    connect(m_commandSceltaColori, &QPushButton::clicked, this, &FormConfigura::CommandSceltaColori_Click);
-    for (int i = 0; i < 2; ++i)
-        connect(m_optionColoreCasualeFisso[size_t(i)], &QRadioButton::clicked, this,
-                [this, i] { OptionColoreCasualeFisso_Click(i); });
-
-    connect(m_check2, &QCheckBox::clicked, this, &FormConfigura::Check2_Click);
-    connect(m_chkFumetto, &QCheckBox::clicked, this, &FormConfigura::ChkFumetto_Click);
-    connect(m_checkContieneTesto, &QCheckBox::clicked, this, &FormConfigura::CheckContieneTesto_Click);
-    connect(m_checkSuoni, &QCheckBox::toggled, this, [](bool s) { Stato().imp.SuoniAttivi = s; });
-    connect(m_hScroll1, &QScrollBar::valueChanged, this, &FormConfigura::HScroll1_Change);
-    connect(m_hScroll2, &QScrollBar::valueChanged, this, &FormConfigura::HScroll2_Change);
-    connect(m_commandProvaVoce, &QPushButton::clicked, this, &FormConfigura::CommandProvaVoce_Click);
-    connect(m_commandFontFumetto, &QPushButton::clicked, this, &FormConfigura::CommandFontFumetto_Click);
-    sceltaInElenco(m_list1, &FormConfigura::List1_Click);
-    sceltaInElenco(m_list2, &FormConfigura::List2_Click);
-
-    for (int i = 0; i < 4; ++i)
-        connect(m_option4[size_t(i)], &QRadioButton::clicked, this, [this, i] { Option4_Click(i); });
-    connect(m_hScroll3, &QScrollBar::valueChanged, this, &FormConfigura::HScroll3_Change);
-    connect(m_checkDisabilitaMouse, &QCheckBox::toggled, this, [](bool s) { Stato().imp.CursoreDiSistema = s; });
-
-    for (QSpinBox *n : {m_spinAccettazione, m_spinAntirimbalzo, m_spinLimiteGiri})
-        connect(n, &QSpinBox::valueChanged, this, &FormConfigura::OpzioneAccesso_Change);
-    for (QComboBox *c : {m_comboSosta, m_comboSpessore})
-        connect(c, &QComboBox::currentIndexChanged, this, &FormConfigura::OpzioneAccesso_Change);
-    connect(m_checkScansioneParlata, &QCheckBox::toggled, this, &FormConfigura::OpzioneAccesso_Change);
-    connect(m_commandProvaScansione, &QPushButton::clicked, this, &FormConfigura::CommandProvaScansione_Click);
-    connect(m_anteprima, &ControlloScansione::pressioneIgnorata, this, &FormConfigura::aggiornaIgnorate);
+    collegaUtenti();
+    collegaPinnole();
+    collegaScelteDidattiche();
+    collegaFont();
+    collegaSuoni();
+    collegaInput();
+    collegaAccesso();
 }
 
 QFrame *FormConfigura::frameScheda(int scheda) const
@@ -397,12 +290,6 @@ void FormConfigura::TabStrip1_Click(int scheda)
     }
 }
 
-void FormConfigura::mostraPersonaggio()
-{
-    if (m_personaggio)
-        MostraPersonaggio(*m_personaggio, *m_picMerlino);
-}
-
 void FormConfigura::ImpostaConfigurazioni()
 {
     const Impostazioni &imp = Stato().imp;
@@ -483,75 +370,6 @@ void FormConfigura::ImpostaConfigurazioni()
     }
 
     ImpostaAccesso();
-}
-
-void FormConfigura::ImpostaAccesso()
-{
-    const OpzioniAccesso &a = Stato().accesso;
-    imposta(m_spinAccettazione, a.accettazioneMs);
-    imposta(m_spinAntirimbalzo, a.antirimbalzoMs);
-    QStringList sosta;
-    for (int volte = 1; volte <= OpzioniAccesso::kMassimaSosta; ++volte)
-        sosta << QStringLiteral("×%1").arg(volte);
-    imposta(m_comboSosta, sosta, a.sostaPrimaPosizione - 1);
-    m_spinLimiteGiri->setSpecialValueText(MLSGetText(QStringLiteral("0172")));
-    imposta(m_spinLimiteGiri, a.limiteGiri);
-    imposta(m_checkScansioneParlata, a.scansioneParlata);
-    QStringList spessori {MLSGetText(QStringLiteral("0170"))};
-    for (size_t i = 1; i < kSpessoriEvidenziazione.size(); ++i)
-        spessori << MLSGetText(QStringLiteral("0171")).arg(kSpessoriEvidenziazione[i]);
-    imposta(m_comboSpessore, spessori, indiceSpessore(a.spessoreEvidenziazione));
-
-    // The preview follows this user's options and the input mode chosen.
-    m_anteprima->impostaOpzioni(a);
-    m_labelModoAnteprima->setText(testoModoAnteprima(Stato().imp.ModoInput));
-    m_labelModoAnteprima->setAccessibleName(m_labelModoAnteprima->text());
-    m_commandProvaScansione->setText(
-        MLSGetText(m_anteprima->attivo() ? QStringLiteral("0174") : QStringLiteral("0173")));
-    m_commandProvaScansione->setAccessibleName(m_commandProvaScansione->text());
-    for (size_t i = 0; i < m_pulsantiAnteprima.size(); ++i)
-        segnaAnteprima(int(i), m_anteprima->attivo() && m_anteprima->Posizione() == int(i));
-}
-
-void FormConfigura::aggiornaSfondoColori()
-{
-    const QColor colore = coloreVB(Stato().imp.ColoreSfondo);
-    sfondo(m_frame[SchedaColoriPinnole], colore);
-    for (QRadioButton *o : m_option2) {
-        sfondo(o, colore);
-        QPalette p = o->palette();
-        p.setColor(QPalette::WindowText, colore.lightnessF() < 0.5 ? Qt::white : Qt::black);
-        o->setPalette(p);
-    }
-}
-
-void FormConfigura::dipingiPulsanti()
-{
-    const Impostazioni &imp = Stato().imp;
-    facciaPulsante(m_commandSceltaColoreBottoni, coloreVB(imp.ColorePulsanti));
-    facciaPulsante(m_command1, coloreVB(imp.ColorePulsanteSelezionato));
-}
-
-void FormConfigura::Preparapinnola()
-{
-    const TabellaColoriTipo &colori = Stato().imp.TabellaColori;
-    m_shockwaveFlash1->Movie(Percorsi::programma(QStringLiteral("swf/pinnole1.svg")));
-    m_shockwaveFlash1->GotoFrame(0);
-    for (int slot = 1; slot <= 4; ++slot) {
-        m_option2[size_t(slot)]->setText(didascaliaSlot(colori[size_t(slot)]));
-        m_option2[size_t(slot)]->setAccessibleName(m_option2[size_t(slot)]->text());
-    }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_shockwaveFlash1->BGColor(colori[0][0]);
-    // roof 1, chimney 2, walls 2, door 3, windows 4, step 1.
-    const std::pair<int, int> parti[] = {
-        {2, 1}, {1, 2}, {3, 2}, {5, 3}, {4, 4}, {6, 1},
-    };
-    for (const auto &[parte, slot] : parti) {
-        m_shockwaveFlash1->SetVariable(QStringLiteral("QualeOggetto"), ElementiCasa::idInterno(parte));
-        m_shockwaveFlash1->SetVariable(QStringLiteral("TestoColore.QualeColore"), colori[size_t(slot)][0]);
-    }
-    QApplication::restoreOverrideCursor();
 }
 
 void FormConfigura::aggiornaEtichettaUtente()

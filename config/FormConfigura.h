@@ -37,7 +37,9 @@ class clsResize;
 // shown on the voice tab, through which every voice change can be heard.
 //
 // Tabs are listed once, in order, in the table of the constructor: a tab is a
-// caption and a frame, and choosing a tab shows its frame.
+// caption and a frame, and choosing a tab shows its frame. Each tab's
+// controls, wiring and handlers live in a file of their own beside this one
+// (FormConfiguraGiocatori.cpp, FormConfiguraColoriPinnole.cpp, ...).
 class FormConfigura : public QMainWindow
 {
     Q_OBJECT
@@ -183,6 +185,13 @@ private:
     void sceltaAnteprima(int posizione);
     void aggiornaIgnorate();
     void collega();
+    void collegaUtenti();
+    void collegaPinnole();
+    void collegaScelteDidattiche();
+    void collegaFont();
+    void collegaSuoni();
+    void collegaInput();
+    void collegaAccesso();
     void Form_Activate();
     void adattaCaratteri();
     void NascondiFrame();
