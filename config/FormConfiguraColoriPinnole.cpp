@@ -6,6 +6,7 @@
 #include "config/ControlliConfigura.h"
 #include "config/LogicaConfigura.h"
 #include "core/ColoriVB.h"
+#include "core/Lingua.h"
 #include "core/Modulo1.h"
 #include "core/Percorsi.h"
 #include "core/TestoFile.h"
@@ -43,9 +44,9 @@ void FormConfigura::creaPinnole(QFrame *f)
     }
     m_shockwaveFlash1 = new ShockwaveFlash(f);
     dainome(m_shockwaveFlash1, "ShockwaveFlash1");
-    m_shockwaveFlash1->setAccessibleName(QStringLiteral("Anteprima della pinnola"));
+    m_shockwaveFlash1->setAccessibleName(MLSGetText(QStringLiteral("0380")));
     posizionaTwips(m_shockwaveFlash1, 6120, 3360, 3495, 3495);
-    m_command4 = pulsante(f, "Command4", QStringLiteral("Configurazione predefinita"), 120, 6360, 4200, 540);
+    m_command4 = pulsante(f, "Command4", QStringLiteral("Colori predefiniti"), 120, 6360, 4200, 540);
 }
 
 void FormConfigura::collegaPinnole()
