@@ -30,6 +30,8 @@
 #include "users/GrigliaEsercizi.h"
 #include "users/RegistroAttivita.h"
 #include "core/Lingua.h"
+#include "platform/MessaggiQt.h"
+#include "vocabulary/Parole.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -37,6 +39,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
@@ -571,6 +574,25 @@ void schermateStampa(const QString &cartella)
         f.txtPrH()->setText(QStringLiteral("180"));
         f.AggiornaAnteprima();
     });
+    // The question a print off the sheet asks, as the program's own message
+    // box shows it; answered with Cancel, so nothing is printed.
+    schermataStampa(cartella, QStringLiteral("stampa-domanda-fuori-foglio"), [&cartella](frmStampa &f) {
+        f.txtPrX()->setText(QStringLiteral("120"));
+        f.txtPrW()->setText(QStringLiteral("180"));
+        f.txtPrH()->setText(QStringLiteral("180"));
+        f.AggiornaAnteprima();
+        Messaggi *silenzio = &messaggi();
+        MessaggiQt veri;
+        impostaMessaggi(&veri);
+        QTimer::singleShot(600, [&cartella] {
+            if (auto *domanda = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                salva(domanda, cartella, QStringLiteral("stampa-domanda"));
+                domanda->reject();
+            }
+        });
+        f.cmdStampa_Click();
+        impostaMessaggi(silenzio);
+    });
     const auto nessuna = [](Impostazioni &) {};
     schermataFinestra(cartella, QStringLiteral("figura-da-colorare"), nessuna, [] { return new Form1; });
     schermataFinestra(cartella, QStringLiteral("figura-da-colorare-scansione"),
@@ -653,6 +675,13 @@ int main(int argc, char *argv[])
     AvvioStrumento avvio;
     if (!avvio.pronto())
         return 1;
+    // SCHERMATE_LINGUA=English takes the pictures in another language.
+    if (const QString lingua = qEnvironmentVariable("SCHERMATE_LINGUA"); !lingua.isEmpty()) {
+        LinguaCorrente() = lingua;
+        Lingua::applicaTraduzioniQt();
+        PreparaIntestazioni();
+        CaricaParole(Stato().TabellaParole);
+    }
     // The pictures are taken of windows that are simply deleted; nothing
     // must end the tool on the way.
     impostaTerminaProgramma([] {});
