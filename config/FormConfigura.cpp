@@ -75,7 +75,15 @@ FormConfigura::FormConfigura(QWidget *parent)
     dimensionaInternoTwips(this, kLarghezzaTwips, kAltezzaTwips);
 
     // Loading: translation, rescaling, the window's own character.
+    // Captions named by their own text keep that name in the language chosen.
+    QList<QLabel *> nominateDalTesto;
+    for (QLabel *l : findChildren<QLabel *>()) {
+        if (!l->text().isEmpty() && l->accessibleName() == l->text().simplified())
+            nominateDalTesto << l;
+    }
     MLSTranslateForm(this);
+    for (QLabel *l : nominateDalTesto)
+        l->setAccessibleName(l->text().simplified());
     for (QAbstractButton *b : findChildren<QAbstractButton *>()) {
         if (!b->text().isEmpty())
             b->setAccessibleName(b->text().remove(QLatin1Char('&')).simplified());

@@ -21,6 +21,7 @@
 #include "StampantiFinte.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -210,8 +211,23 @@ private slots:
         QCOMPARE(italiano(&finestra), (QStringList{QStringLiteral("Chiudi"), QStringLiteral("La pinnola di Anna")}));
     }
 
+    // The menu reads the language chosen in "LangSetting.ini": it is chosen
+    // in a copy of the program folder, so the build's own choice stays.
     void menuENoteDidattiche()
     {
+        QTemporaryDir programma;
+        const QDir originale(QStringLiteral(PINNOLE_PROGRAM_DIR));
+        for (const QString &voce : originale.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+            if (voce != QLatin1String("lngpinnole"))
+                QFile::link(originale.filePath(voce), programma.filePath(voce));
+        }
+        QDir(programma.path()).mkpath(QStringLiteral("lngpinnole"));
+        for (const QString &file : QDir(originale.filePath(QStringLiteral("lngpinnole"))).entryList(QDir::Files))
+            QFile::copy(originale.filePath(QStringLiteral("lngpinnole/") + file),
+                        programma.filePath(QStringLiteral("lngpinnole/") + file));
+        Percorsi::impostaCartellaProgramma(programma.path());
+        Lingua::svuotaCache();
+        QVERIFY(Lingua::scegliLingua(QStringLiteral("English")));
         FormMenu *menu = m_ambiente->apriMenu();
         QVERIFY(QTest::qWaitFor([menu] { return menu->attivata(); }));
         verifica(menu);
@@ -222,6 +238,9 @@ private slots:
         // The second-form buttons read "1st" and "2nd".
         QVERIFY(menu->Command1(2)->text().contains(QStringLiteral("1st"), Qt::CaseInsensitive));
         QVERIFY(menu->Command1(3)->text().contains(QStringLiteral("2nd"), Qt::CaseInsensitive));
+        m_ambiente->chiudiFinestre();
+        Percorsi::impostaCartellaProgramma(QStringLiteral(PINNOLE_PROGRAM_DIR));
+        Lingua::svuotaCache();
     }
 
     void avvioEInformazioni()
