@@ -517,8 +517,8 @@ void schermateConfigura(const QString &cartella)
 class StampantiEsempio : public Stampanti
 {
 public:
-    QStringList nomi() override { return {QStringLiteral("Stampante di classe"), nomeFilePdf()}; }
-    QString predefinita() override { return QStringLiteral("Stampante di classe"); }
+    QStringList nomi() override { return {QStringLiteral("LaserJet 2B"), nomeFilePdf()}; }
+    QString predefinita() override { return QStringLiteral("LaserJet 2B"); }
     bool apri(const QString &, ImpostazioniStampa &impostazioni) override
     {
         if (!impostazioni.foglio.isValid())
@@ -676,9 +676,12 @@ int main(int argc, char *argv[])
     if (!avvio.pronto())
         return 1;
     // SCHERMATE_LINGUA=English takes the pictures in another language.
+    QString linguaDiPrima;
     if (const QString lingua = qEnvironmentVariable("SCHERMATE_LINGUA"); !lingua.isEmpty()) {
-        LinguaCorrente() = lingua;
-        Lingua::applicaTraduzioniQt();
+        // Chosen as the language menu does, so the main menu reads it too;
+        // the choice before is put back at the end.
+        linguaDiPrima = Lingua::linguaSalvata();
+        Lingua::scegliLingua(lingua);
         PreparaIntestazioni();
         CaricaParole(Stato().TabellaParole);
     }
@@ -746,5 +749,7 @@ int main(int argc, char *argv[])
     schermateStampa(cartella);
     schermateEserciziEseguiti(cartella);
     schermateAccesso(cartella);
+    if (!linguaDiPrima.isEmpty())
+        Lingua::scegliLingua(linguaDiPrima);
     return 0;
 }
