@@ -100,7 +100,9 @@ bool Impaginatore::scriviPdf(const QString &percorso)
         pittore.save();
         pittore.translate(0, -intera.top());
         QAbstractTextDocumentLayout::PaintContext contesto;
-        contesto.clip = finestra;
+        // The layout also draws a line that only touches the clip's edge:
+        // the line starting right at the next page's top would be drawn here.
+        contesto.clip = finestra.adjusted(0, 0.01, 0, -0.01);
         pittore.setClipRect(finestra);
         m_documento->documentLayout()->draw(&pittore, contesto);
         pittore.restore();
@@ -143,7 +145,7 @@ double Impaginatore::inizioPagina(double alto) const
             const double su = y + riga.y();
             const double giu = su + riga.height();
             if (su < alto && giu > alto)
-                inizio = std::max(inizio, giu + 0.01);
+                inizio = std::max(inizio, giu);
         }
     }
     return inizio;
