@@ -323,6 +323,18 @@ void FormMenu::applicaDidascalie()
     // that is still too tall is better than one too small to read.
     while (carattere.pointSizeF() - 1 >= kMinimoFontPulsanti && !didascalieEntrano(carattere))
         carattere.setPointSizeF(carattere.pointSizeF() - 1);
+    // A word wider than its button (a long word in capitals, in a language
+    // with longer words) would be cut or run into the border: below the
+    // minimum the size still goes down for width, never for height.
+    const auto largheEntrano = [this](const QFont &f) {
+        for (const PulsanteMenu *p : m_command1) {
+            if (!p->didascaliaEntraInLarghezza(f))
+                return false;
+        }
+        return true;
+    };
+    while (carattere.pointSizeF() - 1 >= kMinimoLarghezzaPulsanti && !largheEntrano(carattere))
+        carattere.setPointSizeF(carattere.pointSizeF() - 1);
     for (Pulsante *p : m_command1)
         p->setFont(carattere);
     QFont elenco = m_combo1->font();

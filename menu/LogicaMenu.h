@@ -39,6 +39,8 @@ QString testoMisuraFont();
 // text's width at a size, in the button's units. Never below 14, and never
 // above kMassimoFontPulsanti whatever the measure says.
 constexpr int kMinimoFontPulsanti = 14;
+// The smallest size a caption too wide for its button may take.
+constexpr int kMinimoLarghezzaPulsanti = 9;
 constexpr int kMassimoFontPulsanti = 144;
 int dimensioneFontPulsanti(int larghezzaPulsante, const std::function<int(int punti)> &larghezzaTesto);
 

@@ -79,6 +79,13 @@ bool PulsanteMenu::didascaliaEntra(const QFont &carattere) const
     return i.larghezzaMassima <= area.width() && i.altezza <= area.height();
 }
 
+bool PulsanteMenu::didascaliaEntraInLarghezza(const QFont &carattere) const
+{
+    const QRectF area = areaDidascalia();
+    QTextLayout layout;
+    return impagina(layout, text(), carattere, area.width()).larghezzaMassima <= area.width();
+}
+
 void PulsanteMenu::paintEvent(QPaintEvent *evento)
 {
     Pulsante::paintEvent(evento);

@@ -12,6 +12,8 @@
 #include "menu/Form1.h"
 #include "menu/FormAvvio.h"
 #include "menu/FormInfo.h"
+#include "menu/LogicaMenu.h"
+#include "menu/PulsanteMenu.h"
 #include "menu/VistaDocumento.h"
 #include "printing/frmStampa.h"
 #include "users/FormEserciziEseguiti.h"
@@ -228,6 +230,7 @@ private slots:
         Percorsi::impostaCartellaProgramma(programma.path());
         Lingua::svuotaCache();
         QVERIFY(Lingua::scegliLingua(QStringLiteral("English")));
+        Stato().imp.StileTesto = QStringLiteral("maiuscolo");
         FormMenu *menu = m_ambiente->apriMenu();
         QVERIFY(QTest::qWaitFor([menu] { return menu->attivata(); }));
         verifica(menu);
@@ -238,6 +241,15 @@ private slots:
         // The second-form buttons read "1st" and "2nd".
         QVERIFY(menu->Command1(2)->text().contains(QStringLiteral("1st"), Qt::CaseInsensitive));
         QVERIFY(menu->Command1(3)->text().contains(QStringLiteral("2nd"), Qt::CaseInsensitive));
+        // "DIFFERENCES" in capitals is longer than the Italian word the font
+        // size is measured on: it still fits its button at 1024 x 768.
+        menu->showNormal();
+        menu->setGeometry(0, 0, 1024, 740);
+        QTRY_VERIFY(menu->Command1(0)->width() < 200);
+        menu->ImpostaUtente();
+        for (int i = 0; i < kPulsantiMenu; ++i)
+            QVERIFY2(menu->Command1(i)->didascaliaEntraInLarghezza(menu->Command1(i)->font()),
+                     qPrintable(menu->Command1(i)->text()));
         m_ambiente->chiudiFinestre();
         Percorsi::impostaCartellaProgramma(QStringLiteral(PINNOLE_PROGRAM_DIR));
         Lingua::svuotaCache();
