@@ -5,6 +5,7 @@
 #include "config/CasellaColorata.h"
 #include "config/ControlliConfigura.h"
 #include "config/LogicaConfigura.h"
+#include "core/ColoriNellaLingua.h"
 #include "core/ColoriVB.h"
 #include "core/Lingua.h"
 #include "core/Modulo1.h"
@@ -84,6 +85,7 @@ void FormConfigura::CasellaColorata_Click(int indice)
 void FormConfigura::Command4_Click()
 {
     ColoriPredefiniti(Stato().imp.TabellaColori);
+    coloriNellaLinguaCorrente(Stato().imp.TabellaColori);
     Preparapinnola();
 }
 

@@ -1,5 +1,6 @@
 #include "core/Modulo1.h"
 
+#include "core/ColoriNellaLingua.h"
 #include "core/Lingua.h"
 #include "core/NomeUtente.h"
 #include "core/Percorsi.h"
@@ -57,6 +58,8 @@ QString improntaSuDisco(const QString &percorsoImpostazioni)
 void LeggiUtenteCorrente(StatoProgramma &stato)
 {
     LeggiImpostazioni(stato.PercorsoImpostazioni, &stato.imp, MLSGetText(QStringLiteral("0041")));
+    // Colour words still as they came, in any language, read in the current one.
+    coloriNellaLinguaCorrente(stato.imp.TabellaColori);
     stato.fileAccesso = {};
     const QString accesso = percorsoOpzioniAccesso(stato.PercorsoImpostazioni);
     QString testo;

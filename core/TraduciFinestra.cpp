@@ -1,7 +1,9 @@
 #include "core/TraduciFinestra.h"
 
 #include "core/Avvio.h"
+#include "core/ColoriNellaLingua.h"
 #include "core/Lingua.h"
+#include "core/Modulo1.h"
 #include "platform/Messaggi.h"
 
 #include <QAbstractButton>
@@ -151,6 +153,8 @@ void mnuLanguage_Click(const QList<QAction *> &voci, int indice)
     LinguaCorrente() = voci.at(indice)->text();
     // Texts composed from the language file at start follow it too.
     PreparaIntestazioni();
+    // So do the colour words the teacher has not changed.
+    coloriNellaLinguaCorrente(Stato().imp.TabellaColori);
     for (QWidget *finestra : QApplication::topLevelWidgets()) {
         // Menus are top-level widgets too, but they belong to their window.
         if (qobject_cast<QMenu *>(finestra) || finestra->objectName().isEmpty()

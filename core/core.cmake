@@ -9,5 +9,6 @@ target_sources(pinnole_logic PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Avvio.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ColoriVB.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Caratteri.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ColoriNellaLingua.cpp
 )
 target_sources(pinnole_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/TraduciFinestra.cpp)
