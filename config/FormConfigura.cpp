@@ -7,7 +7,6 @@
 #include "core/ColoriVB.h"
 #include "core/Lingua.h"
 #include "core/Modulo1.h"
-#include "core/NomeUtente.h"
 #include "core/Percorsi.h"
 #include "core/TraduciFinestra.h"
 #include "framework/ControlloScansione.h"
@@ -389,7 +388,7 @@ void FormConfigura::ImpostaConfigurazioni()
 
 void FormConfigura::aggiornaEtichettaUtente()
 {
-    m_label4->setText(nomeDaMostrare(Stato().UtenteCorrente));
+    m_label4->setText(Stato().UtenteCorrente);
     m_label4->setAccessibleName(m_labelUtente->text() + QLatin1Char(' ') + Stato().UtenteCorrente);
 }
 

@@ -1,7 +1,5 @@
 #include "core/NomeUtente.h"
 
-#include "core/Lingua.h"
-
 #include <QStringList>
 
 namespace {
@@ -89,12 +87,4 @@ ProblemaNome problemaNomeUtente(const QString &nome)
     if (eDispositivo(nome))
         return ProblemaNome::NomeDiDispositivo;
     return ProblemaNome::Nessuno;
-}
-
-QString nomeDaMostrare(const QString &nome)
-{
-    if (!eUtentePredefinito(nome))
-        return nome;
-    const QString testo = MLSGetText(QStringLiteral("0386"));
-    return testo.isEmpty() ? nome : testo;
 }

@@ -37,7 +37,3 @@ inline bool nomeUtenteValido(const QString &nome)
 // True for "_predefinito" in any case: the name of the default user, which
 // exists from the start and is never a new user.
 bool eUtentePredefinito(const QString &nome);
-
-// The name a teacher reads for a user: the default user's file name is shown
-// as the language file calls that user.
-QString nomeDaMostrare(const QString &nome);

@@ -321,8 +321,11 @@ bool AgenteQt::SetTTSModeID(const QString &modo, QString *errore)
         return true;
     }
     m_modo.clear();
-    if (errore)
-        *errore = MLSGetText(QStringLiteral("0319")).arg(modo);
+    if (errore) {
+        // Without a language file the teacher still reads which mode failed.
+        const QString testo = MLSGetText(QStringLiteral("0319"));
+        *errore = testo.isEmpty() ? modo : testo.arg(modo);
+    }
     return false;
 }
 

@@ -3,7 +3,6 @@
 #include "core/ColoriVB.h"
 #include "core/Lingua.h"
 #include "core/Modulo1.h"
-#include "core/NomeUtente.h"
 #include "core/TraduciFinestra.h"
 #include "framework/Navigazione.h"
 #include "layout/PosizioneTwips.h"
@@ -172,7 +171,7 @@ void FormEserciziEseguiti::Form_Activate()
 void FormEserciziEseguiti::mostra(const ContenutoRegistro &contenuto, const QString &intestazioneEsercizio)
 {
     const StatoProgramma &stato = Stato();
-    m_label1->setText(nomeDaMostrare(contenuto.utente));
+    m_label1->setText(contenuto.utente);
     m_label2->setText(contenuto.data);
     m_griglia->setUpdatesEnabled(false);
     m_griglia->setRows(int(contenuto.righe.size()) + 1);
