@@ -1,6 +1,7 @@
 #include "config/CasellaColorata.h"
 
 #include "config/LogicaConfigura.h"
+#include "core/Lingua.h"
 #include "framework/TastiTenuti.h"
 
 #include <QKeyEvent>
@@ -32,7 +33,7 @@ void CasellaColorata::setColore(const QColor &colore)
     if (m_colore == colore)
         return;
     m_colore = colore;
-    setAccessibleName(QStringLiteral("Colore %1, %2").arg(m_indice + 1).arg(colore.name().mid(1).toUpper()));
+    setAccessibleName(MLSGetText(QStringLiteral("0374")).arg(m_indice + 1).arg(colore.name().mid(1).toUpper()));
     update();
 }
 

@@ -59,7 +59,6 @@ FormConfigura::FormConfigura(QWidget *parent)
 {
     setObjectName(QStringLiteral("FormConfigura"));
     setWindowTitle(QStringLiteral("Configurazione"));
-    setAccessibleName(QStringLiteral("Configurazione"));
 
     m_area = new QWidget(this);
     m_area->setObjectName(QStringLiteral("areaControlli"));
@@ -71,18 +70,35 @@ FormConfigura::FormConfigura(QWidget *parent)
 
     m_mnuEsci = menuBar()->addAction(QStringLiteral("&Esci"));
     m_mnuEsci->setObjectName(QStringLiteral("mnuEsci"));
-    menuBar()->setAccessibleName(QStringLiteral("Barra dei menu"));
+    menuBar()->setAccessibleName(MLSGetText(QStringLiteral("0190")));
     connect(m_mnuEsci, &QAction::triggered, this, &FormConfigura::mnuEsci_Click);
     dimensionaInternoTwips(this, kLarghezzaTwips, kAltezzaTwips);
 
     // Loading: translation, rescaling, the window's own character.
+    // Captions named by their own text keep that name in the language chosen.
+    QList<QLabel *> nominateDalTesto;
+    for (QLabel *l : findChildren<QLabel *>()) {
+        if (!l->text().isEmpty() && l->accessibleName() == l->text().simplified())
+            nominateDalTesto << l;
+    }
     MLSTranslateForm(this);
+    for (QLabel *l : nominateDalTesto)
+        l->setAccessibleName(l->text().simplified());
     for (QAbstractButton *b : findChildren<QAbstractButton *>()) {
         if (!b->text().isEmpty())
             b->setAccessibleName(b->text().remove(QLatin1Char('&')).simplified());
     }
     for (QGroupBox *g : findChildren<QGroupBox *>())
         g->setAccessibleName(g->title());
+    // Sliders, lists and boxes to type in are called by their tool tips.
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if ((qobject_cast<QAbstractSlider *>(w) || qobject_cast<QAbstractItemView *>(w) || qobject_cast<QLineEdit *>(w))
+            && !w->toolTip().isEmpty())
+            w->setAccessibleName(w->toolTip());
+    }
+    setAccessibleName(windowTitle());
+    for (size_t i = 0; i < m_frame.size(); ++i)
+        m_frame[i]->setAccessibleName(m_tabStrip1->tabText(int(i)));
     // A control with a caption beside it is called by that caption.
     for (QLabel *l : findChildren<QLabel *>()) {
         if (!l->buddy() || qobject_cast<QLabel *>(l->buddy()))
@@ -106,36 +122,35 @@ FormConfigura::~FormConfigura()
 
 void FormConfigura::creaControlli()
 {
-    // The tabs in order: caption, frame name, what the frame holds. A new tab
-    // is one more row here and its own creating function.
+    // The tabs in order: caption, frame name. A new tab is one more row here
+    // and its own creating function.
     struct Tab
     {
         const char *didascalia;
         const char *frame;
-        const char *nome;
         void (FormConfigura::*crea)(QFrame *);
     };
     const Tab tabs[] = {
-        {"Giocatori", "FrameUtente", "Giocatori", &FormConfigura::creaUtenti},
-        {"Colori pinnole", "FramePinnole", "Colori delle pinnole", &FormConfigura::creaPinnole},
-        {"Scelte didattiche", "FrameScelteDid", "Scelte didattiche", &FormConfigura::creaScelteDidattiche},
-        {"Font e colori", "FrameFonts", "Font e colori", &FormConfigura::creaFont},
-        {"Suoni e voce", "FrameSuoni", "Suoni e voce", &FormConfigura::creaSuoni},
-        {"Modalità di input", "FramePunt", "Modalità di input", &FormConfigura::creaInput},
-        {"Accesso con sensori", "FrameAccesso", "Accesso con sensori", &FormConfigura::creaAccesso},
+        {"Giocatori", "FrameUtente", &FormConfigura::creaUtenti},
+        {"Colori pinnole", "FramePinnole", &FormConfigura::creaPinnole},
+        {"Scelte didattiche", "FrameScelteDid", &FormConfigura::creaScelteDidattiche},
+        {"Font e colori", "FrameFonts", &FormConfigura::creaFont},
+        {"Suoni e voce", "FrameSuoni", &FormConfigura::creaSuoni},
+        {"Modalità di input", "FramePunt", &FormConfigura::creaInput},
+        {"Accesso con sensori", "FrameAccesso", &FormConfigura::creaAccesso},
     };
     static_assert(std::size(tabs) == std::tuple_size_v<decltype(m_frame)>);
 
     m_tabStrip1 = new QTabBar(m_area);
     m_tabStrip1->setObjectName(QStringLiteral("TabStrip1"));
-    m_tabStrip1->setAccessibleName(QStringLiteral("Schede della configurazione"));
+    m_tabStrip1->setAccessibleName(MLSGetText(QStringLiteral("0377")));
     m_tabStrip1->setExpanding(true);
     m_tabStrip1->setDrawBase(false);
     m_tabStrip1->setFocusPolicy(Qt::StrongFocus);
     posizionaTwips(m_tabStrip1, 120, 120, 9960, 420);
     for (size_t i = 0; i < std::size(tabs); ++i) {
         m_tabStrip1->addTab(QString::fromUtf8(tabs[i].didascalia));
-        m_frame[i] = creaFrame(tabs[i].frame, QString::fromUtf8(tabs[i].nome));
+        m_frame[i] = creaFrame(tabs[i].frame);
         (this->*tabs[i].crea)(m_frame[i]);
     }
 
@@ -153,11 +168,10 @@ void FormConfigura::creaControlli()
     m_labelUtente->setBuddy(m_label4);
 }
 
-QFrame *FormConfigura::creaFrame(const char *nome, const QString &nomeAccessibile)
+QFrame *FormConfigura::creaFrame(const char *nome)
 {
     auto *frame = new QFrame(m_area);
     dainome(frame, nome);
-    frame->setAccessibleName(nomeAccessibile);
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setAutoFillBackground(true);
     posizionaTwips(frame, 120, 540, 9960, 7080);
@@ -375,7 +389,7 @@ void FormConfigura::ImpostaConfigurazioni()
 void FormConfigura::aggiornaEtichettaUtente()
 {
     m_label4->setText(Stato().UtenteCorrente);
-    m_label4->setAccessibleName(QStringLiteral("Giocatore: ") + Stato().UtenteCorrente);
+    m_label4->setAccessibleName(m_labelUtente->text() + QLatin1Char(' ') + Stato().UtenteCorrente);
 }
 
 void FormConfigura::mnuEsci_Click()

@@ -176,7 +176,7 @@ protected:
 
 private:
     void creaControlli();
-    QFrame *creaFrame(const char *nome, const QString &nomeAccessibile);
+    QFrame *creaFrame(const char *nome);
     void creaUtenti(QFrame *frame);
     void creaPinnole(QFrame *frame);
     void creaScelteDidattiche(QFrame *frame);

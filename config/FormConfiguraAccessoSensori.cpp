@@ -106,7 +106,7 @@ void FormConfigura::creaAccesso(QFrame *f)
 
     auto *area = new QFrame(g);
     dainome(area, "AreaAnteprima");
-    area->setAccessibleName(QStringLiteral("Anteprima della scansione"));
+    area->setAccessibleName(MLSGetText(QStringLiteral("0383")));
     area->setFrameShape(QFrame::StyledPanel);
     area->setAutoFillBackground(true);
     posizionaTwips(area, 240, 3420, 3360, 1560);
@@ -127,10 +127,10 @@ void FormConfigura::creaAccesso(QFrame *f)
     m_anteprima->PictureScansioneManuale()->installEventFilter(this);
 
     m_labelSceltaAnteprima = crea<QLabel>(g, "LabelSceltaAnteprima", QString(), 240, 5160, 3360, 420);
-    m_labelSceltaAnteprima->setAccessibleName(QStringLiteral("Ultima scelta della prova"));
+    m_labelSceltaAnteprima->setAccessibleName(MLSGetText(QStringLiteral("0384")));
     grassetto(m_labelSceltaAnteprima);
     m_labelIgnorateAnteprima = crea<QLabel>(g, "LabelIgnorateAnteprima", QString(), 240, 5640, 3360, 420);
-    m_labelIgnorateAnteprima->setAccessibleName(QStringLiteral("Pressioni ignorate nella prova"));
+    m_labelIgnorateAnteprima->setAccessibleName(MLSGetText(QStringLiteral("0385")));
 }
 
 void FormConfigura::collegaAccesso()

@@ -7,6 +7,7 @@
 #include "config/LogicaConfigura.h"
 #include "core/ColoriNellaLingua.h"
 #include "core/ColoriVB.h"
+#include "core/Lingua.h"
 #include "core/Modulo1.h"
 #include "core/Percorsi.h"
 #include "core/TestoFile.h"
@@ -20,6 +21,7 @@
 #include <QFrame>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 using namespace configura;
 
@@ -44,9 +46,9 @@ void FormConfigura::creaPinnole(QFrame *f)
     }
     m_shockwaveFlash1 = new ShockwaveFlash(f);
     dainome(m_shockwaveFlash1, "ShockwaveFlash1");
-    m_shockwaveFlash1->setAccessibleName(QStringLiteral("Anteprima della pinnola"));
+    m_shockwaveFlash1->setAccessibleName(MLSGetText(QStringLiteral("0380")));
     posizionaTwips(m_shockwaveFlash1, 6120, 3360, 3495, 3495);
-    m_command4 = pulsante(f, "Command4", QStringLiteral("Configurazione predefinita"), 120, 6360, 4200, 540);
+    m_command4 = pulsante(f, "Command4", QStringLiteral("Colori predefiniti"), 120, 6360, 4200, 540);
 }
 
 void FormConfigura::collegaPinnole()
@@ -93,8 +95,17 @@ void FormConfigura::Preparapinnola()
     m_shockwaveFlash1->Movie(Percorsi::programma(QStringLiteral("swf/pinnole1.svg")));
     m_shockwaveFlash1->GotoFrame(0);
     for (int slot = 1; slot <= 4; ++slot) {
-        m_option2[size_t(slot)]->setText(didascaliaSlot(colori[size_t(slot)]));
-        m_option2[size_t(slot)]->setAccessibleName(m_option2[size_t(slot)]->text());
+        QRadioButton *o = m_option2[size_t(slot)];
+        const auto &parole = colori[size_t(slot)];
+        QString testo = didascaliaSlot(parole);
+        o->setAccessibleName(testo);
+        // Four long words do not fit beside the indicator: the masculine
+        // pair over the feminine pair, so no word is cut at the window's edge.
+        const int spazio = o->width() - o->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, o) - 12;
+        if (o->fontMetrics().horizontalAdvance(testo) > spazio)
+            testo = parole[1] + QStringLiteral(" - ") + parole[2] + QLatin1Char('\n') + parole[3] + QStringLiteral(" - ")
+                    + parole[4];
+        o->setText(testo);
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_shockwaveFlash1->BGColor(colori[0][0]);

@@ -47,7 +47,7 @@ void FormConfigura::creaFont(QFrame *f)
     for (int i = 0; i < 2; ++i) {
         auto *l = crea<QLabel>(f, "LabelFontSelezionato", QStringLiteral("Esempio di font e colore del testo"), 3480,
                                2640 + 2160 * i, 6240, 1920, i);
-        l->setAccessibleName(QStringLiteral("Esempio di font e colore del testo"));
+        l->setAccessibleName(MLSGetText(QStringLiteral("0381")));
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignCenter);
         l->setAutoFillBackground(true);

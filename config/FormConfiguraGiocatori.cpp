@@ -74,21 +74,20 @@ QStringList nomiUtenti()
 
 void FormConfigura::creaUtenti(QFrame *f)
 {
-    const char *opzioni[3] = {"Utente predefinito", "Modifica utente", "Nuovo utente"};
+    const char *opzioni[3] = {"Giocatore predefinito", "Modifica giocatore", "Nuovo giocatore"};
     for (int i = 0; i < 3; ++i)
         m_optionUtente[size_t(i)] =
             crea<QRadioButton>(f, "OptionUtente", QString::fromUtf8(opzioni[i]), 360, 360 + 540 * i, 3600, 420, i);
-    m_listModificaUtente = elenco(f, "ListModificaUtente", QStringLiteral("Giocatori"), 4200, 360, 5400, 3960);
+    m_listModificaUtente = elenco(f, "ListModificaUtente", QString(), 4200, 360, 5400, 3960);
     m_commandRinominaGiocatore =
         pulsante(f, "CommandRinominaGiocatore", MLSGetText(QStringLiteral("0401")), 4200, 4440, 2640, 540);
     m_commandEliminaGiocatore =
         pulsante(f, "CommandEliminaGiocatore", MLSGetText(QStringLiteral("0402")), 6960, 4440, 2640, 540);
     m_textNuovoUtente = new QLineEdit(f);
     dainome(m_textNuovoUtente, "TextNuovoUtente");
-    m_textNuovoUtente->setAccessibleName(QStringLiteral("Nome del nuovo giocatore"));
     posizionaTwips(m_textNuovoUtente, 4200, 360, 5400, 480);
     m_labelNomeRifiutato = crea<QLabel>(f, "LabelNomeRifiutato", QString(), 4200, 960, 5400, 960);
-    m_labelNomeRifiutato->setAccessibleName(QStringLiteral("Perché il nome non va bene"));
+    m_labelNomeRifiutato->setAccessibleName(MLSGetText(QStringLiteral("0379")));
     m_labelNomeRifiutato->setWordWrap(true);
     m_labelNomeRifiutato->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_labelNomeRifiutato->setTextFormat(Qt::PlainText);

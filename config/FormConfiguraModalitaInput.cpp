@@ -4,6 +4,7 @@
 
 #include "config/ControlliConfigura.h"
 #include "config/LogicaConfigura.h"
+#include "core/Lingua.h"
 #include "core/Modulo1.h"
 
 #include <QCheckBox>
@@ -16,14 +17,14 @@ using namespace configura;
 
 void FormConfigura::creaInput(QFrame *f)
 {
-    const char *modi[4] = {"Mouse", "Scansione manuale - spazio e invio ", "Scansione automatica - spazio",
+    const char *modi[4] = {"Mouse", "Scansione manuale - spazio e invio", "Scansione automatica - spazio",
                            "Tastiera - frecce e invio"};
     for (int i = 0; i < 4; ++i)
         m_option4[size_t(i)] = crea<QRadioButton>(f, "Option4", QString::fromUtf8(modi[i]), 360, 360 + 480 * i, 6600,
                                                   420, i);
     m_label7 = crea<QLabel>(f, "Label7", QString(), 360, 2400, 6600, 420);
-    m_label7->setAccessibleName(QStringLiteral("Velocità della scansione"));
-    m_hScroll3 = barra(f, "HScroll3", QStringLiteral("Velocità della scansione"), 4, 60, 360, 2880, 6600, 360);
+    m_label7->setAccessibleName(MLSGetText(QStringLiteral("0378")));
+    m_hScroll3 = barra(f, "HScroll3", QString(), 4, 60, 360, 2880, 6600, 360);
     m_hScroll3->setPageStep(4);
     m_label1 = crea<QLabel>(f, "Label1",
                             QStringLiteral("La scansione utilizza il colore scelto per i 'pulsanti selezionati'."),

@@ -30,26 +30,25 @@ void FormConfigura::creaSuoni(QFrame *f)
     m_check2 = crea<QCheckBox>(f, "Check2", QStringLiteral("Attiva parlato"), 240, 240, 3600, 420);
     m_checkSuoni = crea<QCheckBox>(f, "CheckSuoni", QStringLiteral("Attiva suoni"), 4320, 240, 3600, 420);
     m_label5 = crea<QLabel>(f, "Label5", QStringLiteral("Velocità"), 240, 780, 3840, 360);
-    m_hScroll1 = barra(f, "HScroll1", QStringLiteral("Velocità della voce"), 50, 250, 240, 1140, 3840, 300);
+    m_hScroll1 = barra(f, "HScroll1", QString(), 50, 250, 240, 1140, 3840, 300);
     m_label2 = crea<QLabel>(f, "Label2", QStringLiteral("Tono"), 240, 1560, 3840, 360);
-    m_hScroll2 = barra(f, "HScroll2", QStringLiteral("Tono della voce"), 50, 400, 240, 1920, 3840, 300);
+    m_hScroll2 = barra(f, "HScroll2", QString(), 50, 400, 240, 1920, 3840, 300);
     m_chkFumetto = crea<QCheckBox>(f, "ChkFumetto", QStringLiteral("Fumetto visibile"), 240, 2400, 3840, 420);
     m_checkContieneTesto = crea<QCheckBox>(f, "CheckContieneTesto",
                                            QStringLiteral("Fumetto che contiene tutto il testo"), 240, 2820, 4200, 420);
     m_commandFontFumetto = pulsante(f, "CommandFontFumetto", QStringLiteral("Font fumetto"), 240, 3360, 2160, 540);
     m_label3 = crea<QLabel>(f, "Label3", QStringLiteral("Font fumetto"), 2520, 3360, 1920, 540);
-    m_label3->setAccessibleName(QStringLiteral("Font del fumetto"));
+    m_label3->setAccessibleName(MLSGetText(QStringLiteral("0382")));
     m_label3->setWordWrap(true);
-    m_label6 = crea<QLabel>(f, "Label6", QStringLiteral("modifica linguaggio di lettura"), 240, 4080, 4200, 360);
-    m_list1 = elenco(f, "List1", QStringLiteral("Voce che legge"), 240, 4440, 4200, 2400);
+    m_label6 = crea<QLabel>(f, "Label6", QStringLiteral("Lingua della voce"), 240, 4080, 4200, 360);
+    m_list1 = elenco(f, "List1", QString(), 240, 4440, 4200, 2400);
 
-    m_text1 = new QLineEdit(QStringLiteral("Questa è la mia voce"), f);
+    m_text1 = new QLineEdit(MLSGetText(QStringLiteral("0056")), f);
     dainome(m_text1, "Text1");
-    m_text1->setAccessibleName(QStringLiteral("Frase di prova della voce"));
-    posizionaTwips(m_text1, 4680, 780, 5040, 480);
+        posizionaTwips(m_text1, 4680, 780, 5040, 480);
     m_commandProvaVoce = pulsante(f, "CommandProvaVoce", QStringLiteral("Prova voce"), 4680, 1380, 2160, 540);
     m_labelPersonaggio = crea<QLabel>(f, "LabelPersonaggio", QStringLiteral("Personaggio"), 4680, 4080, 2400, 360);
-    m_list2 = elenco(f, "List2", QStringLiteral("Personaggio"), 4680, 4440, 2400, 2400);
+    m_list2 = elenco(f, "List2", QString(), 4680, 4440, 2400, 2400);
     // Where the character stands while this tab is shown; never seen itself.
     m_picMerlino = new QWidget(f);
     dainome(m_picMerlino, "PicMerlino");

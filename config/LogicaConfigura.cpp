@@ -50,7 +50,7 @@ QString testoVelocitaScansione(int velocitaScansione, const QLocale &locale)
 {
     QString secondi = QString::number(velocitaScansione / 4.0, 'f', 2);
     secondi.replace(QLatin1Char('.'), locale.decimalPoint());
-    return QStringLiteral("Velocità scansione: ") + secondi + QStringLiteral(" secondi");
+    return MLSGetText(QStringLiteral("0373")).arg(secondi);
 }
 
 const std::array<QPoint, kCaselleTavolozza> &posizioniCaselle()
@@ -136,8 +136,8 @@ QString motivoPredefinito(const QByteArray &chiave)
         {"0154", "Il nome non può cominciare o finire con uno spazio."},
         {"0155", "Il nome non può cominciare con un punto."},
         {"0156", "Questo nome è del giocatore predefinito: scegline un altro."},
-        {"0157", "Questo nome è riservato dal sistema: scegline un altro."},
-        {"0158", "C'è già un giocatore con questo nome: sceglilo con \"Modifica utente\"."},
+        {"0157", "Questo nome è riservato al sistema: scegline un altro."},
+        {"0158", "C'è già un giocatore con questo nome: sceglilo con «Modifica giocatore»."},
         {"0400", "Il nome contiene il carattere «%1», che non si può salvare: scegline un altro."},
     };
     return QString::fromUtf8(testi.value(chiave));

@@ -44,9 +44,16 @@ std::unique_ptr<QLockFile> prendiBlocco()
 
 void segnalaErroreCartella(const QString &percorso)
 {
-    messaggi().mostra(QStringLiteral("Impossibile creare la cartella delle impostazioni o il file "
-                                     "\"leggimi.txt\":\n%1\n\nIl programma viene chiuso.")
-                          .arg(QDir::toNativeSeparators(percorso)),
+    QString primaRiga = MLSGetText(QStringLiteral("0371"));
+    QString ultimaRiga = MLSGetText(QStringLiteral("0372"));
+    // The program is about to close: without a language file the teacher
+    // still learns why, in the program's first language.
+    if (primaRiga.isEmpty() || ultimaRiga.isEmpty()) {
+        primaRiga = QStringLiteral("Impossibile creare la cartella delle impostazioni o il file \"leggimi.txt\":");
+        ultimaRiga = QStringLiteral("Il programma viene chiuso.");
+    }
+    messaggi().mostra(primaRiga + QLatin1Char('\n') + QDir::toNativeSeparators(percorso) + QStringLiteral("\n\n")
+                          + ultimaRiga,
                       titoloProgramma());
 }
 

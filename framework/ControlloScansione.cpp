@@ -1,6 +1,7 @@
 #include "framework/ControlloScansione.h"
 
 #include "core/Impostazioni.h"
+#include "core/Lingua.h"
 #include "core/Modulo1.h"
 #include "framework/CorniceScansione.h"
 #include "framework/TastiFiltrati.h"
@@ -66,8 +67,8 @@ QWidget *creaRicevitore(QWidget *finestra, const QString &nome)
     r->setFocusPolicy(Qt::StrongFocus);
     r->setGeometry(0, 0, 1, 1);
     r->setAccessibleName(nome == QLatin1String("PictureScansioneAutomatica")
-                             ? QStringLiteral("Ricevitore del sensore (scansione automatica)")
-                             : QStringLiteral("Ricevitore dei sensori e della tastiera"));
+                             ? MLSGetText(QStringLiteral("0326"))
+                             : MLSGetText(QStringLiteral("0327")));
     r->hide();
     return r;
 }

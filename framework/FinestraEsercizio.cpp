@@ -3,6 +3,7 @@
 
 #include "core/Caratteri.h"
 #include "core/ColoriVB.h"
+#include "core/Lingua.h"
 #include "core/Modulo1.h"
 #include "core/Percorsi.h"
 #include "core/StoriaProgressi.h"
@@ -60,7 +61,6 @@ FinestraEsercizio::FinestraEsercizio(const Progetto &progetto, QWidget *parent)
 {
     setObjectName(progetto.nome);
     setWindowTitle(progetto.titolo);
-    setAccessibleName(progetto.titolo);
 
     m_area = new QWidget(this);
     m_area->setObjectName(QStringLiteral("areaControlli"));
@@ -74,7 +74,7 @@ FinestraEsercizio::FinestraEsercizio(const Progetto &progetto, QWidget *parent)
     m_label1->setWordWrap(true);
     m_label1->setAlignment(Qt::AlignCenter);
     m_label1->setMargin(8);
-    m_label1->setAccessibleName(QStringLiteral("Frase"));
+    m_label1->setAccessibleName(MLSGetText(QStringLiteral("0323")));
     m_label1->setMouseTracking(true);
     m_label1->installEventFilter(this);
 
@@ -193,7 +193,7 @@ void FinestraEsercizio::creaBarraDiStato()
     piccolo.setPointSize(11);
     auto *ignorate = new QLabel(QStringLiteral("Ignorate"), m_statusBar);
     ignorate->setObjectName(QStringLiteral("pannelloIgnorate"));
-    ignorate->setAccessibleName(QStringLiteral("Pressioni ignorate"));
+    ignorate->setAccessibleName(MLSGetText(QStringLiteral("0324")));
     ignorate->setFont(piccolo);
     ignorate->setContentsMargins(8, 0, 12, 0);
     ignorate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -232,7 +232,7 @@ Pulsante *FinestraEsercizio::aggiungiPulsante(int indice, int left, int top, int
     pulsante->setObjectName(QStringLiteral("Command1"));
     pulsante->setProperty("index", indice);
     pulsante->setText(didascalia);
-    pulsante->setAccessibleName(didascalia.isEmpty() ? QStringLiteral("Avanti") : didascalia);
+    pulsante->setAccessibleName(didascalia.isEmpty() ? MLSGetText(QStringLiteral("0325")) : didascalia);
     if (!immagineSvg.isEmpty())
         pulsante->setImmagine(Percorsi::programma(immagineSvg));
     posizionaTwips(pulsante, left, top, width, height);
@@ -251,6 +251,7 @@ Pulsante *FinestraEsercizio::aggiungiPulsante(int indice, int left, int top, int
 void FinestraEsercizio::Form_Load()
 {
     MLSTranslateForm(this);
+    setAccessibleName(windowTitle());
     m_ridimensiona = new clsResize(this);
     m_ridimensiona->setSourceForm(this);
     m_ridimensiona->SizeFormToScreen(75);

@@ -4,6 +4,7 @@
 #include "core/ColoriVB.h"
 #include "core/Modulo1.h"
 #include "core/Percorsi.h"
+#include "core/Lingua.h"
 #include "core/TraduciFinestra.h"
 #include "framework/ControlloScansione.h"
 #include "framework/Navigazione.h"
@@ -33,7 +34,6 @@ Form1::Form1(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Figura da colorare"));
-    setAccessibleName(QStringLiteral("Figura da colorare"));
     setModal(true);
     QPalette tavolozza = palette();
     tavolozza.setColor(QPalette::Window, kSfondo);
@@ -55,7 +55,6 @@ Form1::Form1(QWidget *parent)
         auto *figura = new FiguraStampabile(this);
         figura->setObjectName(QStringLiteral("Picture1"));
         figura->setProperty("index", i);
-        figura->setAccessibleName(QStringLiteral("Pinnola da colorare %1").arg(i + 1));
         figura->setToolTip(QStringLiteral("Stampa questa pinnola"));
         figura->setFile(fileFigura(i));
         connect(figura, &FiguraStampabile::clicked, this, [this, i] {
@@ -68,7 +67,6 @@ Form1::Form1(QWidget *parent)
     m_esci = new Pulsante(this);
     m_esci->setObjectName(QStringLiteral("Command1"));
     m_esci->setText(QStringLiteral("Esci"));
-    m_esci->setAccessibleName(QStringLiteral("Esci"));
     connect(m_esci, &QPushButton::clicked, this, [this] {
         if (!m_scansione->attivo())
             mnuesci_Click();
@@ -78,6 +76,9 @@ Form1::Form1(QWidget *parent)
 
     // Loading: the language file only.
     MLSTranslateForm(this);
+    setAccessibleName(windowTitle());
+    for (int i = 0; i < kFigure; ++i)
+        m_figure[i]->setAccessibleName(MLSGetText(QStringLiteral("0306")).arg(i + 1));
     m_esci->setAccessibleName(m_esci->text());
 
     // Most of the screen, so the drawings are large for a child.

@@ -1,6 +1,7 @@
 #include "menu/FormAvvio.h"
 
 #include "core/Percorsi.h"
+#include "core/Lingua.h"
 #include "core/TraduciFinestra.h"
 #include "framework/Navigazione.h"
 #include "framework/Pulsante.h"
@@ -52,7 +53,6 @@ FormAvvio::FormAvvio(QWidget *parent)
 
     m_image1 = new Immagine(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setAccessibleName(QStringLiteral("Il mago davanti a una pinnola"));
     m_image1->setFile(Percorsi::programma(QStringLiteral("immagini/avvio.svg")));
     posizionaTwips(m_image1, 5760, 1440, 3480, 3600);
 
@@ -61,7 +61,6 @@ FormAvvio::FormAvvio(QWidget *parent)
         auto *etichetta = new QLabel(QString::fromUtf8(testi[i]), this);
         etichetta->setObjectName(QStringLiteral("Label2"));
         etichetta->setProperty("index", i);
-        etichetta->setAccessibleName(i == 0 ? QStringLiteral("Titolo") : QStringLiteral("Data"));
         etichetta->setFont(fontAvvio(i == 0 ? kPuntiTitolo : 18));
         QPalette colori = etichetta->palette();
         colori.setColor(QPalette::WindowText, i == 0 ? QColor(0xC6, 0x28, 0x28) : QColor(0x1B, 0x5E, 0x20));
@@ -75,7 +74,6 @@ FormAvvio::FormAvvio(QWidget *parent)
 
     m_command1 = new Pulsante(this);
     m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setAccessibleName(QStringLiteral("Entra"));
     m_command1->setToolTip(QStringLiteral("Entra"));
     m_command1->setImmagine(Percorsi::programma(QStringLiteral("immagini/freccia.svg")));
     m_command1->setColoreSfondo(QColor(0xFF, 0xD2, 0x4D));
@@ -88,6 +86,10 @@ FormAvvio::FormAvvio(QWidget *parent)
 
     // Loading: translation and rescaling.
     MLSTranslateForm(this);
+    m_image1->setAccessibleName(MLSGetText(QStringLiteral("0310")));
+    m_label2[0]->setAccessibleName(MLSGetText(QStringLiteral("0311")));
+    m_label2[1]->setAccessibleName(MLSGetText(QStringLiteral("0312")));
+    m_command1->setAccessibleName(m_command1->toolTip());
     m_ridimensiona = new clsResize(this);
     m_ridimensiona->setSourceForm(this);
     m_ridimensiona->SizeFormToScreen(75);

@@ -33,7 +33,6 @@ FormInfo::FormInfo(QWidget *parent)
 {
     setObjectName(QStringLiteral("FormInfo"));
     setWindowTitle(QStringLiteral("Informazioni su Pinnole"));
-    setAccessibleName(QStringLiteral("Informazioni su Pinnole"));
     QPalette tavolozza = palette();
     tavolozza.setColor(QPalette::Window, kSfondoProgetto);
     tavolozza.setColor(QPalette::WindowText, QColor(0x33, 0x33, 0x33));
@@ -42,7 +41,6 @@ FormInfo::FormInfo(QWidget *parent)
 
     m_image1 = new Immagine(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setAccessibleName(QStringLiteral("Presentazione del programma"));
     m_image1->setToolTip(QStringLiteral("Apri la presentazione del programma"));
     m_image1->setCursor(Qt::PointingHandCursor);
     m_image1->setFile(Percorsi::programma(QStringLiteral("immagini/info.svg")));
@@ -63,7 +61,6 @@ FormInfo::FormInfo(QWidget *parent)
     for (int i = 0; i < 4; ++i) {
         auto *etichetta = new QLabel(this);
         etichetta->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-        etichetta->setAccessibleName(QStringLiteral("Informazioni, riga %1").arg(i + 1));
         etichetta->setWordWrap(true);
         etichetta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         etichetta->setTextFormat(Qt::PlainText);
@@ -95,6 +92,10 @@ FormInfo::FormInfo(QWidget *parent)
 
     // Loading: translation and rescaling.
     MLSTranslateForm(this);
+    setAccessibleName(windowTitle());
+    m_image1->setAccessibleName(MLSGetText(QStringLiteral("0304")));
+    for (int i = 0; i < 4; ++i)
+        m_label[i]->setAccessibleName(MLSGetText(QStringLiteral("0305")).arg(i + 1));
     m_command1->setAccessibleName(m_command1->text());
     m_ridimensiona = new clsResize(this);
     m_ridimensiona->setSourceForm(this);
@@ -129,7 +130,7 @@ void FormInfo::Form_Activate()
     QFont carattere = m_command1->font();
     carattere.setPointSizeF(kPuntiChiudi * fattore);
     m_command1->setFont(carattere);
-    m_label[0]->setText(testoInfoLabel1());
+    m_label[0]->setText(testoInfoLabel1(&MLSGetText));
     m_label[1]->clear();
     m_label[2]->setText(testoInfoLabel3());
     m_label[3]->setText(testoInfoLabel4(&MLSGetText));

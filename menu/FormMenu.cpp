@@ -95,11 +95,9 @@ FormMenu::FormMenu(QWidget *parent)
 {
     setObjectName(QStringLiteral("FormMenu"));
     setWindowTitle(QStringLiteral("Pinnole"));
-    setAccessibleName(QStringLiteral("Menu di Pinnole"));
 
     m_area = new QWidget(this);
     m_area->setObjectName(QStringLiteral("areaControlli"));
-    m_area->setAccessibleName(QStringLiteral("Esercizi"));
     m_area->setMouseTracking(true);
     m_area->installEventFilter(this);
     impostaSfondo(m_area, m_sfondo);
@@ -129,7 +127,6 @@ void FormMenu::creaControlli()
         auto *immagine = new Immagine(m_area);
         immagine->setObjectName(QStringLiteral("Image1"));
         immagine->setProperty("index", i);
-        immagine->setAccessibleName(didascalia + QStringLiteral(" (immagine)"));
         immagine->setFile(Percorsi::programma(QStringLiteral("immagini/menu/%1.svg").arg(i)));
         immagine->installEventFilter(this);
         posizionaTwips(immagine, kPosti[i].left - kDistanzaImmagine, kPosti[i].top, kLarghezzaImmagine,
@@ -144,7 +141,6 @@ void FormMenu::creaControlli()
         pulsante->setObjectName(QStringLiteral("Command1"));
         pulsante->setProperty("index", i);
         pulsante->setText(didascalia);
-        pulsante->setAccessibleName(didascalia);
         pulsante->setFont(fontTesto(QStringLiteral("Arial"), 14, QFont::Bold));
         pulsante->installEventFilter(this);
         posizionaTwips(pulsante, kPosti[i].left, kPosti[i].top, kLarghezzaPulsante, kAltezzaPulsante);
@@ -158,7 +154,6 @@ void FormMenu::creaControlli()
 
     m_combo1 = new QComboBox(m_area);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
-    m_combo1->setAccessibleName(QStringLiteral("Giocatore"));
     m_combo1->setToolTip(QStringLiteral("Scegli il giocatore"));
     posizionaTwips(m_combo1, 4800, 360, 2100, 330);
     m_combo1->hide();
@@ -166,7 +161,6 @@ void FormMenu::creaControlli()
 
     m_labelDimensionaFont = new QLabel(QStringLiteral("dimensiona font "), m_area);
     m_labelDimensionaFont->setObjectName(QStringLiteral("LabelDimensionaFont"));
-    m_labelDimensionaFont->setAccessibleName(QStringLiteral("Misura del carattere"));
     m_labelDimensionaFont->setFont(QFont(QStringLiteral("Arial"), 14));
     m_labelDimensionaFont->move(pixelDaTwips(4800), pixelDaTwips(1200));
     m_labelDimensionaFont->adjustSize();
@@ -174,7 +168,7 @@ void FormMenu::creaControlli()
 
     m_scansione = new ControlloScansione(m_area);
 
-    // Over the whole menu, hidden until "Informazioni".
+    // Over the whole menu, hidden until "Note didattiche".
     m_documento = new VistaDocumento(m_area);
     posizionaTwips(m_documento, 0, 0, kLarghezzaTwips, kAltezzaTwips);
     connect(m_documento, &VistaDocumento::chiusa, this, &FormMenu::documentoChiuso);
@@ -183,7 +177,6 @@ void FormMenu::creaControlli()
 void FormMenu::creaMenu()
 {
     QMenuBar *barra = menuBar();
-    barra->setAccessibleName(QStringLiteral("Barra dei menu"));
     auto voce = [this, barra](const char *nome, const char *testo) {
         QAction *azione = barra->addAction(QString::fromUtf8(testo));
         azione->setObjectName(QLatin1String(nome));
@@ -192,9 +185,9 @@ void FormMenu::creaMenu()
     m_mnuConfigura = voce("mnuConfigura", "Configurazione");
     m_mnuEserciziEseguiti = voce("mnuEserciziEseguiti", "Esercizi eseguiti");
     m_mnuProgressi = voce("mnuProgressi", "Progressi");
-    m_mnuInfo = voce("mnuInfo", "Informazioni");
+    m_mnuInfo = voce("mnuInfo", "Note didattiche");
     m_mnuDocum = voce("mnuDocum", "documentazione");
-    m_mnuAbout = voce("mnuAbout", "about");
+    m_mnuAbout = voce("mnuAbout", "Informazioni su Pinnole");
     m_mnuLanguages = barra->addMenu(QStringLiteral("Lingua"));
     m_mnuLanguages->setObjectName(QStringLiteral("mnuLanguages"));
 
@@ -250,8 +243,13 @@ void FormMenu::costruisciDidascalie()
     for (int i = 0; i < kPulsantiMenu; ++i) {
         m_command1[i]->setText(m_didascalie.at(i));
         m_command1[i]->setAccessibleName(suUnaRiga(m_didascalie.at(i)));
-        m_image1[i]->setAccessibleName(suUnaRiga(m_didascalie.at(i)) + QStringLiteral(" (immagine)"));
+        m_image1[i]->setAccessibleName(MLSGetText(QStringLiteral("0189")).arg(suUnaRiga(m_didascalie.at(i))));
     }
+    // Named here, after every translation, so they follow the language menu.
+    setAccessibleName(MLSGetText(QStringLiteral("0300")));
+    m_area->setAccessibleName(MLSGetText(QStringLiteral("0301")));
+    m_combo1->setAccessibleName(MLSGetText(QStringLiteral("0302")));
+    menuBar()->setAccessibleName(MLSGetText(QStringLiteral("0190")));
 }
 
 void FormMenu::showEvent(QShowEvent *evento)
@@ -326,6 +324,18 @@ void FormMenu::applicaDidascalie()
     // caption that is still too tall is better than one too small to read.
     const qreal minimo = fontTesto(imp.FontTesto, kMinimoFontPulsanti).pointSizeF();
     while (carattere.pointSizeF() - 1 >= minimo && !didascalieEntrano(carattere))
+        carattere.setPointSizeF(carattere.pointSizeF() - 1);
+    // A word wider than its button (a long word in capitals, in a language
+    // with longer words) would be cut or run into the border: below the
+    // minimum the size still goes down for width, never for height.
+    const auto largheEntrano = [this](const QFont &f) {
+        for (const PulsanteMenu *p : m_command1) {
+            if (!p->didascaliaEntraInLarghezza(f))
+                return false;
+        }
+        return true;
+    };
+    while (carattere.pointSizeF() - 1 >= kMinimoLarghezzaPulsanti && !largheEntrano(carattere))
         carattere.setPointSizeF(carattere.pointSizeF() - 1);
     for (Pulsante *p : m_command1)
         p->setFont(carattere);

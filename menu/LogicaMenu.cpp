@@ -17,10 +17,10 @@ QStringList didascalieMenu(const QStringList &tradotte, const TestoPerChiave &te
         const QString tradotta = tradotte.value(i);
         switch (i) {
         case 2:
-            didascalie << testo(QStringLiteral("0059")) + a + testo(QStringLiteral("0060")) + a + QStringLiteral("1°");
+            didascalie << testo(QStringLiteral("0059")) + a + testo(QStringLiteral("0060")) + a + testo(QStringLiteral("0187"));
             break;
         case 3:
-            didascalie << testo(QStringLiteral("0061")) + a + testo(QStringLiteral("0062")) + a + QStringLiteral("2°");
+            didascalie << testo(QStringLiteral("0061")) + a + testo(QStringLiteral("0062")) + a + testo(QStringLiteral("0188"));
             break;
         case 6:
             didascalie << a + testo(QStringLiteral("0063")) + a + testo(QStringLiteral("0064"));
@@ -68,10 +68,10 @@ QRectF rettangoloBanda(int i, const QSizeF &interno)
     return QRectF(0, (i - 1) * unita, interno.width(), unita);
 }
 
-QString testoInfoLabel1()
+QString testoInfoLabel1(const TestoPerChiave &testo)
 {
     const QChar a = QLatin1Char('\n');
-    return QStringLiteral("Software di") + a + QLatin1Char(' ')
+    return testo(QStringLiteral("0191")) + a + QLatin1Char(' ')
         + QStringLiteral("Vermilo - www.vermilo.example - info@vermilo.example") + a + a;
 }
 

@@ -39,6 +39,8 @@ QString testoMisuraFont();
 // text's width at a size, in the button's units. Never below 14, and never
 // above kMassimoFontPulsanti whatever the measure says.
 constexpr int kMinimoFontPulsanti = 14;
+// The smallest size a caption too wide for its button may take.
+constexpr int kMinimoLarghezzaPulsanti = 9;
 constexpr int kMassimoFontPulsanti = 144;
 int dimensioneFontPulsanti(int larghezzaPulsante, const std::function<int(int punti)> &larghezzaTesto);
 
@@ -53,7 +55,7 @@ QColor coloreBanda(int i);
 QRectF rettangoloBanda(int i, const QSizeF &interno);
 
 // The about window's labels.
-QString testoInfoLabel1();
+QString testoInfoLabel1(const TestoPerChiave &testo);
 QString testoInfoLabel3();
 // The texts of keys "9996" to "9999" that are not empty, each followed by a line break.
 QString testoInfoLabel4(const TestoPerChiave &testo);

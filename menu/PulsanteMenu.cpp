@@ -100,6 +100,13 @@ int PulsanteMenu::righeDidascalia() const
     return impagina(layout, text(), font(), areaDidascalia().width()).righe.size();
 }
 
+bool PulsanteMenu::didascaliaEntraInLarghezza(const QFont &carattere) const
+{
+    const QRectF area = areaDidascalia();
+    QTextLayout layout;
+    return impagina(layout, text(), carattere, area.width()).larghezzaMassima <= area.width();
+}
+
 void PulsanteMenu::paintEvent(QPaintEvent *evento)
 {
     Pulsante::paintEvent(evento);

@@ -21,6 +21,8 @@ public:
     // The caption fits the face in this font: no word wider than the face,
     // the lines no taller than it.
     bool didascaliaEntra(const QFont &carattere) const;
+    // Whether every line is as narrow as the caption's area, whatever its height.
+    bool didascaliaEntraInLarghezza(const QFont &carattere) const;
     // How many lines the caption takes in the button's own font.
     int righeDidascalia() const;
 

@@ -1,5 +1,6 @@
 #include "menu/VistaDocumento.h"
 
+#include "core/Lingua.h"
 #include "platform/LettoreRtf.h"
 
 #include <QKeyEvent>
@@ -23,7 +24,6 @@ VistaDocumento::VistaDocumento(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("RichTextBox1"));
-    setAccessibleName(QStringLiteral("Informazioni per gli insegnanti"));
 
     auto *disposizione = new QVBoxLayout(this);
     m_disposizione = disposizione;
@@ -32,7 +32,6 @@ VistaDocumento::VistaDocumento(QWidget *parent)
 
     m_chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     m_chiudi->setObjectName(QStringLiteral("cmdChiudiDocumento"));
-    m_chiudi->setAccessibleName(QStringLiteral("Chiudi le informazioni"));
     m_chiudi->setFocusPolicy(Qt::NoFocus); // the keys go to the text, which closes on release
     m_chiudi->setCursor(Qt::PointingHandCursor);
     QFont carattere = m_chiudi->font();
@@ -50,7 +49,6 @@ VistaDocumento::VistaDocumento(QWidget *parent)
 
     m_testo = new QTextBrowser(this);
     m_testo->setObjectName(QStringLiteral("testoDocumento"));
-    m_testo->setAccessibleName(QStringLiteral("Note didattiche"));
     m_testo->setReadOnly(true);
     m_testo->setOpenLinks(false);
     m_testo->setFrameShape(QFrame::NoFrame);
@@ -72,6 +70,11 @@ bool VistaDocumento::carica(const QString &fileRtf)
 
 void VistaDocumento::mostra()
 {
+    // Named in the language of the moment: the language may have changed
+    // since the view was made.
+    setAccessibleName(MLSGetText(QStringLiteral("0307")));
+    m_chiudi->setAccessibleName(MLSGetText(QStringLiteral("0308")));
+    m_testo->setAccessibleName(MLSGetText(QStringLiteral("0309")));
     if (parentWidget())
         setGeometry(parentWidget()->rect());
     raise();

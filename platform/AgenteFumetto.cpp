@@ -1,5 +1,7 @@
 #include "platform/AgenteFumetto.h"
 
+#include "core/Lingua.h"
+
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
@@ -38,7 +40,7 @@ FumettoPersonaggio::FumettoPersonaggio()
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(QStringLiteral("Fumetto"));
+    setAccessibleName(MLSGetText(QStringLiteral("0321")));
     dimensiona();
 }
 

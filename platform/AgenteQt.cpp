@@ -1,5 +1,6 @@
 #include "platform/AgenteQt.h"
 
+#include "core/Lingua.h"
 #include "core/Percorsi.h"
 #include "platform/AgenteFigura.h"
 #include "platform/AgenteFumetto.h"
@@ -36,7 +37,7 @@ public:
         setAttribute(Qt::WA_TranslucentBackground);
         setAttribute(Qt::WA_ShowWithoutActivating);
         setFocusPolicy(Qt::NoFocus);
-        setAccessibleName(QStringLiteral("Personaggio"));
+        setAccessibleName(MLSGetText(QStringLiteral("0320")));
     }
 
     FiguraPersonaggio figura;
@@ -313,8 +314,11 @@ bool AgenteQt::SetTTSModeID(const QString &modo, QString *errore)
         return true;
     }
     m_modo.clear();
-    if (errore)
-        *errore = QStringLiteral("Modo di lettura non disponibile: %1").arg(modo);
+    if (errore) {
+        // Without a language file the teacher still reads which mode failed.
+        const QString testo = MLSGetText(QStringLiteral("0319"));
+        *errore = testo.isEmpty() ? modo : testo.arg(modo);
+    }
     return false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/Puntatore.h"
 
+#include "core/Lingua.h"
 #include "core/Percorsi.h"
 #include "vocabulary/ElementiCasa.h"
 
@@ -99,7 +100,7 @@ void avvisaUnaVolta(const QString &chiave, const QString &testo)
 ShockwaveFlash::ShockwaveFlash(QWidget *parent)
     : QWidget(parent)
 {
-    setAccessibleName(QStringLiteral("Disegno della casa"));
+    setAccessibleName(MLSGetText(QStringLiteral("0322")));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::ArrowCursor);
 }

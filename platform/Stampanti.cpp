@@ -1,5 +1,7 @@
 #include "platform/Stampanti.h"
 
+#include "core/Lingua.h"
+
 namespace {
 class NessunaStampante : public Stampanti
 {
@@ -30,4 +32,12 @@ Stampanti &stampanti()
 void impostaStampanti(Stampanti *s)
 {
     g_stampanti = s;
+}
+
+QString Stampanti::nomeFilePdf()
+{
+    // The entry is also compared with the printer kept from an earlier
+    // print: it never goes empty, even without a language file.
+    const QString nome = MLSGetText(QStringLiteral("0318"));
+    return nome.isEmpty() ? QStringLiteral("PDF file") : nome;
 }

@@ -54,8 +54,9 @@ struct RisultatoLavoro
 class Stampanti
 {
 public:
-    // The entry that writes a PDF file, always offered beside the real printers.
-    static QString nomeFilePdf() { return QStringLiteral("PDF file"); }
+    // The entry that writes a PDF file, always offered beside the real
+    // printers, named in the program's language.
+    static QString nomeFilePdf();
 
     virtual ~Stampanti() = default;
     // Names of the real printers in the system's order, then "PDF file".

@@ -1,5 +1,6 @@
 #include "platform/StampantiCups.h"
 
+#include "core/Lingua.h"
 #include "platform/CommDlgs.h"
 #include "platform/LibreriaCups.h"
 #include "platform/Modale.h"
@@ -53,8 +54,8 @@ QString salvaConDialogo(QWidget *proprietario, const QString &titolo)
     richiesta.apri = false;
     // Without any printer the teacher is told why a file is asked for.
     richiesta.titolo = QPrinterInfo::availablePrinterNames().isEmpty()
-                           ? QStringLiteral("Nessuna stampante trovata: salva la stampa come file PDF")
-                           : QStringLiteral("Salva la stampa come file PDF");
+                           ? MLSGetText(QStringLiteral("0316"))
+                           : MLSGetText(QStringLiteral("0317"));
     richiesta.nomePredefinito = (titolo.trimmed().isEmpty() ? QStringLiteral("Pinnole") : titolo.trimmed())
                                 + QStringLiteral(".pdf");
     richiesta.filtro = QStringLiteral("PDF|*.pdf");
@@ -142,7 +143,7 @@ RisultatoLavoro StampantiCups::stampa(QWidget *proprietario, const QString &nome
     }
     const std::optional<QPageLayout> layout = impaginazione(nome, impostazioni);
     if (!layout) {
-        risultato.dettaglio = QStringLiteral("stampante non trovata: %1").arg(nome);
+        risultato.dettaglio = MLSGetText(QStringLiteral("0375")).arg(nome);
         return risultato;
     }
 
@@ -173,7 +174,7 @@ RisultatoLavoro StampantiCups::stampa(QWidget *proprietario, const QString &nome
     uscita.setCreator(QStringLiteral("Pinnole"));
     QPainter pittore;
     if (!pittore.begin(&uscita)) {
-        risultato.dettaglio = QStringLiteral("impossibile scrivere %1").arg(percorso);
+        risultato.dettaglio = MLSGetText(QStringLiteral("0376")).arg(percorso);
         return risultato;
     }
     const QSizeF area = layout->paintRect(QPageLayout::Millimeter).size();
@@ -193,7 +194,7 @@ RisultatoLavoro StampantiCups::stampa(QWidget *proprietario, const QString &nome
         pittore.restore();
     }
     if (!pittore.end()) {
-        risultato.dettaglio = QStringLiteral("impossibile scrivere %1").arg(percorso);
+        risultato.dettaglio = MLSGetText(QStringLiteral("0376")).arg(percorso);
         return risultato;
     }
     if (filePdf) {

@@ -29,7 +29,7 @@ void errore(const QString &testo, const QString &procedura)
 
 QString titoloErroreStampa(const QString &procedura)
 {
-    return QStringLiteral(" Errore in frmStampaFPB/") + procedura;
+    return QLatin1Char(' ') + MLSGetText(QStringLiteral("0364")) + QStringLiteral(" frmStampaFPB/") + procedura;
 }
 
 QString numeroDiagnostico(qint64 numero)
@@ -41,7 +41,7 @@ QString GetDefPrinterName()
 {
     const QString nome = stampanti().predefinita();
     if (nome.isEmpty())
-        errore(QStringLiteral("Stampante di default non specificata."), QStringLiteral("GetDefPrinterName"));
+        errore(MLSGetText(QStringLiteral("0365")), QStringLiteral("GetDefPrinterName"));
     return nome;
 }
 
@@ -72,11 +72,11 @@ std::optional<QImage> Legge_Form(QWidget *finestra)
 {
     const QImage immagine = finestra ? finestra->grab().toImage().convertToFormat(QImage::Format_RGB888) : QImage();
     if (immagine.isNull()) {
-        errore(QStringLiteral("Unable to read the Form.\nR2 = ") + numeroDiagnostico(0), QStringLiteral("Legge_Form"));
+        errore(MLSGetText(QStringLiteral("0366")) + QStringLiteral("\nR2 = ") + numeroDiagnostico(0), QStringLiteral("Legge_Form"));
         return std::nullopt;
     }
     if (DibSize(immagine.depth(), immagine.width(), immagine.height()) == 0) {
-        errore(QStringLiteral("Formato grafico sconosciuto.\n\n") + MLSGetText(QStringLiteral("0099")),
+        errore(MLSGetText(QStringLiteral("0367")) + QStringLiteral("\n\n") + MLSGetText(QStringLiteral("0099")),
                QStringLiteral("Legge_Form"));
         return std::nullopt;
     }
@@ -128,7 +128,7 @@ bool StampaOggetto(QWidget *finestraStampa, const QString &stampante, const Impo
     case EsitoLavoro::Annullato:
         return false;
     case EsitoLavoro::NonAvviato:
-        errore(QStringLiteral("Errore di StartDoc") + motivo, procedura);
+        errore(MLSGetText(QStringLiteral("0368")) + motivo, procedura);
         return false;
     case EsitoLavoro::NonStampato: {
         // The steps of the refused copy: the page was started, drawn and
@@ -136,12 +136,12 @@ bool StampaOggetto(QWidget *finestraStampa, const QString &stampante, const Impo
         const qint64 righe = oggetto.dimensione.height();
         QString testo;
         if (figura)
-            testo = QStringLiteral("Il PictureBox non viene stampato.\nR1 = ") + numeroDiagnostico(righe)
+            testo = MLSGetText(QStringLiteral("0370")) + QStringLiteral("\nR1 = ") + numeroDiagnostico(righe)
                     + QStringLiteral("\nR2 = ") + numeroDiagnostico(1) + QStringLiteral("\nR3 = ")
                     + numeroDiagnostico(righe) + QStringLiteral("\nR4 = ") + numeroDiagnostico(1)
                     + QStringLiteral("\nR5 = ") + numeroDiagnostico(0);
         else
-            testo = QStringLiteral("Il Form non viene stampato.\nR1 = ") + numeroDiagnostico(1)
+            testo = MLSGetText(QStringLiteral("0369")) + QStringLiteral("\nR1 = ") + numeroDiagnostico(1)
                     + QStringLiteral("\nR2 = ") + numeroDiagnostico(righe) + QStringLiteral("\nR3 = ")
                     + numeroDiagnostico(1) + QStringLiteral("\nR4 = ") + numeroDiagnostico(0);
         errore(testo + motivo, procedura);

@@ -1,5 +1,6 @@
 #include "printing/frmStampa.h"
 
+#include "core/Lingua.h"
 #include "core/TraduciFinestra.h"
 #include "layout/PosizioneTwips.h"
 #include "platform/Messaggi.h"
@@ -41,7 +42,6 @@ public:
         : QWidget(parent)
     {
         setObjectName(QStringLiteral("picPreview"));
-        setAccessibleName(QStringLiteral("Anteprima del foglio"));
     }
     void imposta(const Stampabile *oggetto, const QRect &rettangolo)
     {
@@ -88,10 +88,8 @@ public:
         colonna->setSpacing(0);
         m_su = new QToolButton(this);
         m_su->setArrowType(Qt::UpArrow);
-        m_su->setAccessibleName(QStringLiteral("Aumenta"));
         m_giu = new QToolButton(this);
         m_giu->setArrowType(Qt::DownArrow);
-        m_giu->setAccessibleName(QStringLiteral("Diminuisci"));
         for (QToolButton *b : {m_su, m_giu}) {
             b->setAutoRepeat(true);
             b->setFocusPolicy(Qt::NoFocus);
@@ -100,6 +98,11 @@ public:
         }
         connect(m_su, &QToolButton::clicked, this, [this] { passo(1); });
         connect(m_giu, &QToolButton::clicked, this, [this] { passo(-1); });
+    }
+    void nomina()
+    {
+        m_su->setAccessibleName(MLSGetText(QStringLiteral("0347")));
+        m_giu->setAccessibleName(MLSGetText(QStringLiteral("0348")));
     }
     void passo(int verso)
     {
@@ -133,7 +136,6 @@ frmStampa::frmStampa(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmStampa"));
     setWindowTitle(QStringLiteral("Stampa"));
-    setAccessibleName(QStringLiteral("Stampa"));
     setModal(true);
     creaControlli();
     setFixedSize(kLarghezzaTwips / 15, kAltezzaTwips / 15);
@@ -163,15 +165,12 @@ void frmStampa::creaControlli()
     auto pulsante = [](QWidget *genitore, const QString &nome, const QString &testo, int l, int t, int w, int h) {
         auto *b = new QPushButton(testo, genitore);
         b->setObjectName(nome);
-        b->setAccessibleName(QString(testo).remove(QLatin1Char('&')));
         posizionaTwips(b, l, t, w, h);
         return b;
     };
-    auto campo = [this](QWidget *genitore, const QString &nome, const QString &accessibile, int l, int t, int w,
-                        int h) {
+    auto campo = [this](QWidget *genitore, const QString &nome, int l, int t, int w, int h) {
         auto *c = new QLineEdit(genitore);
         c->setObjectName(nome);
-        c->setAccessibleName(accessibile);
         c->setAlignment(Qt::AlignRight);
         c->installEventFilter(this);
         posizionaTwips(c, l, t, w, h);
@@ -190,10 +189,9 @@ void frmStampa::creaControlli()
     m_label1->installEventFilter(this);
     m_cboPrinterNames = new QComboBox(m_frame1);
     m_cboPrinterNames->setObjectName(QStringLiteral("cboPrinterNames"));
-    m_cboPrinterNames->setAccessibleName(QStringLiteral("Stampante"));
     posizionaTwips(m_cboPrinterNames, 1080, 360, 6180, 405);
     connect(m_cboPrinterNames, qOverload<int>(&QComboBox::activated), this, &frmStampa::cboPrinterNames_Click);
-    m_cmdProprieta = pulsante(m_frame1, QStringLiteral("cmdProprieta"), QStringLiteral("&Proprieta'"), 7440, 330, 1740,
+    m_cmdProprieta = pulsante(m_frame1, QStringLiteral("cmdProprieta"), QStringLiteral("&Proprietà"), 7440, 330, 1740,
                               465);
     connect(m_cmdProprieta, &QPushButton::clicked, this, &frmStampa::cmdProprieta_Click);
 
@@ -231,20 +229,19 @@ void frmStampa::creaControlli()
     m_lblFuoriFoglio->hide();
 
     // Margins.
-    m_frame3 = gruppo(this, QStringLiteral("Frame3"), QStringLiteral("Margini Stampa [mm]"), 3840, 1110, 5640, 1500);
+    m_frame3 = gruppo(this, QStringLiteral("Frame3"), QStringLiteral("Margini di stampa [mm]"), 3840, 1110, 5640, 1500);
     etichetta(m_frame3, QStringLiteral("Label7"), QStringLiteral("Sinistro:"), 240, 390, 1140, 360);
-    m_txtPrX = campo(m_frame3, QStringLiteral("txtPrX"), QStringLiteral("Margine sinistro"), 1380, 360, 900, 405);
+    m_txtPrX = campo(m_frame3, QStringLiteral("txtPrX"), 1380, 360, 900, 405);
     m_updPrX = new SuGiu(m_frame3, QStringLiteral("updPrX"), m_txtPrX, kMargineMinimo, kMargineMassimo,
                          [this] { dopoCampo(m_txtPrX); });
     posizionaTwips(m_updPrX, 2280, 360, 300, 405);
     etichetta(m_frame3, QStringLiteral("Label9"), QStringLiteral("Superiore:"), 240, 900, 1140, 360);
-    m_txtPrY = campo(m_frame3, QStringLiteral("txtPrY"), QStringLiteral("Margine superiore"), 1380, 870, 900, 405);
+    m_txtPrY = campo(m_frame3, QStringLiteral("txtPrY"), 1380, 870, 900, 405);
     m_updPrY = new SuGiu(m_frame3, QStringLiteral("updPrY"), m_txtPrY, kMargineMinimo, kMargineMassimo,
                          [this] { dopoCampo(m_txtPrY); });
     posizionaTwips(m_updPrY, 2280, 870, 300, 405);
     m_chkCentro = new QCheckBox(QStringLiteral("Stampa &al centro"), m_frame3);
     m_chkCentro->setObjectName(QStringLiteral("chkCentro"));
-    m_chkCentro->setAccessibleName(QStringLiteral("Stampa al centro"));
     posizionaTwips(m_chkCentro, 2880, 360, 2640, 405);
     connect(m_chkCentro, &QCheckBox::clicked, this, &frmStampa::chkCentro_Click);
     m_cmdOrigine = pulsante(m_frame3, QStringLiteral("cmdOrigine"), QStringLiteral("&0 / 0"), 2880, 840, 1200, 465);
@@ -252,44 +249,41 @@ void frmStampa::creaControlli()
     connect(m_cmdOrigine, &QPushButton::clicked, this, &frmStampa::cmdOrigine_Click);
 
     // Size.
-    m_frame4 = gruppo(this, QStringLiteral("Frame4"), QStringLiteral("Dimensioni Stampa [mm]"), 3840, 2730, 5640, 1500);
+    m_frame4 = gruppo(this, QStringLiteral("Frame4"), QStringLiteral("Dimensioni di stampa [mm]"), 3840, 2730, 5640, 1500);
     etichetta(m_frame4, QStringLiteral("Label8"), QStringLiteral("Larghezza:"), 240, 390, 1140, 360);
-    m_txtPrW = campo(m_frame4, QStringLiteral("txtPrW"), QStringLiteral("Larghezza della stampa"), 1380, 360, 900, 405);
+    m_txtPrW = campo(m_frame4, QStringLiteral("txtPrW"), 1380, 360, 900, 405);
     m_updPrW = new SuGiu(m_frame4, QStringLiteral("updPrW"), m_txtPrW, 2, kDimensioneMassima,
                          [this] { dopoCampo(m_txtPrW); });
     posizionaTwips(m_updPrW, 2280, 360, 300, 405);
     etichetta(m_frame4, QStringLiteral("Label10"), QStringLiteral("Altezza:"), 240, 900, 1140, 360);
-    m_txtPrH = campo(m_frame4, QStringLiteral("txtPrH"), QStringLiteral("Altezza della stampa"), 1380, 870, 900, 405);
+    m_txtPrH = campo(m_frame4, QStringLiteral("txtPrH"), 1380, 870, 900, 405);
     m_updPrH = new SuGiu(m_frame4, QStringLiteral("updPrH"), m_txtPrH, 2, kDimensioneMassima,
                          [this] { dopoCampo(m_txtPrH); });
     posizionaTwips(m_updPrH, 2280, 870, 300, 405);
     m_chkProporzioni = new QCheckBox(QStringLiteral("&Mantieni proporzioni"), m_frame4);
     m_chkProporzioni->setObjectName(QStringLiteral("chkProporzioni"));
-    m_chkProporzioni->setAccessibleName(QStringLiteral("Mantieni proporzioni"));
     m_chkProporzioni->setChecked(true);
     posizionaTwips(m_chkProporzioni, 2880, 360, 2640, 405);
     connect(m_chkProporzioni, &QCheckBox::clicked, this, &frmStampa::chkProporzioni_Click);
-    m_cmdMax = pulsante(m_frame4, QStringLiteral("cmdMax"), QStringLiteral("M a &x"), 2880, 840, 1200, 465);
+    m_cmdMax = pulsante(m_frame4, QStringLiteral("cmdMax"), QStringLiteral("Ma&x"), 2880, 840, 1200, 465);
     m_cmdMax->setToolTip(QStringLiteral("Usa tutto il foglio"));
-    m_cmdMax->setAccessibleName(QStringLiteral("Usa tutto il foglio"));
     connect(m_cmdMax, &QPushButton::clicked, this, &frmStampa::cmdMax_Click);
 
     // Scale and copies.
     m_lblLblScala = etichetta(this, QStringLiteral("lblLblScala"), QStringLiteral("Scala:"), 4080, 4410, 1140, 360);
     m_lblPScala = etichetta(this, QStringLiteral("lblPScala"), QStringLiteral("1 :  "), 5220, 4410, 480, 360,
                             Qt::AlignRight | Qt::AlignVCenter);
-    m_txtScala = campo(this, QStringLiteral("txtScala"), QStringLiteral("Scala"), 5700, 4380, 1500, 405);
+    m_txtScala = campo(this, QStringLiteral("txtScala"), 5700, 4380, 1500, 405);
     m_txtScala->setToolTip(QStringLiteral("Nuovo valore + Invio"));
     m_cmdScalaOK = pulsante(this, QStringLiteral("cmdScalaOK"), QStringLiteral("OK"), 7260, 4380, 600, 405);
-    m_cmdScalaOK->setToolTip(QStringLiteral("Nuovo valore + Invio"));
-    m_cmdScalaOK->setAccessibleName(QStringLiteral("Applica la scala"));
+    m_cmdScalaOK->setToolTip(QStringLiteral("Applica la scala"));
     m_cmdScalaOK->setAutoDefault(false);
     connect(m_cmdScalaOK, &QPushButton::clicked, this, &frmStampa::applicaScala);
     connect(m_txtScala, &QLineEdit::editingFinished, this, &frmStampa::applicaScala);
 
     m_lblLblNCopie = etichetta(this, QStringLiteral("lblLblNCopie"), QStringLiteral("N. di copie:"), 4080, 4920, 1620,
                                360);
-    m_txtNCopies = campo(this, QStringLiteral("txtNCopies"), QStringLiteral("Numero di copie"), 5700, 4890, 900, 405);
+    m_txtNCopies = campo(this, QStringLiteral("txtNCopies"), 5700, 4890, 900, 405);
     m_updNCopies = new SuGiu(this, QStringLiteral("updNCopies"), m_txtNCopies, 1, kCopieMassime, {});
     posizionaTwips(m_updNCopies, 6600, 4890, 300, 405);
 
@@ -326,13 +320,13 @@ void frmStampa::StampaFPB(QWidget *oggetto, int x, int y, int w, std::optional<d
     if (!oggetto || (!oggetto->isWindow() && !figura)) {
         QString testo;
         if (oggetto && !oggetto->objectName().isEmpty())
-            testo = QStringLiteral("Stampa di ") + oggetto->objectName() + QStringLiteral("\n\n");
-        testo += QStringLiteral("L' oggetto da stampare\ne' di tipo errato.");
+            testo = MLSGetText(QStringLiteral("0356")).arg(oggetto->objectName()) + QStringLiteral("\n\n");
+        testo += MLSGetText(QStringLiteral("0357")) + QLatin1Char('\n') + MLSGetText(QStringLiteral("0358"));
         messaggi().mostra(testo, titoloErroreStampa(kTitoloErrore), IconaMessaggio::Critico);
         return;
     }
     if (!h) {
-        messaggi().mostra(QStringLiteral("Parametri errati."), titoloErroreStampa(kTitoloErrore),
+        messaggi().mostra(MLSGetText(QStringLiteral("0359")), titoloErroreStampa(kTitoloErrore),
                           IconaMessaggio::Critico);
         return;
     }
@@ -346,16 +340,20 @@ void frmStampa::StampaFPB(QWidget *oggetto, int x, int y, int w, std::optional<d
     m_proporzione = *h != 0 ? float(w / *h) : 1.0f;
     m_txtPrX->setText(QString::number(x));
     MLSTranslateForm(this);
+    nominaControlli();
     m_txtPrY->setText(QString::number(y));
     m_txtPrW->setText(QString::number(w));
     m_txtPrH->setText(QString::number(arrotondaPari(*h)));
+    // The width may be the one already in the field, which then reports no
+    // change: the scale of the new object is written all the same.
+    aggiornaScala();
 
     if (figura) {
         m_stampabile = figura->stampabile();
     } else {
         const std::optional<QImage> immagine = Legge_Form(oggetto);
         if (!immagine) {
-            messaggi().mostra(QStringLiteral("Si e' verificata una condizione\ninaspettata elaborando l' immagine."),
+            messaggi().mostra(MLSGetText(QStringLiteral("0360")) + QLatin1Char('\n') + MLSGetText(QStringLiteral("0361")),
                               titoloErroreStampa(kTitoloErrore), IconaMessaggio::Critico);
             liberaOggetto();
             return;
@@ -386,6 +384,41 @@ void frmStampa::StampaFPB(QWidget *oggetto, int x, int y, int w, std::optional<d
     liberaOggetto();
 }
 
+// The names a screen reader says, and the texts composed later, in the
+// language the window has just been translated into.
+void frmStampa::nominaControlli()
+{
+    m_didascalia = windowTitle();
+    setAccessibleName(m_didascalia);
+    m_testoScala = m_lblLblScala->text();
+    if (!m_chkProporzioni->isChecked())
+        m_lblLblScala->setText(MLSGetText(QStringLiteral("0362")));
+    m_picPreview->setAccessibleName(MLSGetText(QStringLiteral("0346")));
+    m_cboPrinterNames->setAccessibleName(MLSGetText(QStringLiteral("0349")));
+    const std::pair<QLineEdit *, const char *> campi[] = {
+        {m_txtPrX, "0350"}, {m_txtPrY, "0351"}, {m_txtPrW, "0352"},
+        {m_txtPrH, "0353"}, {m_txtScala, "0354"}, {m_txtNCopies, "0355"},
+    };
+    for (const auto &[campo, chiave] : campi)
+        campo->setAccessibleName(MLSGetText(QLatin1String(chiave)));
+    for (SuGiu *s : {m_updPrX, m_updPrY, m_updPrW, m_updPrH, m_updNCopies})
+        s->nomina();
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{m_cmdProprieta, m_cmdStampa, m_cmdChiudi,
+                                                                       m_chkCentro, m_chkProporzioni})
+        b->setAccessibleName(b->text().remove(QLatin1Char('&')));
+    // Buttons whose caption is a sign are named by what they do.
+    for (QPushButton *b : {m_cmdOrigine, m_cmdMax, m_cmdScalaOK})
+        b->setAccessibleName(b->toolTip());
+}
+
+// The scale of the object at the print width, in the scale field.
+void frmStampa::aggiornaScala()
+{
+    const QString scala = testoScala(m_larghezzaOrigine, m_larghezzaStampa, QLocale());
+    if (m_txtScala->text() != scala)
+        m_txtScala->setText(scala);
+}
+
 void frmStampa::preparaApertura()
 {
     if (const QScreen *schermo = QApplication::primaryScreen()) {
@@ -405,7 +438,7 @@ void frmStampa::preparaApertura()
     cboPrinterNames_Click(m_cboPrinterNames->currentIndex());
 
     m_txtNCopies->setText(QString::number(m_copie == 0 ? 1 : m_copie));
-    setWindowTitle(QStringLiteral("  Stampa pinnola ") + m_titolo);
+    setWindowTitle(QStringLiteral("  ") + m_didascalia + QLatin1Char(' ') + m_titolo);
     m_cmdStampa->setFocus(Qt::OtherFocusReason);
 }
 
@@ -511,9 +544,7 @@ void frmStampa::cambioCampo(QLineEdit *campo)
     };
     if (campo == m_txtPrW) {
         m_larghezzaStampa = limita(kDimensioneMinima, kDimensioneMassima);
-        const QString scala = testoScala(m_larghezzaOrigine, m_larghezzaStampa, QLocale());
-        if (m_txtScala->text() != scala)
-            m_txtScala->setText(scala);
+        aggiornaScala();
     } else if (campo == m_txtPrH) {
         m_altezzaStampa = limita(kDimensioneMinima, kDimensioneMassima);
     } else if (campo == m_txtPrX) {
@@ -570,13 +601,13 @@ void frmStampa::chkProporzioni_Click()
 {
     if (m_chkProporzioni->isChecked()) {
         scriviCampo(m_txtPrH, arrotondaPari(m_larghezzaStampa / double(m_proporzione)));
-        m_lblLblScala->setText(QStringLiteral("Scala:"));
+        m_lblLblScala->setText(m_testoScala);
         m_txtScala->setEnabled(true);
         QApplication::processEvents();
         if (m_larghezzaStampa > 1 && m_altezzaStampa > 1)
             AggiornaAnteprima();
     } else {
-        m_lblLblScala->setText(QStringLiteral("Scala X:"));
+        m_lblLblScala->setText(MLSGetText(QStringLiteral("0362")));
         m_txtScala->setEnabled(false);
     }
 }

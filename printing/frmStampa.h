@@ -96,6 +96,8 @@ protected:
 private:
     void creaControlli();
     void preparaApertura();
+    void nominaControlli();
+    void aggiornaScala();
     void cboPrinterNames_Click(int indice);
     void cambioCampo(QLineEdit *campo);
     void dopoCampo(QLineEdit *campo);
@@ -148,6 +150,8 @@ private:
     Stampabile m_stampabile;
     bool m_figura = false;
     QString m_titolo;
+    QString m_didascalia; // the window's caption in the current language
+    QString m_testoScala; // the scale label's caption with proportions kept
     int m_orientamento = 0;
 
     // Sheet and image, in mm.

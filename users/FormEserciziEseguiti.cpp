@@ -67,7 +67,6 @@ FormEserciziEseguiti::FormEserciziEseguiti(QWidget *parent)
 {
     setObjectName(QStringLiteral("FormEserciziEseguiti"));
     setWindowTitle(QStringLiteral("Esercizi eseguiti"));
-    setAccessibleName(QStringLiteral("Esercizi eseguiti"));
 
     m_area = new QWidget(this);
     m_area->setObjectName(QStringLiteral("areaControlli"));
@@ -78,6 +77,7 @@ FormEserciziEseguiti::FormEserciziEseguiti(QWidget *parent)
 
     // Loading: translation and rescaling.
     MLSTranslateForm(this);
+    setAccessibleName(windowTitle());
     m_ridimensiona = new clsResize(this);
     m_ridimensiona->setSourceForm(this);
     m_ridimensiona->SizeFormToScreen(75);
@@ -87,17 +87,17 @@ FormEserciziEseguiti::~FormEserciziEseguiti() = default;
 
 void FormEserciziEseguiti::creaControlli()
 {
-    m_label1 = etichetta(m_area, "Label1", QStringLiteral("Utente"), kPuntiLabel1, true);
+    m_label1 = etichetta(m_area, "Label1", MLSGetText(QStringLiteral("0302")), kPuntiLabel1, true);
     posizionaTwips(m_label1, 240, 120, 5295, 375);
-    m_label2 = etichetta(m_area, "Label2", QStringLiteral("Data"), kPuntiLabel2, true);
+    m_label2 = etichetta(m_area, "Label2", MLSGetText(QStringLiteral("0312")), kPuntiLabel2, true);
     posizionaTwips(m_label2, 120, 600, 5535, 375);
 
     m_griglia = new GrigliaEsercizi(m_area);
     m_griglia->setObjectName(QStringLiteral("MSFlexGrid1"));
-    m_griglia->setAccessibleName(QStringLiteral("Esercizi eseguiti, un livello per riga"));
+    m_griglia->setAccessibleName(MLSGetText(QStringLiteral("0313")));
     posizionaTwips(m_griglia, 120, 960, 7335, 4095);
 
-    m_label3 = etichetta(m_area, "Label3", QStringLiteral("Note"), kPuntiLabel3, false);
+    m_label3 = etichetta(m_area, "Label3", MLSGetText(QStringLiteral("0192")), kPuntiLabel3, false);
     m_label3->setWordWrap(true);
     m_label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     posizionaTwips(m_label3, 240, 5160, 7215, 735);
@@ -106,7 +106,7 @@ void FormEserciziEseguiti::creaControlli()
 void FormEserciziEseguiti::creaMenu()
 {
     QMenuBar *barra = menuBar();
-    barra->setAccessibleName(QStringLiteral("Barra dei menu"));
+    barra->setAccessibleName(MLSGetText(QStringLiteral("0190")));
     m_mnuFile = barra->addMenu(QStringLiteral("&File"));
     m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
     m_mnuSalva = m_mnuFile->addAction(QStringLiteral("Salva"));

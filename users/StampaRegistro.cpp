@@ -1,5 +1,6 @@
 #include "users/StampaRegistro.h"
 
+#include "core/Lingua.h"
 #include "platform/CommDlgs.h"
 #include "platform/LibreriaCups.h"
 
@@ -10,7 +11,12 @@
 
 namespace {
 
-const QString kTitolo = QStringLiteral("Esercizi eseguiti");
+// The document's name, and the file's name offered for a PDF.
+QString titoloRegistro()
+{
+    const QString testo = MLSGetText(QStringLiteral("0315"));
+    return testo.isEmpty() ? QStringLiteral("Pinnole") : testo;
+}
 
 bool impaginaPdf(QPrinter &uscita, const QString &percorso, const QPageLayout &layout, const QString &titolo,
                  const Impaginazione &impagina)
@@ -28,7 +34,7 @@ bool impaginaPdf(QPrinter &uscita, const QString &percorso, const QPageLayout &l
 EsitoLavoro stampaGrigliaPredefinita(QWidget *proprietario, const GrigliaDaStampare &griglia, QString *dettaglio)
 {
     return stampaPaginePredefinita(
-        proprietario, kTitolo, [&griglia](QPrinter &pagine) { return StampaGriglia(pagine, griglia); }, dettaglio);
+        proprietario, titoloRegistro(), [&griglia](QPrinter &pagine) { return StampaGriglia(pagine, griglia); }, dettaglio);
 }
 
 EsitoLavoro stampaPaginePredefinita(QWidget *proprietario, const QString &titolo, const Impaginazione &impagina,
@@ -45,7 +51,7 @@ EsitoLavoro stampaPaginePredefinita(QWidget *proprietario, const QString &titolo
 
     QPrinter uscita(QPrinter::HighResolution);
     if (nome == Stampanti::nomeFilePdf()) {
-        const QString percorso = ScegliFile(proprietario, 2, QStringLiteral("Salva la stampa come PDF"),
+        const QString percorso = ScegliFile(proprietario, 2, MLSGetText(QStringLiteral("0314")),
                                             titolo + QStringLiteral(".pdf"), QStringLiteral("PDF|*.pdf"),
                                             QDir::homePath(), QStringLiteral("pdf"));
         if (percorso.isEmpty())

@@ -81,7 +81,9 @@ int formaDellaParte(int parte)
 const VociParte &vociParte(int parte)
 {
     // Negative subjects are not in the order of the affirmative ones: entry 24
-    // belongs to the door and 25 to the windows.
+    // belongs to the door and 25 to the windows. Smoke and clouds are asked
+    // about the two houses as a whole ("Smoke: the two houses are ..."),
+    // since either may be missing from both: their answers are the plural words.
     static const VociParte kVoci[9] = {
         {0, 0, 0, 0, 0, 0, 0, 0},
         {20, 21, 0, 0, 0, 0, 8, 9},
@@ -90,8 +92,8 @@ const VociParte &vociParte(int parte)
         {3, 25, 0, 0, 0, 0, 17, 18},
         {4, 24, 0, 0, 0, 0, 8, 19},
         {5, 26, 0, 0, 0, 0, 8, 9},
-        {28, 27, 10, 11, 6, 7, 8, 9},
-        {30, 29, 16, 15, 12, 13, 8, 9},
+        {28, 27, 10, 11, 6, 7, 17, 18},
+        {30, 29, 16, 15, 12, 13, 17, 18},
     };
     return kVoci[(parte >= 1 && parte <= 8) ? parte : 0];
 }

@@ -1,5 +1,7 @@
 #include "exercises/caratteristiche/CorniceEvidenziazione.h"
 
+#include "core/Lingua.h"
+
 #include <QPainter>
 #include <QRegion>
 
@@ -8,7 +10,7 @@ CorniceEvidenziazione::CorniceEvidenziazione(QWidget *parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Evidenziazione"));
+    setAccessibleName(MLSGetText(QStringLiteral("0331")));
 }
 
 void CorniceEvidenziazione::setBorderColor(const QColor &colore)

@@ -2,6 +2,7 @@
 
 #include "core/Caratteri.h"
 #include "core/ColoriVB.h"
+#include "core/Lingua.h"
 #include "core/Modulo1.h"
 #include "core/Percorsi.h"
 #include "exercises/caratteristiche/CorniceEvidenziazione.h"
@@ -111,7 +112,7 @@ FinestraCaratteristiche::FinestraCaratteristiche(const Progetto &progetto, Eserc
         casa->setObjectName(QStringLiteral("ShockwaveFlash1"));
         casa->setProperty("index", i);
         casa->setProperty("Tag", QStringLiteral("@"));
-        casa->setAccessibleName(QStringLiteral("Pinnola %1").arg(i + 1));
+        casa->setAccessibleName(MLSGetText(QStringLiteral("0328")).arg(i + 1));
         casa->setGeometry(m_cornici[EsercizioCaratteristiche::kLivelli - 1].at(i)->geometry());
         casa->hide();
         connect(casa, &ShockwaveFlash::FSCommand, this, [this, i] { FSCommand(i); });
@@ -129,13 +130,13 @@ FinestraCaratteristiche::FinestraCaratteristiche(const Progetto &progetto, Eserc
     m_text1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_text1->setMargin(6);
     m_text1->setAutoFillBackground(true);
-    m_text1->setAccessibleName(QStringLiteral("Caratteristiche"));
+    m_text1->setAccessibleName(MLSGetText(QStringLiteral("0329")));
     posizionaTwips(m_text1, 5400, 120, 2655, 3255);
 
     auto *pannello = new QFrame(area());
     pannello->setObjectName(QStringLiteral("Picture1"));
     pannello->setAutoFillBackground(true);
-    pannello->setAccessibleName(QStringLiteral("Ascolta le caratteristiche"));
+    pannello->setAccessibleName(MLSGetText(QStringLiteral("0330")));
     posizionaTwips(pannello, 5400, 120, 2775, 3975);
     m_picture1 = pannello;
     for (int i = 0; i < EsercizioCaratteristiche::kCaratteristiche; ++i) {
@@ -143,7 +144,7 @@ FinestraCaratteristiche::FinestraCaratteristiche(const Progetto &progetto, Eserc
         immagine->setObjectName(QStringLiteral("Image1"));
         immagine->setProperty("index", i);
         immagine->setFile(Percorsi::programma(ElementiCasa::immagineParte(i + 1)));
-        immagine->setAccessibleName(ElementiCasa::nomeParte(i + 1));
+        immagine->setAccessibleName(nomeParte(i + 1));
         posizionaTwips(immagine, i % 2 == 0 ? 120 : 1560, 120 + (i / 2) * 960, 855, 855);
         connect(immagine, &Immagine::clicked, this, [this, i] { Image1_Click(i); });
         m_image1 << immagine;

@@ -1,6 +1,7 @@
 #include "exercises/es2/FormEs2.h"
 
 #include "core/Casuale.h"
+#include "core/Lingua.h"
 #include "core/Modulo1.h"
 #include "core/Percorsi.h"
 #include "framework/Feedback.h"
@@ -39,7 +40,7 @@ FormEs2::FormEs2(QWidget *parent)
     for (int i = 0; i < 2; ++i) {
         m_case[i] = new ShockwaveFlash(area());
         m_case[i]->setObjectName(i == 0 ? QStringLiteral("ShockwaveFlash1") : QStringLiteral("ShockwaveFlash2"));
-        m_case[i]->setAccessibleName(i == 0 ? QStringLiteral("Casa a sinistra") : QStringLiteral("Casa a destra"));
+        m_case[i]->setAccessibleName(i == 0 ? MLSGetText(QStringLiteral("0335")) : MLSGetText(QStringLiteral("0336")));
     }
     posizionaTwips(m_case[0], 120, 120, 3135, 3735);
     posizionaTwips(m_case[1], 3480, 120, 3135, 3735);

@@ -3,6 +3,7 @@
 #include "core/Caratteri.h"
 #include "core/ColoriVB.h"
 #include "core/Casuale.h"
+#include "core/Lingua.h"
 #include "core/Modulo1.h"
 #include "core/Percorsi.h"
 #include "exercises/es4/TestoAdattato.h"
@@ -45,13 +46,13 @@ FormEs4::FormEs4(QWidget *parent)
     QWidget *a = area();
     m_casa = new ShockwaveFlash(a);
     m_casa->setObjectName(QStringLiteral("ShockwaveFlash1"));
-    m_casa->setAccessibleName(QStringLiteral("Pinnola da colorare"));
+    m_casa->setAccessibleName(MLSGetText(QStringLiteral("0342")));
     posizionaTwips(m_casa, 120, 120, 4935, 4215);
     connect(m_casa, &ShockwaveFlash::FSCommand, this, &FormEs4::ShockwaveFlash1_FSCommand);
 
     m_text1 = new TestoAdattato(a);
     m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setAccessibleName(QStringLiteral("Frasi"));
+    m_text1->setAccessibleName(MLSGetText(QStringLiteral("0343")));
     posizionaTwips(m_text1, 120, 4440, 6975, 1215);
 
     m_label2 = new QLabel(QStringLiteral("Clicca sulla pinnola per modificarne il colore"), a);
@@ -68,10 +69,10 @@ FormEs4::FormEs4(QWidget *parent)
     posizionaTwips(PicMerlino(), 4552, 112, 2543, 2588);
     PicMerlino()->installEventFilter(this);
     aggiungiPulsante(Esercizio4::Verifica, 5242, 2760, 1785, 735, QString(), QStringLiteral("immagini/verifica.svg"))
-        ->setAccessibleName(QStringLiteral("Verifica i colori"));
+        ->setAccessibleName(MLSGetText(QStringLiteral("0344")));
     aggiungiPulsante(Esercizio4::NuovoEsercizio, 5227, 3600, 1815, 735, QString(),
                      QStringLiteral("immagini/freccia.svg"))
-        ->setAccessibleName(QStringLiteral("Nuova pinnola"));
+        ->setAccessibleName(MLSGetText(QStringLiteral("0345")));
     Form_Load();
 }
 

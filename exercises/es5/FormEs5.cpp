@@ -1,6 +1,7 @@
 #include "exercises/es5/FormEs5.h"
 
 #include "core/Casuale.h"
+#include "core/Lingua.h"
 #include "core/Modulo1.h"
 #include "core/Percorsi.h"
 #include "framework/Feedback.h"
@@ -97,8 +98,7 @@ FormEs5::FormEs5(QWidget *parent)
             auto *casetta = new ShockwaveFlash(a);
             casetta->setObjectName(s == 0 ? QStringLiteral("ShockwaveFlash2") : QStringLiteral("ShockwaveFlash3"));
             casetta->setProperty("index", i);
-            casetta->setAccessibleName(s == 0 ? QStringLiteral("Casa della scatola di sinistra")
-                                              : QStringLiteral("Casa della scatola di destra"));
+            casetta->setAccessibleName(s == 0 ? MLSGetText(QStringLiteral("0337")) : MLSGetText(QStringLiteral("0338")));
             posizionaTwips(casetta, kPrimaCasetta[s] + (i % 5) * kPasso, kRighe[i / 5], kLarghezzaCasetta,
                            kAltezzaCasetta);
             casetta->hide();
@@ -109,7 +109,7 @@ FormEs5::FormEs5(QWidget *parent)
     posizionaTwips(Label1(), 120, 3480, 3135, 1935);
     m_casa = new ShockwaveFlash(a);
     m_casa->setObjectName(QStringLiteral("ShockwaveFlash1"));
-    m_casa->setAccessibleName(QStringLiteral("Casa da mettere in una scatola"));
+    m_casa->setAccessibleName(MLSGetText(QStringLiteral("0339")));
     posizionaTwips(m_casa, 3390, 3480, 1455, 1935);
     // The character stands between the house to sort and the next-item
     // button: the marker reaches from a third of the way in to the bottom
@@ -123,8 +123,7 @@ FormEs5::FormEs5(QWidget *parent)
                                              kAltezzaPulsante, QString(),
                                              s == 0 ? QStringLiteral("immagini/pollicesu.svg")
                                                     : QStringLiteral("immagini/pollicegiu.svg"));
-        scatola->setAccessibleName(s == 0 ? QStringLiteral("Nella scatola di sinistra: la frase è vera")
-                                          : QStringLiteral("Nella scatola di destra: la frase è falsa"));
+        scatola->setAccessibleName(s == 0 ? MLSGetText(QStringLiteral("0340")) : MLSGetText(QStringLiteral("0341")));
     }
     aggiungiPulsante(2, 6585, 4560, 1335, 855, QString(), QStringLiteral("immagini/freccia.svg"));
     Form_Load();

@@ -34,7 +34,7 @@ void FinestraUguali::creaControlli(QRect casa1, QRect casa2, QWidget *contenitor
     for (int i = 0; i < 2; ++i) {
         m_case[i] = new ShockwaveFlash(area());
         m_case[i]->setObjectName(i == 0 ? QStringLiteral("ShockwaveFlash1") : QStringLiteral("ShockwaveFlash2"));
-        m_case[i]->setAccessibleName(i == 0 ? QStringLiteral("Casa modello") : QStringLiteral("Casa da correggere"));
+        m_case[i]->setAccessibleName(i == 0 ? MLSGetText(QStringLiteral("0332")) : MLSGetText(QStringLiteral("0333")));
         posizionaTwips(m_case[i], posti[i].x(), posti[i].y(), posti[i].width(), posti[i].height());
     }
 
@@ -56,8 +56,8 @@ void FinestraUguali::creaControlli(QRect casa1, QRect casa2, QWidget *contenitor
                                                 QStringLiteral("immagini/prossimo.svg"));
     Pulsante *pulsanteConsegna = aggiungiPulsante(1, consegna.x(), consegna.y(), consegna.width(), consegna.height(),
                                                   QString(), QStringLiteral("immagini/consegna.svg"));
-    pulsanteAvanti->setAccessibleName(QStringLiteral("Avanti"));
-    pulsanteConsegna->setAccessibleName(QStringLiteral("Consegna"));
+    pulsanteAvanti->setAccessibleName(MLSGetText(QStringLiteral("0325")));
+    pulsanteConsegna->setAccessibleName(MLSGetText(QStringLiteral("0334")));
     if (contenitorePulsanti) {
         // The buttons sit in the strip: their design positions are the strip's own.
         for (Pulsante *p : {pulsanteAvanti, pulsanteConsegna}) {

@@ -9,6 +9,7 @@
 #include "menu/Immagine.h"
 #include "platform/Puntatore.h"
 #include "vocabulary/ElementiCasa.h"
+#include "vocabulary/Parole.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -33,7 +34,6 @@ FinestraEsercizio::Progetto progettoEs8()
     return p;
 }
 
-const char *const kNomiParti[8] = {"Comignolo", "Tetto", "Pareti", "Finestre", "Porta", "Gradino", "Fumo", "Nuvole"};
 
 } // namespace
 
@@ -57,7 +57,7 @@ FormEs8::FormEs8(QWidget *parent)
         auto *immagine = new Immagine(m_striscia);
         immagine->setObjectName(QStringLiteral("Image1"));
         immagine->setProperty("index", i);
-        immagine->setAccessibleName(QString::fromLatin1(kNomiParti[i]));
+        immagine->setAccessibleName(nomeParte(i + 1));
         immagine->setFile(Percorsi::programma(ElementiCasa::immagineParte(i + 1)));
         immagine->setMouseTracking(true);
         immagine->installEventFilter(this);

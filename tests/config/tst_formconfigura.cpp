@@ -1021,7 +1021,7 @@ private slots:
         QTest::keyClick(d.SpinLimiteGiri(), Qt::Key_Down);
         atteso.limiteGiri = 0;
         QCOMPARE(a, atteso);
-        QCOMPARE(d.SpinLimiteGiri()->text(), QStringLiteral("nessuno"));
+        QCOMPARE(d.SpinLimiteGiri()->text(), QStringLiteral("nessun limite"));
         clicca(d.CheckScansioneParlata());
         atteso.scansioneParlata = false;
         QCOMPARE(a, atteso);

@@ -325,6 +325,45 @@ private slots:
         Percorsi::impostaCartellaProgramma(programma.path());
     }
 
+    // Every language file has the keys of every other, section by section:
+    // a key one language lacks leaves its text empty or in the design's Italian.
+    void stesseChiaviInOgniLingua()
+    {
+        const QDir cartella(QStringLiteral(PINNOLE_DATA_DIR "/lngpinnole"));
+        QMap<QString, QStringList> chiaviPerLingua;
+        for (const QString &nome : cartella.entryList({QStringLiteral("*.lng")}, QDir::Files)) {
+            QFile f(cartella.filePath(nome));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QStringList chiavi;
+            QString sezione;
+            for (const QString &riga : TestoFile::decodifica(f.readAll()).split(QStringLiteral("\r\n"))) {
+                if (riga.startsWith(QLatin1Char('[')))
+                    sezione = riga.toLower();
+                else if (!riga.startsWith(QLatin1Char(';')) && riga.contains(QLatin1Char('=')))
+                    chiavi << sezione + riga.section(QLatin1Char('='), 0, 0).trimmed().toLower();
+            }
+            const qsizetype tutte = chiavi.size();
+            chiavi.removeDuplicates();
+            QCOMPARE(chiavi.size(), tutte); // no key twice in a section
+            chiavi.sort();
+            chiaviPerLingua.insert(nome, chiavi);
+        }
+        QVERIFY(chiaviPerLingua.size() >= 2);
+        const QStringList italiane = chiaviPerLingua.value(QStringLiteral("Italiano.lng"));
+        for (auto it = chiaviPerLingua.cbegin(); it != chiaviPerLingua.cend(); ++it) {
+            QStringList mancanti, inPiu;
+            for (const QString &k : italiane)
+                if (!it.value().contains(k))
+                    mancanti << k;
+            for (const QString &k : it.value())
+                if (!italiane.contains(k))
+                    inPiu << k;
+            QVERIFY2(mancanti.isEmpty() && inPiu.isEmpty(),
+                     qPrintable(it.key() + QStringLiteral(" lacks ") + mancanti.join(QLatin1Char(','))
+                                + QStringLiteral("; has more ") + inPiu.join(QLatin1Char(','))));
+        }
+    }
+
     // An installed program folder cannot be written by the user: the choice
     // goes to the user's settings folder, wins from then on, and the shipped
     // choice stays as it was. It is kept where the users' list never sees it,

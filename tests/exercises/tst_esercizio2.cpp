@@ -108,8 +108,9 @@ private slots:
         QTest::newRow("1: door, feminine different") << 1 << false << 5 << false << "K0010 " << "K0014" << "K0025" << 0;
         QTest::newRow("2: door negative") << 2 << false << 5 << false << "K0030 " << "K0014" << "K0025" << 1;
         QTest::newRow("2: step") << 2 << false << 6 << true << "K0032 " << "K0014" << "K0015" << 0;
-        QTest::newRow("1: smoke in one house only") << 1 << false << 7 << true << "K0034 " << "K0014" << "K0015" << 1;
-        QTest::newRow("2: no clouds in either, alike") << 2 << false << 8 << false << "K0035 " << "K0014" << "K0015" << 1;
+        // Smoke and clouds are asked about the two houses: plural words.
+        QTest::newRow("1: smoke in one house only") << 1 << false << 7 << true << "K0034 " << "K0023" << "K0024" << 1;
+        QTest::newRow("2: no clouds in either, alike") << 2 << false << 8 << false << "K0035 " << "K0023" << "K0024" << 1;
         QTest::newRow("3: even draw, affirmative") << 3 << false << 4 << false << "K0009 " << "K0023" << "K0024" << 0;
         QTest::newRow("3: odd draw, negative") << 3 << true << 4 << false << "K0031 " << "K0023" << "K0024" << 1;
     }

@@ -104,15 +104,15 @@ private slots:
         QTest::newRow("2 smoke, clouds") << 2 << Fatto{Fumo, 1} << Fatto{Nuvole, 1} << m
                                          << "C'è il fumo e ci sono le nuvole.";
         QTest::newRow("3 walls, chimney") << 3 << Fatto{Pareti, 1} << Fatto{Comignolo, 4} << m
-                                          << "Almeno una cosa è vera: le pareti sono verdi o magari il comignolo è giallo.";
+                                          << "Almeno una cosa è vera: le pareti sono verdi o anche il comignolo è giallo.";
         QTest::newRow("3 step, door") << 3 << Fatto{Gradino, 2} << Fatto{Porta, 1} << m
-                                      << "Almeno una cosa è vera: il gradino è rosso o magari la porta è verde.";
+                                      << "Almeno una cosa è vera: il gradino è rosso o anche la porta è verde.";
         QTest::newRow("3 smoke, no clouds") << 3 << Fatto{Fumo, 1} << Fatto{Nuvole, 0} << m
-                                            << "Almeno una cosa è vera: c'è il fumo o magari non ci sono le nuvole.";
+                                            << "Almeno una cosa è vera: c'è il fumo o anche non ci sono le nuvole.";
         QTest::newRow("3 roof, no smoke") << 3 << Fatto{Tetto, 3} << Fatto{Fumo, 0} << m
-                                          << "Almeno una cosa è vera: il tetto è blu o magari non c'è il fumo.";
+                                          << "Almeno una cosa è vera: il tetto è blu o anche non c'è il fumo.";
         QTest::newRow("3 no clouds, clouds") << 3 << Fatto{Fumo, 0} << Fatto{Nuvole, 1} << m
-                                             << "Almeno una cosa è vera: non c'è il fumo o magari ci sono le nuvole.";
+                                             << "Almeno una cosa è vera: non c'è il fumo o anche ci sono le nuvole.";
         QTest::newRow("4 roof, windows")
             << 4 << Fatto{Tetto, 2} << Fatto{Finestre, 3} << m
             << "Solo una cosa è vera: il tetto è rosso o le finestre sono blu, ma non tutte e due.";

@@ -37,7 +37,8 @@ private:
         TestoFile::scriviRighe(cartella.filePath(QStringLiteral("lngpinnole/LangSetting.ini")),
                                {QStringLiteral("[Language]"), QStringLiteral("CurrentLanguage=Prova")});
         TestoFile::scriviRighe(cartella.filePath(QStringLiteral("lngpinnole/Prova.lng")),
-                               {QStringLiteral("[Strings]"), QStringLiteral("9996=\"Prima riga\""),
+                               {QStringLiteral("[Strings]"), QStringLiteral("0191=\"Programma di\""),
+                                QStringLiteral("9996=\"Prima riga\""),
                                 QStringLiteral("9998=\"Terza riga\"")});
         Percorsi::impostaCartellaProgramma(cartella.path());
         Lingua::svuotaCache();
@@ -139,7 +140,7 @@ private slots:
         cartellaConDueRighe(cartella);
         FormInfo *info = mostra<FormInfo>();
         QCOMPARE(info->Label(4)->text(), QStringLiteral("Prima riga\nTerza riga\n"));
-        QVERIFY(info->Label(1)->text().startsWith(QStringLiteral("Software di\n ")));
+        QVERIFY(info->Label(1)->text().startsWith(QStringLiteral("Programma di\n ")));
         QVERIFY(info->Label(2)->text().isEmpty());
         QCOMPARE(info->Label(3)->text(), QStringLiteral("\n\n"));
     }

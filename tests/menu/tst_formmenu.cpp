@@ -614,8 +614,8 @@ private slots:
 
         m.mnuLanguage().at(0)->trigger();
         QCOMPARE(m.Command1(0)->text(), QStringLiteral("\ntrue or false"));
-        QCOMPARE(m.Command1(2)->text(), QStringLiteral("spot the\ndifferences\n1°"));
-        QCOMPARE(m.mnuInfo()->text(), QStringLiteral("Information"));
+        QCOMPARE(m.Command1(2)->text(), QStringLiteral("spot the\ndifferences\n1st"));
+        QCOMPARE(m.mnuInfo()->text(), QStringLiteral("Teaching notes"));
         QCOMPARE(Lingua::linguaSalvata(), QStringLiteral("English"));
         QCOMPARE(marcati(), QList<int>{0}); // the highlight stays where it was
         // The status bar headings composed at start follow at once.
@@ -626,6 +626,7 @@ private slots:
         m.mnuLanguage().at(1)->trigger();
         QCOMPARE(m.Command1(0)->text(), QStringLiteral("\nvero o falso"));
         QCOMPARE(m.Command1(6)->text(), QStringLiteral("\ntrova gli\nintrusi"));
+        QCOMPARE(m.Command1(3)->text(), QStringLiteral("trova le\ndifferenze\n2°"));
         QCOMPARE(Stato().IntestazioneEsatti, QStringLiteral("Esatti "));
         QCOMPARE(Stato().IntestazioneLivello, QStringLiteral("Livello "));
         Lingua::svuotaCache();

@@ -169,6 +169,20 @@ private slots:
         }));
     }
 
+    // The window is kept between prints: opened for the picture to colour
+    // at the width an exercise was just printed at, it shows the picture's
+    // scale, not the exercise's.
+    void scalaDelNuovoOggetto()
+    {
+        FiguraStampabile figura;
+        figura.setObjectName(QStringLiteral("Picture1"));
+        figura.setFile(Percorsi::programma(QStringLiteral("immagini/colorare/figura1.svg")));
+        figura.resize(200, 200);
+        QVERIFY(apri(2, [](frmStampa &f) { QCOMPARE(f.txtScala()->text(), QStringLiteral("192")); }));
+        QVERIFY(apri(1, [](frmStampa &f) { QCOMPARE(f.txtScala()->text(), QStringLiteral("30")); }, &figura));
+        QVERIFY(apri(2, [](frmStampa &f) { QCOMPARE(f.txtScala()->text(), QStringLiteral("192")); }));
+    }
+
     // What a child might type into the fields.
     void campiLimitati_data()
     {

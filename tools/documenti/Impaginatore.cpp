@@ -91,11 +91,18 @@ bool Impaginatore::scriviPdf(const QString &percorso)
     for (int pagina = 0; pagina < pagine; ++pagina) {
         if (pagina > 0)
             scrittore.newPage();
-        const QRectF finestra(0, pagina * area.height(), area.width(), area.height());
+        const QRectF intera(0, pagina * area.height(), area.width(), area.height());
+        // A line that starts on the page before and reaches into this one is
+        // that page's: drawn here too, it would be hidden by the clip but
+        // written twice into the PDF's text.
+        const double inizio = inizioPagina(intera.top());
+        const QRectF finestra(0, inizio, area.width(), intera.bottom() - inizio);
         pittore.save();
-        pittore.translate(0, -finestra.top());
+        pittore.translate(0, -intera.top());
         QAbstractTextDocumentLayout::PaintContext contesto;
-        contesto.clip = finestra;
+        // The layout also draws a line that only touches the clip's edge:
+        // the line starting right at the next page's top would be drawn here.
+        contesto.clip = finestra.adjusted(0, 0.01, 0, -0.01);
         pittore.setClipRect(finestra);
         m_documento->documentLayout()->draw(&pittore, contesto);
         pittore.restore();
@@ -121,6 +128,27 @@ bool Impaginatore::scriviPdf(const QString &percorso)
         pittore.restore();
     }
     return pittore.end();
+}
+
+// The top of what a page at alto draws: below every line that crosses alto.
+double Impaginatore::inizioPagina(double alto) const
+{
+    double inizio = alto;
+    auto *impaginazione = m_documento->documentLayout();
+    for (QTextBlock blocco = m_documento->begin(); blocco.isValid(); blocco = blocco.next()) {
+        const QTextLayout *righe = blocco.layout();
+        if (!righe)
+            continue;
+        const double y = impaginazione->blockBoundingRect(blocco).top();
+        for (int i = 0; i < righe->lineCount(); ++i) {
+            const QTextLine riga = righe->lineAt(i);
+            const double su = y + riga.y();
+            const double giu = su + riga.height();
+            if (su < alto && giu > alto)
+                inizio = std::max(inizio, giu);
+        }
+    }
+    return inizio;
 }
 
 // Where line n of a block ends, in document coordinates. A line pushed to

@@ -29,6 +29,7 @@ public:
 
 private:
     double fineRiga(const QTextBlock &blocco, int riga) const;
+    double inizioPagina(double alto) const;
     void evitaSpezzature(double altezzaPagina);
     bool numeraRimandi(double altezzaPagina);
 

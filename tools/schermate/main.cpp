@@ -34,6 +34,8 @@
 #include "users/GrigliaEsercizi.h"
 #include "users/RegistroAttivita.h"
 #include "core/Lingua.h"
+#include "platform/MessaggiQt.h"
+#include "vocabulary/Parole.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -42,6 +44,7 @@
 #include <QLabel>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QScreen>
@@ -524,8 +527,8 @@ void schermateConfigura(const QString &cartella)
 class StampantiEsempio : public Stampanti
 {
 public:
-    QStringList nomi() override { return {QStringLiteral("Stampante di classe"), nomeFilePdf()}; }
-    QString predefinita() override { return QStringLiteral("Stampante di classe"); }
+    QStringList nomi() override { return {QStringLiteral("LaserJet 2B"), nomeFilePdf()}; }
+    QString predefinita() override { return QStringLiteral("LaserJet 2B"); }
     bool apri(const QString &, ImpostazioniStampa &impostazioni) override
     {
         if (!impostazioni.foglio.isValid())
@@ -580,6 +583,25 @@ void schermateStampa(const QString &cartella)
         f.txtPrW()->setText(QStringLiteral("180"));
         f.txtPrH()->setText(QStringLiteral("180"));
         f.AggiornaAnteprima();
+    });
+    // The question a print off the sheet asks, as the program's own message
+    // box shows it; answered with Cancel, so nothing is printed.
+    schermataStampa(cartella, QStringLiteral("stampa-domanda-fuori-foglio"), [&cartella](frmStampa &f) {
+        f.txtPrX()->setText(QStringLiteral("120"));
+        f.txtPrW()->setText(QStringLiteral("180"));
+        f.txtPrH()->setText(QStringLiteral("180"));
+        f.AggiornaAnteprima();
+        Messaggi *silenzio = &messaggi();
+        MessaggiQt veri;
+        impostaMessaggi(&veri);
+        QTimer::singleShot(600, [&cartella] {
+            if (auto *domanda = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                salva(domanda, cartella, QStringLiteral("stampa-domanda"));
+                domanda->reject();
+            }
+        });
+        f.cmdStampa_Click();
+        impostaMessaggi(silenzio);
     });
     const auto nessuna = [](Impostazioni &) {};
     schermataFinestra(cartella, QStringLiteral("figura-da-colorare"), nessuna, [] { return new Form1; });
@@ -707,6 +729,16 @@ int main(int argc, char *argv[])
     AvvioStrumento avvio;
     if (!avvio.pronto())
         return 1;
+    // SCHERMATE_LINGUA=English takes the pictures in another language.
+    QString linguaDiPrima;
+    if (const QString lingua = qEnvironmentVariable("SCHERMATE_LINGUA"); !lingua.isEmpty()) {
+        // Chosen as the language menu does, so the main menu reads it too;
+        // the choice before is put back at the end.
+        linguaDiPrima = Lingua::linguaSalvata();
+        Lingua::scegliLingua(lingua);
+        PreparaIntestazioni();
+        CaricaParole(Stato().TabellaParole);
+    }
     // The pictures are taken of windows that are simply deleted; nothing
     // must end the tool on the way.
     impostaTerminaProgramma([] {});
@@ -772,5 +804,7 @@ int main(int argc, char *argv[])
     schermateEserciziEseguiti(cartella);
     schermateProgressi(cartella);
     schermateAccesso(cartella);
+    if (!linguaDiPrima.isEmpty())
+        Lingua::scegliLingua(linguaDiPrima);
     return 0;
 }
