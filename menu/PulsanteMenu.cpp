@@ -97,7 +97,8 @@ bool PulsanteMenu::didascaliaEntra(const QFont &carattere) const
 int PulsanteMenu::righeDidascalia() const
 {
     QTextLayout layout;
-    return impagina(layout, text(), font(), areaDidascalia().width()).righe.size();
+    impagina(layout, text(), font(), areaDidascalia().width());
+    return layout.lineCount();
 }
 
 bool PulsanteMenu::didascaliaEntraInLarghezza(const QFont &carattere) const
