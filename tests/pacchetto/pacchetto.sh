@@ -153,11 +153,15 @@ for _ in $(seq 100); do
 done
 [ -n "$menu" ] || errore "the menu did not open"
 scelta=$casa_root/.config/ImpostazioniProgrammiVermilo/pinnole/lngpinnole/LangSetting.ini
-# The menu bar's "Lingua" sits right of "about"; its first entry is English.
+# From the keyboard, wherever the captions put it: Alt enters the menu bar,
+# Left wraps round to its last menu, "Lingua", Down opens it on its first
+# entry, English.
 for _ in $(seq 5); do
-  xdotool mousemove --window "$menu" 387 8 click 1
-  sleep 0.5
-  xdotool mousemove --window "$menu" 400 32 click 1
+  xdotool windowactivate --sync "$menu" 2>/dev/null || true
+  for tasto in alt Left Down Return; do
+    xdotool key "$tasto"
+    sleep 0.4
+  done
   sleep 0.5
   grep -qs "CurrentLanguage=English" "$scelta" && break
 done
