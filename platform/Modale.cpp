@@ -11,7 +11,7 @@
 namespace {
 
 // Watches the keys of the whole program while a dialog is open, then holds
-// back the repeats and the release of each key still down when it closed.
+// back the releases of the keys still down when it closed.
 class TrattieniRilasci : public QObject
 {
 public:
@@ -48,11 +48,6 @@ protected:
         if (tasto->isAutoRepeat())
             return true; // still the stroke that closed the dialog
         if (evento->type() == QEvent::KeyPress) {
-            // Where the window system sends a held key's repeats as presses
-            // alone, they reach the window below as plain presses: until the
-            // key has come up, a press is still the held stroke.
-            if (!m_orari.contains(codice))
-                return true;
             lascia(codice); // a new stroke: its release is its own
             return false;
         }
