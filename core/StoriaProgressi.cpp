@@ -271,7 +271,12 @@ bool StoriaProgressi::aggiungi(const SegmentoStoria &s)
         db.rollback();
         return false;
     }
-    return db.commit();
+    if (db.commit())
+        return true;
+    // A commit refused (disk full, I/O error) may leave the transaction
+    // open, and then every later append would fail even once there is room.
+    db.rollback();
+    return false;
 }
 
 QList<SegmentoStoria> StoriaProgressi::segmenti(const QDate &dal) const

@@ -34,3 +34,8 @@ add_test(NAME logic-storiaprogressi-sola-lettura
   COMMAND sh ${PINNOLE_TEST_DIR}/../senza-root.sh $<TARGET_FILE:tst_storiaprogressi> cartellaSenzaPermessi)
 set_tests_properties(logic-storiaprogressi-sola-lettura PROPERTIES
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+add_test(NAME logic-storiaprogressi-disco-pieno
+  COMMAND ${PINNOLE_TEST_DIR}/../con-disco-pieno.sh $<TARGET_FILE:tst_storiaprogressi> discoPieno)
+# Room for SQLite's shared-memory file (32 KB) and a few log pages.
+set_tests_properties(logic-storiaprogressi-disco-pieno PROPERTIES
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PINNOLE_DISCO_KB=256" TIMEOUT 120)

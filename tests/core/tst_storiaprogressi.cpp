@@ -10,7 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <csignal>
 #include <cstdio>
@@ -173,6 +176,69 @@ private slots:
         QCOMPARE(storia.apri(), StoriaProgressi::Esito::Impossibile);
         QVERIFY(!storia.aggiungi(segmento(1)));
         QFile::setPermissions(cartella.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // A full disk: appends fail and say so, what was confirmed stays, the
+    // file is never moved aside, and once there is room again the same
+    // history (still open) and a reopened one take segments again.
+    void discoPieno()
+    {
+        const QString disco = qEnvironmentVariable("PINNOLE_DISCO_PIENO");
+        if (disco.isEmpty())
+            QSKIP("needs the small file system of tests/con-disco-pieno.sh");
+        const QString percorso = disco + QStringLiteral("/Marco.storia.sqlite");
+        const QString riempitivo = disco + QStringLiteral("/riempitivo");
+        auto riempi = [&riempitivo]() {
+            const int fd = ::open(QFile::encodeName(riempitivo).constData(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+            if (fd < 0)
+                return false;
+            const QByteArray blocco(4096, 'x');
+            while (::write(fd, blocco.constData(), blocco.size()) > 0) {
+            }
+            while (::write(fd, "x", 1) > 0) {
+            }
+            const bool pieno = errno == ENOSPC;
+            ::close(fd);
+            return pieno;
+        };
+        int confermati = 0;
+        {
+            StoriaProgressi storia(percorso);
+            QCOMPARE(storia.apri(), StoriaProgressi::Esito::Nuova);
+            for (; confermati < 3; ++confermati)
+                QVERIFY(storia.aggiungi(segmento(confermati)));
+            QVERIFY(riempi());
+            // Appending until the log has no page left to grow into.
+            int falliti = 0;
+            for (int n = 0; n < 40; ++n) {
+                if (storia.aggiungi(segmento(confermati)))
+                    ++confermati;
+                else
+                    ++falliti;
+            }
+            QVERIFY(falliti > 0);
+            QCOMPARE(storia.segmenti().size(), confermati);
+            QVERIFY(QFile::remove(riempitivo));
+            QVERIFY2(storia.aggiungi(segmento(confermati)), "no append once there is room again");
+            ++confermati;
+            QVERIFY(riempi());
+        }
+        // Opened on a full disk: nothing is moved aside.
+        {
+            StoriaProgressi storia(percorso);
+            const StoriaProgressi::Esito esito = storia.apri();
+            QVERIFY(esito == StoriaProgressi::Esito::Aperta || esito == StoriaProgressi::Esito::Impossibile);
+            QVERIFY(storia.messaDaParte().isEmpty());
+        }
+        QVERIFY(QFile::remove(riempitivo));
+        StoriaProgressi storia(percorso);
+        QCOMPARE(storia.apri(), StoriaProgressi::Esito::Aperta);
+        const QList<SegmentoStoria> letti = storia.segmenti();
+        QCOMPARE(letti.size(), confermati);
+        for (int n = 0; n < confermati; ++n)
+            QCOMPARE(letti.at(n), segmento(n));
+        QVERIFY(storia.aggiungi(segmento(confermati)));
+        QCOMPARE(QDir(disco).entryList({QStringLiteral("*.guasta-*")}, QDir::Files).size(), 0);
     }
 
     // A program killed while appending, a few hundred times at random
