@@ -14,6 +14,7 @@
 #include "framework/Personaggio.h"
 #include "layout/PosizioneTwips.h"
 #include "layout/clsResize.h"
+#include "users/Utenti.h"
 #include "menu/FineProgramma.h"
 #include "menu/LogicaMenu.h"
 #include "platform/Agente.h"
@@ -388,8 +389,8 @@ void FormConfigura::ImpostaConfigurazioni()
 
 void FormConfigura::aggiornaEtichettaUtente()
 {
-    m_label4->setText(Stato().UtenteCorrente);
-    m_label4->setAccessibleName(m_labelUtente->text() + QLatin1Char(' ') + Stato().UtenteCorrente);
+    m_label4->setText(nomeMostrato(Stato().UtenteCorrente));
+    m_label4->setAccessibleName(m_labelUtente->text() + QLatin1Char(' ') + m_label4->text());
 }
 
 void FormConfigura::mnuEsci_Click()

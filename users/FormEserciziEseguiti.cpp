@@ -12,6 +12,7 @@
 #include "platform/Messaggi.h"
 #include "users/GrigliaEsercizi.h"
 #include "users/StampaRegistro.h"
+#include "users/Utenti.h"
 #include "users/VistaRegistro.h"
 
 #include <QAction>
@@ -171,7 +172,8 @@ void FormEserciziEseguiti::Form_Activate()
 void FormEserciziEseguiti::mostra(const ContenutoRegistro &contenuto, const QString &intestazioneEsercizio)
 {
     const StatoProgramma &stato = Stato();
-    m_label1->setText(contenuto.utente);
+    m_utente = contenuto.utente;
+    m_label1->setText(nomeMostrato(contenuto.utente));
     m_label2->setText(contenuto.data);
     m_griglia->setUpdatesEnabled(false);
     m_griglia->setRows(int(contenuto.righe.size()) + 1);
@@ -230,7 +232,7 @@ void FormEserciziEseguiti::adattaCaratteri()
 ContenutoRegistro FormEserciziEseguiti::contenuto() const
 {
     ContenutoRegistro c;
-    c.utente = m_label1->text();
+    c.utente = m_utente;
     c.data = m_label2->text();
     for (int r = 1; r < m_griglia->Rows(); ++r) {
         c.righe.append({m_griglia->TextMatrix(r, 1), m_griglia->TextMatrix(r, 2), m_griglia->TextMatrix(r, 3),
@@ -244,7 +246,7 @@ ContenutoRegistro FormEserciziEseguiti::contenuto() const
 GrigliaDaStampare FormEserciziEseguiti::grigliaDaStampare() const
 {
     GrigliaDaStampare g;
-    g.utente = Stato().UtenteCorrente;
+    g.utente = nomeMostrato(Stato().UtenteCorrente);
     g.etichettaUtente = m_label1->text();
     g.etichettaData = m_label2->text();
     for (int c = 0; c < GrigliaEsercizi::kColonne; ++c)

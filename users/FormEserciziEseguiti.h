@@ -63,6 +63,7 @@ private:
 
     QWidget *m_area = nullptr;
     QLabel *m_label1 = nullptr;
+    QString m_utente; // the user line as stored; m_label1 shows it in the chosen language
     QLabel *m_label2 = nullptr;
     QLabel *m_label3 = nullptr;
     GrigliaEsercizi *m_griglia = nullptr;

@@ -314,7 +314,7 @@ void FormProgressi::Form_Activate()
         int corrente = indiceUtente(utenti, stato.UtenteCorrente);
         if (corrente < 0) {
             // A current player without a settings file yet is still the one shown.
-            m_cboGiocatore->insertItem(0, stato.UtenteCorrente, stato.UtenteCorrente);
+            m_cboGiocatore->insertItem(0, nomeMostrato(stato.UtenteCorrente), stato.UtenteCorrente);
             corrente = 0;
         }
         m_cboGiocatore->setCurrentIndex(corrente);
@@ -331,7 +331,7 @@ void FormProgressi::avvisaStorieMesseDaParte()
     StatoProgramma &stato = Stato();
     const auto avvisi = std::exchange(stato.StorieMesseDaParte, {});
     for (const auto &[utente, nome] : avvisi)
-        messaggi().mostra(testo("0459").arg(utente, QDir::toNativeSeparators(nome)), titoloProgramma(),
+        messaggi().mostra(testo("0459").arg(nomeMostrato(utente), QDir::toNativeSeparators(nome)), titoloProgramma(),
                           IconaMessaggio::Informazione);
 }
 
@@ -488,7 +488,7 @@ void FormProgressi::cmdEsporta_Click()
 {
     QString titolo = m_cmdEsporta->text();
     titolo.remove(QLatin1Char('&'));
-    const QString nome = testo("0463").arg(giocatore()) + QStringLiteral(".csv");
+    const QString nome = testo("0463").arg(nomeMostrato(giocatore())) + QStringLiteral(".csv");
     const QString percorso = ScegliFile(this, 2, titolo, nome, testo("0467") + QStringLiteral("|*.csv"),
                                         QDir::homePath(), QStringLiteral("csv"));
     if (percorso.isEmpty())

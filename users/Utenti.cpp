@@ -41,9 +41,19 @@ QList<VoceUtente> elencoUtenti(const QString &cartella, bool maiuscolo)
             continue;
         if (!eFileImpostazioni(voce.filePath()))
             continue;
-        utenti.append({nome, maiuscolo ? nome.toUpper() : nome});
+        const QString testo = nomeMostrato(nome);
+        utenti.append({nome, maiuscolo ? testo.toUpper() : testo});
     }
     return utenti;
+}
+
+QString nomeMostrato(const QString &utente)
+{
+    if (!eUtentePredefinito(utente))
+        return utente;
+    // Without a language file the name shows as it is stored.
+    const QString testo = MLSGetText(QStringLiteral("0550"));
+    return testo.isEmpty() ? utente : testo;
 }
 
 int indiceUtente(const QList<VoceUtente> &elenco, const QString &utenteCorrente)

@@ -30,6 +30,11 @@ struct VoceUtente
 // choice). An unreadable folder gives an empty list.
 QList<VoceUtente> elencoUtenti(const QString &cartella, bool maiuscolo);
 
+// How a user's name is shown and printed: the default user's name in the
+// chosen language ("_predefinito" in Italian, "_default" in English), any
+// other name as it is.
+QString nomeMostrato(const QString &utente);
+
 // The entry that names the current user (ignoring case); -1 for none.
 int indiceUtente(const QList<VoceUtente> &elenco, const QString &utenteCorrente);
 

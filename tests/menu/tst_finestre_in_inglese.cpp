@@ -1,5 +1,6 @@
 #include "config/FormConfigura.h"
 #include "core/Avvio.h"
+#include "core/Modulo1.h"
 #include "core/TestoFile.h"
 #include "exercises/es1/FormEs1.h"
 #include "exercises/es2/FormEs2.h"
@@ -50,6 +51,7 @@ const QStringList kParoleItaliane = {
     QStringLiteral("sfondo"),    QStringLiteral("pulsanti"), QStringLiteral("livelli"),   QStringLiteral("foglio"),
     QStringLiteral("esercizi"),  QStringLiteral("eseguiti"), QStringLiteral("scala"),     QStringLiteral("margini"),
     QStringLiteral("proprietà"), QStringLiteral("sensore"),  QStringLiteral("scansione"), QStringLiteral("ricevitore"),
+    QStringLiteral("predefinito"),
 };
 
 QString normalizza(QString testo)
@@ -231,6 +233,9 @@ private slots:
         Lingua::svuotaCache();
         QVERIFY(Lingua::scegliLingua(QStringLiteral("English")));
         Stato().imp.StileTesto = QStringLiteral("maiuscolo");
+        // Two players, so the list of players shows the default one's name.
+        SalvaUtenteCorrente(Stato());
+        QVERIFY(QFile::copy(percorsoUtentePredefinito(), percorsoUtente(QStringLiteral("Anna"))));
         FormMenu *menu = m_ambiente->apriMenu();
         QVERIFY(QTest::qWaitFor([menu] { return menu->attivata(); }));
         verifica(menu);
