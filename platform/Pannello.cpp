@@ -232,9 +232,25 @@ int eseguiPannello(QDialog &dialogo, QWidget *finestra)
     delete fuoco;
 
     g_aperti.pop_back();
+    // The keys go back to the window before the panel leaves it. Left to
+    // hiding and reparenting, a window with nothing else to take the keys
+    // keeps the panel as its focused child, and once the dialog is gone
+    // the next key sent to the window reaches a destroyed widget.
+    const auto fuocoNelPannello = [&] {
+        const QWidget *f = principale->focusWidget();
+        return f && dentro(f, &dialogo);
+    };
+    if (fuocoNelPannello()) {
+        if (fuocoPrima && !dentro(fuocoPrima, &dialogo))
+            fuocoPrima->setFocus(Qt::OtherFocusReason);
+        if (fuocoNelPannello())
+            principale->setFocus(Qt::OtherFocusReason);
+    }
     dialogo.hide();
     dialogo.setProperty(kProprietaPannello, QVariant());
     dialogo.setParent(nullptr, tipo);
+    if (fuocoNelPannello())
+        principale->setFocus(Qt::OtherFocusReason);
     dialogo.setAutoFillBackground(sfondoProprio);
     delete velo;
     for (const QPointer<QAction> &azione : azioni)

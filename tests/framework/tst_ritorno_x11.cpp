@@ -1,5 +1,6 @@
 #include "exercises/es1/FormEs1.h"
 #include "menu/Form1.h"
+#include "platform/Pannello.h"
 #include "printing/FiguraStampabile.h"
 #include "printing/frmStampa.h"
 #include "vocabulary/Parole.h"
@@ -14,11 +15,11 @@
 
 #include <functional>
 
-// Coming back from the print window and the picture for colouring on a real
-// X server with no window manager, where nothing but the program gives the
-// keys back to a window: the exercise window must be active again, so its
-// shortcuts (which act only in the active window) and its keys work. The
-// keys are real ones, typed with xdotool.
+// Coming back from the print window and the picture for colouring (panels
+// inside the full-screen exercise) on a real X server with no window manager,
+// where nothing but the program gives the keys back: the exercise window must
+// be active again with the keys in it, so its shortcuts (which act only in the
+// active window) and its keys work. The keys are real ones, typed with xdotool.
 class TestRitornoX11 : public QObject
 {
     Q_OBJECT
@@ -35,9 +36,23 @@ private:
         QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), argomenti), 0);
     }
 
-    // While azione runs (it types the key that opens a modal window), each
-    // modal window that becomes active is handed to passo once; passo types
-    // the keys that close it. Returns the modal windows seen, in order.
+    // The dialog now waiting for the child, once it has the keys: a panel
+    // inside the exercise's full-screen window (the focus is in it) or a
+    // window of its own (it is the active window); null otherwise.
+    static QWidget *modalePronta(QWidget **aperta)
+    {
+        QWidget *focus = QApplication::focusWidget();
+        if (QWidget *pannello = pannelloAperto()) {
+            *aperta = pannello;
+            return focus && (focus == pannello || pannello->isAncestorOf(focus)) ? pannello : nullptr;
+        }
+        *aperta = QApplication::activeModalWidget();
+        return *aperta && QApplication::activeWindow() == *aperta ? *aperta : nullptr;
+    }
+
+    // While azione runs (it types the key that opens a dialog), each dialog
+    // that gets the keys is handed to passo once; passo types the keys that
+    // close it. Returns the dialogs seen, in order.
     static QStringList conModali(const std::function<void()> &azione, const std::function<void(QWidget *)> &passo)
     {
         QStringList viste;
@@ -47,28 +62,30 @@ private:
         QElapsedTimer orologio;
         orologio.start();
         connect(&guida, &QTimer::timeout, [&] {
-            QWidget *modale = QApplication::activeModalWidget();
-            // A modal window that never got the keys would hold the test
-            // for ever: it is closed, and the list says so.
-            if (modale && orologio.elapsed() > 8000) {
-                viste << QStringLiteral("never active: ") + QString::fromLatin1(modale->metaObject()->className());
-                modale->close();
+            QWidget *aperta = nullptr;
+            QWidget *modale = modalePronta(&aperta);
+            // A dialog that never got the keys would hold the test for
+            // ever: it is closed, and the list says so.
+            if (aperta && aperta != ultima && orologio.elapsed() > 8000) {
+                viste << QStringLiteral("never ready: ") + QString::fromLatin1(aperta->metaObject()->className());
+                aperta->close();
                 return;
             }
-            if (!modale || modale == ultima || QApplication::activeWindow() != modale)
+            if (!modale || modale == ultima)
                 return;
             ultima = modale;
             orologio.restart();
             viste << QString::fromLatin1(modale->metaObject()->className());
             // Run apart from this timer, which does not fire again while its
-            // own slot runs: passo may open a modal window of its own.
+            // own slot runs: passo may open a dialog of its own.
             QTimer::singleShot(0, modale, [&passo, modale] { passo(modale); });
         });
         guida.start();
         azione();
         // The keys are served, and the modal windows run and end, inside
         // the wait.
-        QTest::qWaitFor([&viste] { return !viste.isEmpty() && !QApplication::activeModalWidget(); }, 10000);
+        QTest::qWaitFor(
+            [&viste] { return !viste.isEmpty() && !pannelloAperto() && !QApplication::activeModalWidget(); }, 10000);
         return viste;
     }
 

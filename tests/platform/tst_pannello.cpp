@@ -102,6 +102,23 @@ private slots:
         QVERIFY(!f.finestra.findChild<QWidget *>(QStringLiteral("VeloPannello")));
     }
 
+    // A window where nothing else takes the keys (a child using the mouse)
+    // does not keep the closed panel as its focused child: once the dialog
+    // is gone, a key sent to the window reaches a live widget.
+    void nessunFuocoRestaAlPannelloChiuso()
+    {
+        Finestra f;
+        f.sotto->setFocusPolicy(Qt::NoFocus);
+        f.sotto->clearFocus();
+        {
+            Dialogo d;
+            conPannello(d, &f.finestra, [&] { QVERIFY(d.isAncestorOf(QApplication::focusWidget())); });
+        }
+        QWidget *fuoco = f.finestra.focusWidget();
+        QVERIFY(!fuoco || QApplication::allWidgets().contains(fuoco));
+        QTest::keyClick(f.finestra.windowHandle(), Qt::Key_Right);
+    }
+
     // A panel opened from a panel takes the keys from it, and gives them
     // back when it closes.
     void unPannelloSopraUnAltro()
