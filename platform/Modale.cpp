@@ -11,14 +11,17 @@
 namespace {
 
 // Watches the keys of the whole program while a dialog is open, then holds
-// back the releases of the keys still down when it closed.
+// back what is left of the strokes still down when it closed: their repeats
+// and their release. A repeat is told by the key being still down, not by
+// how the server marks it: where the server sends a held key's repeats as
+// presses alone (detectable auto-repeat), nothing marks them as repeats.
 class TrattieniRilasci : public QObject
 {
 public:
     TrattieniRilasci() { qApp->installEventFilter(this); }
 
-    // The dialog has closed: from now on the releases of the keys pressed
-    // in it are held back; the filter goes once none is left.
+    // The dialog has closed: from now on the strokes still down are held
+    // back; the filter goes once none is left.
     void dialogoChiuso()
     {
         m_aperto = false;
@@ -32,33 +35,41 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *evento) override
     {
-        if (evento->type() != QEvent::KeyPress && evento->type() != QEvent::KeyRelease)
+        if (evento->type() != QEvent::KeyPress && evento->type() != QEvent::KeyRelease
+            && evento->type() != QEvent::ShortcutOverride)
             return false;
         const auto *tasto = static_cast<QKeyEvent *>(evento);
         const int codice = tasto->key();
         if (m_aperto) {
             if (evento->type() == QEvent::KeyPress)
                 m_giu.insert(codice);
-            else if (!tasto->isAutoRepeat())
+            else if (evento->type() == QEvent::KeyRelease && !tasto->isAutoRepeat())
                 m_giu.remove(codice);
             return false;
         }
         if (!m_giu.contains(codice))
             return false;
-        if (tasto->isAutoRepeat())
-            return true; // still the stroke that closed the dialog
-        if (evento->type() == QEvent::KeyPress) {
-            lascia(codice); // a new stroke: its release is its own
+        const auto rilascio = m_rilasci.constFind(codice);
+        if (evento->type() != QEvent::KeyRelease) {
+            if (rilascio == m_rilasci.constEnd()) {
+                // Still down: a repeat of the stroke that closed the dialog,
+                // neither a key for the window nor a shortcut.
+                if (evento->type() == QEvent::ShortcutOverride)
+                    evento->accept();
+                return true;
+            }
+            lascia(codice); // released since: a new stroke, the child's own
             return false;
         }
+        if (tasto->isAutoRepeat())
+            return true; // the release of a repeat marked as such
         // One release may reach the window and then the focused widget:
         // every delivery of it (the same time stamp) is held back.
-        const auto orario = m_orari.constFind(codice);
-        if (orario == m_orari.constEnd()) {
-            m_orari.insert(codice, tasto->timestamp());
+        if (rilascio == m_rilasci.constEnd()) {
+            m_rilasci.insert(codice, tasto->timestamp());
             return true;
         }
-        if (*orario == tasto->timestamp())
+        if (*rilascio == tasto->timestamp())
             return true;
         lascia(codice); // a later release: not the dialog's
         return false;
@@ -68,14 +79,14 @@ private:
     void lascia(int codice)
     {
         m_giu.remove(codice);
-        m_orari.remove(codice);
+        m_rilasci.remove(codice);
         if (m_giu.isEmpty())
             deleteLater();
     }
 
     bool m_aperto = true;
     QSet<int> m_giu;
-    QHash<int, quint64> m_orari; // the release held back for each key
+    QHash<int, quint64> m_rilasci; // the release held back for each key
 };
 
 } // namespace
