@@ -33,6 +33,7 @@
 #include "users/StampaProgressi.h"
 #include "users/GrigliaEsercizi.h"
 #include "users/RegistroAttivita.h"
+#include "core/ColoriNellaLingua.h"
 #include "core/Lingua.h"
 #include "platform/MessaggiQt.h"
 #include "vocabulary/Parole.h"
@@ -738,6 +739,7 @@ int main(int argc, char *argv[])
         Lingua::scegliLingua(lingua);
         PreparaIntestazioni();
         CaricaParole(Stato().TabellaParole);
+        coloriNellaLinguaCorrente(Stato().imp.TabellaColori);
     }
     // The pictures are taken of windows that are simply deleted; nothing
     // must end the tool on the way.
