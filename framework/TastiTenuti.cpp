@@ -45,8 +45,18 @@ void TastiTenuti::evento(int tasto, bool rilasciato, bool ripetizione, bool nati
     if (!rilasciato) {
         switch (t.stato) {
         case Stato::RilascioInAttesa:
-            // The release was half of a repeat: the key is still held.
             t.attesa->stop();
+            if (nativo && orario > t.orarioRilascio + scartoRipetizione) {
+                // A repeat's press carries its release's time stamp; this one
+                // is later: the key went up and down again, and the wait had
+                // not ended only because the program was busy or the stroke
+                // was quick. The release acts, then this press is a stroke
+                // of its own.
+                rilascioConfermato(tasto);
+                evento(tasto, false, ripetizione, nativo, orario);
+                return;
+            }
+            // The release was half of a repeat: the key is still held.
             t.stato = Stato::Giu;
             return;
         case Stato::Giu:

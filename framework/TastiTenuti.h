@@ -21,8 +21,9 @@ class QTimer;
 //   always means the key went up, and acts at once;
 // - release and press pairs (the server refused, or another window system):
 //   a release is held back for a moment: when a press of the same key follows
-//   within that moment (or carries the release's own time stamp), the two
-//   were a repeat and neither counts. The release reaches the window only
+//   within that moment with the release's own time stamp, the two were a
+//   repeat and neither counts; a press stamped later is a new stroke, however
+//   soon it comes or however late a busy program reads it. The release reaches the window only
 //   when the key is really up.
 //
 // Events the program makes itself (no hardware code) never repeat and act at
@@ -39,6 +40,9 @@ public:
     // repeats come as pairs. The two arrive together; the wait covers a
     // busy machine.
     static constexpr int attesaRipetizione = 40;
+    // The most a repeat's press may be stamped after its release, in ms: the
+    // server stamps the two with the same time.
+    static constexpr int scartoRipetizione = 2;
 
     // How the window system sends a held key's repeats.
     enum class Ripetizioni {

@@ -115,7 +115,7 @@ private slots:
         m_stampanti.reset();
     }
 
-    // The keyboard and the mouse: after the picture for
+    // The mouse, the keyboard and two switches: after the picture for
     // colouring (left with its own keys) and after the print window (left
     // with Escape), the exercise is the active window, Ctrl+P opens the
     // picture again and the arrow keys move the highlight.
@@ -124,6 +124,7 @@ private slots:
         QTest::addColumn<int>("modo");
         QTest::newRow("mouse") << int(IngressoMouse);
         QTest::newRow("keyboard") << int(IngressoTastiera);
+        QTest::newRow("manual scanning") << int(IngressoScansioneManuale);
     }
     void tornaPronta()
     {

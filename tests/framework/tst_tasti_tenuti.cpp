@@ -32,6 +32,9 @@ private slots:
         QTest::newRow("two strokes") << "P10 R90 w P400 R480 w" << "P R P R" << false;
         QTest::newRow("busy machine: a repeat's press after the wait")
             << "P10 R670 w P670 R710 P710 R2400 w P3000 R3100 w" << "P R P R" << false;
+        QTest::newRow("busy machine: a second stroke before the wait ended")
+            << "P10 R60 P140 R200 w" << "P R P R" << false;
+        QTest::newRow("quick strokes 40 ms apart") << "P10 R50 P90 R130 P170 R210 w" << "P R P R P R" << false;
         QTest::newRow("program's own events act at once") << "Q S Q S" << "P R P R" << false;
         QTest::newRow("program's own release alone") << "S" << "R" << false;
         QTest::newRow("program's own repeat release ignored") << "Q s S" << "P R" << false;
