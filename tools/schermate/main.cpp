@@ -36,6 +36,7 @@
 #include "core/ColoriNellaLingua.h"
 #include "core/Lingua.h"
 #include "platform/MessaggiQt.h"
+#include "platform/Pannello.h"
 #include "vocabulary/Parole.h"
 
 #include <QApplication>
@@ -595,12 +596,19 @@ void schermateStampa(const QString &cartella)
         Messaggi *silenzio = &messaggi();
         MessaggiQt veri;
         impostaMessaggi(&veri);
-        QTimer::singleShot(600, [&cartella] {
-            if (auto *domanda = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                salva(domanda, cartella, QStringLiteral("stampa-domanda"));
-                domanda->reject();
-            }
+        // The box is looked for until it is up, as a window or as a panel
+        // inside the print window; its picture is taken once it settled.
+        QTimer guida;
+        int visto = 0;
+        QObject::connect(&guida, &QTimer::timeout, [&cartella, &visto, &f] {
+            QWidget *aperto = pannelloAperto() ? pannelloAperto() : QApplication::activeModalWidget();
+            auto *domanda = qobject_cast<QMessageBox *>(aperto);
+            if (!domanda || ++visto < 6)
+                return;
+            salva(pannelloAperto() ? static_cast<QWidget *>(&f) : domanda, cartella, QStringLiteral("stampa-domanda"));
+            domanda->reject();
         });
+        guida.start(100);
         f.cmdStampa_Click();
         impostaMessaggi(silenzio);
     });
