@@ -619,6 +619,12 @@ QList<QWidget *> FinestraEsercizio::areaDiGioco() const
     return controlli;
 }
 
+int FinestraEsercizio::spazioAttorno(const QWidget *controllo) const
+{
+    Q_UNUSED(controllo);
+    return 4 + (m_scansione ? std::max(0, m_scansione->opzioni().spessoreEvidenziazione) : 0);
+}
+
 PostoPersonaggio FinestraEsercizio::postoPersonaggio() const
 {
     RichiestaPosto r;
@@ -627,11 +633,9 @@ PostoPersonaggio FinestraEsercizio::postoPersonaggio() const
     // character may still stand there.
     const int fondo = m_statusBar && !m_statusBar->isHidden() ? m_statusBar->geometry().top() : height();
     r.dentro = QRect(0, 0, width(), std::max(0, fondo));
-    // The scanning frame is drawn round a control, outside it: the place
-    // keeps clear of it too.
-    const int margine = 4 + (m_scansione ? std::max(0, m_scansione->opzioni().spessoreEvidenziazione) : 0);
     for (const QWidget *w : areaDiGioco()) {
         const QRect g(w->mapTo(this, QPoint(0, 0)), w->size());
+        const int margine = spazioAttorno(w);
         r.ostacoli.append(g.adjusted(-margine, -margine, margine, margine));
     }
     if (QMenuBar *barra = menuBar()) {

@@ -112,6 +112,9 @@ protected:
     // character's marker and the scanning's own frame and key catchers; a
     // plain container stands for the controls in it.
     virtual QList<QWidget *> areaDiGioco() const;
+    // The room kept free round a control of the play area: a few pixels,
+    // and the scanning's bold frame, which is drawn outside what it lights.
+    virtual int spazioAttorno(const QWidget *controllo) const;
     // Shows the character at its place beside the play area.
     void mostraPersonaggio();
 
