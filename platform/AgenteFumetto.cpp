@@ -141,8 +141,15 @@ void FumettoPersonaggio::dimensiona()
                 const QFontMetrics metrica(prova);
                 if (larghezzaLibera < metrica.averageCharWidth() * 6)
                     continue;
-                const int larghezza = larghezzaRighe(metrica, larghezzaLibera);
-                const QList<Riga> righe = righeDi(m_testo, prova, larghezza);
+                // Lines of the usual length; longer ones, up to the zone's
+                // width, before the font gets smaller.
+                int larghezza = larghezzaRighe(metrica, larghezzaLibera);
+                QList<Riga> righe = righeDi(m_testo, prova, larghezza);
+                if (std::min<int>(righe.size(), righeMassime) * metrica.lineSpacing() > altezzaLibera
+                    && larghezza < larghezzaLibera) {
+                    larghezza = larghezzaLibera;
+                    righe = righeDi(m_testo, prova, larghezza);
+                }
                 const int servono = std::max(1, std::min<int>(righe.size(), righeMassime));
                 const bool ultimo = p - 1.0 < minimi - 0.01;
                 if (servono * metrica.lineSpacing() <= altezzaLibera

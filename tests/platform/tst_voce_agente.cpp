@@ -288,7 +288,7 @@ void TestVoceAgente::fumettoNellaZona_data()
     QTest::addColumn<QString>("esito"); // "intero", "ridotto", "a turni", "nascosto"
     // The character stands at (20, 300), 150x200; each zone lies right of it.
     QTest::newRow("wide zone: the asked font, all at once") << QRect(180, 200, 700, 400) << QStringLiteral("intero");
-    QTest::newRow("low zone: a smaller font, all at once") << QRect(180, 300, 700, 95) << QStringLiteral("ridotto");
+    QTest::newRow("small zone: a smaller font, all at once") << QRect(180, 300, 300, 120) << QStringLiteral("ridotto");
     QTest::newRow("thin band: in turns") << QRect(180, 330, 400, 34) << QStringLiteral("a turni");
     QTest::newRow("no room for a line") << QRect(180, 330, 400, 14) << QStringLiteral("nascosto");
 }
