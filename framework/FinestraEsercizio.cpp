@@ -8,17 +8,20 @@
 #include "core/Percorsi.h"
 #include "core/StoriaProgressi.h"
 #include "core/TraduciFinestra.h"
+#include "framework/CorniceScansione.h"
 #include "framework/Navigazione.h"
 #include "framework/Personaggio.h"
 #include "framework/Pulsante.h"
 #include "layout/PosizioneTwips.h"
 #include "layout/clsResize.h"
 #include "platform/Agente.h"
+#include "platform/AgenteFumetto.h"
 #include "platform/Puntatore.h"
 #include "printing/AccessoStampante.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -50,6 +53,43 @@ void impostaSfondo(QWidget *w, const QColor &colore)
     tavolozza.setColor(QPalette::Window, colore);
     w->setPalette(tavolozza);
     w->setAutoFillBackground(true);
+}
+
+// Reports the moves, resizes, shows and hides of the controls it watches.
+class OsservatoreControlli : public QObject
+{
+public:
+    OsservatoreControlli(QObject *parent, std::function<void()> cambiato)
+        : QObject(parent)
+        , m_cambiato(std::move(cambiato))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *oggetto, QEvent *evento) override
+    {
+        switch (evento->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Hide:
+            m_cambiato();
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(oggetto, evento);
+    }
+
+private:
+    std::function<void()> m_cambiato;
+};
+
+// A control the scanning makes for itself, not one the child plays with.
+bool controlloDellaScansione(const QWidget *w)
+{
+    return dynamic_cast<const CorniceScansione *>(w) || w->objectName() == QLatin1String("PictureScansioneAutomatica")
+        || w->objectName() == QLatin1String("PictureScansioneManuale");
 }
 
 } // namespace
@@ -256,6 +296,14 @@ void FinestraEsercizio::Form_Load()
     m_ridimensiona->setSourceForm(this);
     m_ridimensiona->SizeFormToScreen(75);
     m_personaggio = CaricaPersonaggio();
+    // The character's place follows the controls wherever they go: a new
+    // size, a level that moves the houses, a panel shown or hidden.
+    auto *osservatore = new OsservatoreControlli(this, [this] { richiediCollocazione(); });
+    const QList<QWidget *> controlli = m_area->findChildren<QWidget *>();
+    for (QWidget *w : controlli) {
+        if (w != m_picMerlino && !controlloDellaScansione(w))
+            w->installEventFilter(osservatore);
+    }
     m_caricata = true;
 }
 
@@ -338,7 +386,7 @@ void FinestraEsercizio::Form_Activate()
     if (m_personaggio) {
         ImpostaMerlino(*m_personaggio);
         if (imp.VoceAttiva)
-            MostraPersonaggio(*m_personaggio, *m_picMerlino, zonaFumetto());
+            mostraPersonaggio();
     }
     trattamentoPulsantiVoce(imp.VoceAttiva);
     m_picMerlino->hide();
@@ -515,13 +563,7 @@ bool FinestraEsercizio::eventFilter(QObject *oggetto, QEvent *evento)
     const QEvent::Type tipo = evento->type();
     if (oggetto == m_area && tipo == QEvent::Resize) {
         // Once the controls have been rescaled for the new size.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (m_personaggio && m_personaggio->Visible())
-                    PosizionaPersonaggio(*m_personaggio, *m_picMerlino, zonaFumetto());
-            },
-            Qt::QueuedConnection);
+        richiediCollocazione();
     }
     if (m_scansione && !m_scansione->attivo() && (tipo == QEvent::Enter || tipo == QEvent::MouseMove)) {
         auto *pulsante = qobject_cast<Pulsante *>(oggetto);
@@ -555,18 +597,110 @@ bool FinestraEsercizio::eventFilter(QObject *oggetto, QEvent *evento)
     return QMainWindow::eventFilter(oggetto, evento);
 }
 
-QRect FinestraEsercizio::zonaFumetto() const
+QList<QWidget *> FinestraEsercizio::areaDiGioco() const
 {
-    // The balloon may use the window right of the marker's left edge (the
-    // pictures stand left of it) up to the first button on the marker's
-    // right, and above the character: it never covers a button.
-    const QRect marcatore = m_picMerlino->geometry();
-    int destra = m_area->width();
-    for (const Pulsante *p : m_pulsanti) {
-        if (p && p->geometry().left() >= marcatore.left() + marcatore.width() / 3)
-            destra = std::min(destra, p->geometry().left() - 4);
+    QList<QWidget *> controlli;
+    const std::function<void(const QWidget *)> raccogli = [&](const QWidget *contenitore) {
+        const QList<QWidget *> figli = contenitore->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        for (QWidget *w : figli) {
+            if (w->isHidden() || w == m_picMerlino || controlloDellaScansione(w) || w->width() < 4
+                || w->height() < 4)
+                continue;
+            // A bare QWidget only holds controls (a strip of pictures and
+            // buttons): the gaps between them are free.
+            const bool contenitoreNudo = w->metaObject() == &QWidget::staticMetaObject;
+            if (contenitoreNudo && !w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).isEmpty())
+                raccogli(w);
+            else
+                controlli.append(w);
+        }
+    };
+    raccogli(m_area);
+    return controlli;
+}
+
+int FinestraEsercizio::spazioAttorno(const QWidget *controllo) const
+{
+    Q_UNUSED(controllo);
+    return 4 + (m_scansione ? std::max(0, m_scansione->opzioni().spessoreEvidenziazione) : 0);
+}
+
+PostoPersonaggio FinestraEsercizio::postoPersonaggio() const
+{
+    RichiestaPosto r;
+    // The window down to the status bar, the menu bar's empty stretch
+    // included: where a layout leaves no room beside the play area, the
+    // character may still stand there.
+    const int fondo = m_statusBar && !m_statusBar->isHidden() ? m_statusBar->geometry().top() : height();
+    r.dentro = QRect(0, 0, width(), std::max(0, fondo));
+    for (const QWidget *w : areaDiGioco()) {
+        const QRect g(w->mapTo(this, QPoint(0, 0)), w->size());
+        const int margine = spazioAttorno(w);
+        r.ostacoli.append(g.adjusted(-margine, -margine, margine, margine));
     }
-    return QRect(QPoint(marcatore.left(), 0), QPoint(destra - 1, m_area->height() - 1));
+    if (QMenuBar *barra = menuBar()) {
+        const QList<QAction *> voci = barra->actions();
+        for (QAction *voce : voci) {
+            if (voce->isVisible())
+                r.ostacoli.append(QRect(barra->mapTo(this, barra->actionGeometry(voce).topLeft()),
+                                        barra->actionGeometry(voce).size())
+                                      .adjusted(-4, -4, 4, 4));
+        }
+    }
+    r.preferita = postoDelMarcatore(*m_picMerlino);
+    if (m_personaggio)
+        r.proporzioni = QSize(m_personaggio->OriginalWidth(), m_personaggio->OriginalHeight());
+    r.altezzaMinima = 24;
+
+    // The balloon's smallest form shows one line of a few words in the
+    // smallest font, tight margins round it; at ease it holds four lines
+    // of two dozen letters in its own font.
+    const Impostazioni &imp = Stato().imp;
+    const qreal scala = std::max(1.0, height() / 768.0);
+    QFont carattere(imp.FontFumetto);
+    carattere.setPointSizeF(std::max(1.0, imp.DimensioneFontFumetto * scala));
+    QFont piccolo(imp.FontFumetto);
+    piccolo.setPointSizeF(std::min<qreal>(carattere.pointSizeF(), FumettoPersonaggio::kPuntiMinimi));
+    const QFontMetrics normale(carattere);
+    const QFontMetrics minima(piccolo);
+    r.coda = 18;
+    r.fumettoMinimo = QSize(minima.averageCharWidth() * 10 + 2 * 4 + 3, minima.lineSpacing() + 2 * 4 + 3);
+    r.fumettoComodo = QSize(normale.averageCharWidth() * 24 + 2 * 12 + 3, normale.lineSpacing() * 4 + 2 * 12 + 3);
+    r.distacco = 4;
+    return scegliPostoPersonaggio(r);
+}
+
+void FinestraEsercizio::collocaPersonaggio()
+{
+    if (!m_personaggio)
+        return;
+    const PostoPersonaggio posto = postoPersonaggio();
+    PosizionaPersonaggioIn(*m_personaggio, *this, posto.figura, posto.fumetto);
+}
+
+void FinestraEsercizio::mostraPersonaggio()
+{
+    if (!m_personaggio)
+        return;
+    m_personaggio->Show();
+    collocaPersonaggio();
+}
+
+// Placing waits until the controls have all moved (a rescale moves each in
+// turn), and runs once for them all.
+void FinestraEsercizio::richiediCollocazione()
+{
+    if (m_collocazioneInAttesa)
+        return;
+    m_collocazioneInAttesa = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_collocazioneInAttesa = false;
+            if (m_personaggio && m_personaggio->Visible())
+                collocaPersonaggio();
+        },
+        Qt::QueuedConnection);
 }
 
 void FinestraEsercizio::stampaVeloce()

@@ -2,6 +2,7 @@
 
 #include "framework/ControlloScansione.h"
 #include "framework/Livelli.h"
+#include "layout/ZonaLibera.h"
 
 #include <QColor>
 #include <QList>
@@ -85,6 +86,10 @@ public:
     // The character stops and reads PrefissoVoce followed by the text.
     void leggi(const QString &testo);
 
+    // Where the character stands and the zone its balloon stays in, in the
+    // window's coordinates: free of every control the child plays with.
+    PostoPersonaggio postoPersonaggio() const;
+
     // Colours of the settings as the buttons use them.
     QColor colorePulsanti() const;
     QColor colorePulsanteSelezionato() const;
@@ -101,6 +106,17 @@ protected:
                                const QString &didascalia, const QString &immagineSvg = QString());
     // The widget that holds the controls (design coordinates in twips).
     QWidget *area() const { return m_area; }
+
+    // The controls the child plays with, which the character and its balloon
+    // never cover: by default every control shown in the area but the
+    // character's marker and the scanning's own frame and key catchers; a
+    // plain container stands for the controls in it.
+    virtual QList<QWidget *> areaDiGioco() const;
+    // The room kept free round a control of the play area: a few pixels,
+    // and the scanning's bold frame, which is drawn outside what it lights.
+    virtual int spazioAttorno(const QWidget *controllo) const;
+    // Shows the character at its place beside the play area.
+    void mostraPersonaggio();
 
     // The exercise's parts of the opening set-up.
     virtual void trattamentoPulsantiVoce(bool voceAttiva) { Q_UNUSED(voceAttiva); }
@@ -124,7 +140,8 @@ private:
     void applicaImpostazioni();
     void impostaInput();
     void stampaVeloce();
-    QRect zonaFumetto() const;
+    void collocaPersonaggio();
+    void richiediCollocazione();
     void Form_Unload();
     void registraInStoria(SegmentoStoria segmento);
 
@@ -144,6 +161,7 @@ private:
     Livelli m_livelli;
     // The player's progress history, opened at the first segment that ends.
     std::unique_ptr<StoriaProgressi> m_storia;
+    bool m_collocazioneInAttesa = false;
     bool m_caricata = false;
     bool m_primaApertura = true;
     bool m_uscitaDaMenu = false;

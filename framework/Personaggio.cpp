@@ -107,7 +107,7 @@ void MostraPersonaggio(Agente &personaggio, const QWidget &PicMerlino, const QRe
     PosizionaPersonaggio(personaggio, PicMerlino, zonaFumetto);
 }
 
-void PosizionaPersonaggio(Agente &personaggio, const QWidget &PicMerlino, const QRect &zonaFumetto)
+QRect postoDelMarcatore(const QWidget &PicMerlino)
 {
     // A third of the marker is taken in twips, the marker's own unit, and
     // only then rounded to the nearest pixel: an 89-pixel marker is 1335
@@ -118,27 +118,48 @@ void PosizionaPersonaggio(Agente &personaggio, const QWidget &PicMerlino, const 
     // In the window's own coordinates: where the window itself lies on the
     // screen (a second monitor, a compositor that keeps it secret) does not
     // matter.
-    const QWidget *finestra = PicMerlino.window();
-    const QPoint angolo = PicMerlino.mapTo(finestra, terzo);
+    const QPoint angolo = PicMerlino.mapTo(PicMerlino.window(), terzo);
+    return QRect(angolo, QSize(std::max(1, PicMerlino.width() - terzo.x()), std::max(1, PicMerlino.height() - terzo.y())));
+}
+
+namespace {
+
+qreal scalaFumetto(const QWidget &finestra)
+{
+    return finestra.height() > 0 ? std::max(1.0, finestra.height() / 768.0) : 1.0;
+}
+
+} // namespace
+
+void PosizionaPersonaggio(Agente &personaggio, const QWidget &PicMerlino, const QRect &zonaFumetto)
+{
+    QWidget *finestra = PicMerlino.window();
+    const QRect figura = postoDelMarcatore(PicMerlino);
 
     // The balloon may use the window from the marker's left edge rightwards
     // (the house stands on the left), and its font grows with the window's
     // height beyond 768 pixels.
     QRect zona;
-    qreal scala = 1.0;
     if (const QWidget *area = PicMerlino.parentWidget()) {
         zona = zonaFumetto.isEmpty() ? QRect(PicMerlino.x(), 0, area->width() - PicMerlino.x(), area->height())
                                      : zonaFumetto;
         zona.moveTopLeft(area->mapTo(finestra, zona.topLeft()));
     }
-    if (finestra->height() > 0)
-        scala = std::max(1.0, finestra->height() / 768.0);
-    personaggio.impostaFinestra(PicMerlino.window(), zona, scala);
+    personaggio.impostaFinestra(finestra, zona, scalaFumetto(*finestra));
 
     // The figure fills the rest of the marker, whatever the window's size,
     // so it grows with the window and never reaches the controls beside it.
-    personaggio.SetSize(std::max(1, PicMerlino.width() - terzo.x()), std::max(1, PicMerlino.height() - terzo.y()));
-    personaggio.MoveTo(angolo.x(), angolo.y());
+    personaggio.SetSize(figura.width(), figura.height());
+    personaggio.MoveTo(figura.x(), figura.y());
+}
+
+void PosizionaPersonaggioIn(Agente &personaggio, QWidget &finestra, const QRect &figura, const QRect &zonaFumetto)
+{
+    // A zone too small for any line is how the balloon learns there is no room.
+    const QRect zona = zonaFumetto.isEmpty() ? QRect(figura.topLeft(), QSize(1, 1)) : zonaFumetto;
+    personaggio.impostaFinestra(&finestra, zona, scalaFumetto(finestra));
+    personaggio.SetSize(std::max(1, figura.width()), std::max(1, figura.height()));
+    personaggio.MoveTo(figura.x(), figura.y());
 }
 
 void LeggiTesto(Agente &personaggio, const QString &testo)

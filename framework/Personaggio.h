@@ -51,6 +51,17 @@ void MostraPersonaggio(Agente &personaggio, const QWidget &PicMerlino, const QRe
 // height against 768 pixels. Run again when the marker is rescaled.
 void PosizionaPersonaggio(Agente &personaggio, const QWidget &PicMerlino, const QRect &zonaFumetto = {});
 
+// Where the marker puts the character, in its window's coordinates: from a
+// third of the way into the marker across and down (each third taken in
+// twips and rounded to the nearest pixel) to the marker's bottom right.
+QRect postoDelMarcatore(const QWidget &PicMerlino);
+
+// Places the character at figura and keeps its balloon inside zonaFumetto,
+// both in the window's coordinates; the balloon's font grows with the
+// window's height beyond 768 pixels. An empty zone means there is no room
+// for a balloon: it stays hidden.
+void PosizionaPersonaggioIn(Agente &personaggio, QWidget &finestra, const QRect &figura, const QRect &zonaFumetto);
+
 // Reads a text aloud: everything in progress stops, then the character
 // speaks PrefissoVoce followed by the text.
 void LeggiTesto(Agente &personaggio, const QString &testo);

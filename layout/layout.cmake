@@ -1,5 +1,6 @@
 target_sources(pinnole_logic PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ScalaLayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ZonaLibera.cpp
 )
 target_sources(pinnole_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Linea.cpp

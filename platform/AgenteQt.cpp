@@ -284,6 +284,12 @@ void AgenteQt::aggiornaFumetto()
     const int detti = m_voce.staParlando() ? m_voce.caratteriDetti() : int(m_testoDetto.size());
     m_fumetto->mostraTesto(m_testoDetto, detti, m_stile & FumettoContieneTesto, m_stile & FumettoAPasso);
     m_fumetto->posiziona(m_geometria);
+    // A window with no room for even one line beside the character keeps
+    // the balloon hidden rather than lay it over what the child plays with.
+    if (m_fumetto->senzaPosto()) {
+        m_fumetto->hide();
+        return;
+    }
     m_fumetto->show();
     m_fumetto->raise();
 }
@@ -303,8 +309,7 @@ void AgenteQt::SetSize(int width, int height)
 void AgenteQt::applicaGeometria()
 {
     m_finestra->setGeometry(m_geometria);
-    if (m_fumetto && m_fumetto->isVisible())
-        m_fumetto->posiziona(m_geometria);
+    ricollocaFumetto();
 }
 
 bool AgenteQt::SetTTSModeID(const QString &modo, QString *errore)
@@ -343,8 +348,18 @@ void AgenteQt::applicaCarattere()
     QFont carattere(m_nomeCarattere);
     carattere.setPointSizeF(std::max(1.0, m_puntiCarattere * m_scala));
     m_fumetto->impostaCarattere(carattere);
-    if (m_fumetto->isVisible())
-        m_fumetto->posiziona(m_geometria);
+    ricollocaFumetto();
+}
+
+// The balloon on show follows the character; one its zone no longer has
+// room for goes away.
+void AgenteQt::ricollocaFumetto()
+{
+    if (!m_fumetto || !m_fumetto->isVisible())
+        return;
+    m_fumetto->posiziona(m_geometria);
+    if (m_fumetto->senzaPosto())
+        m_fumetto->hide();
 }
 
 void AgenteQt::battiCiglia()

@@ -74,6 +74,7 @@ private:
     void applicaGeometria();
     void battiCiglia();
     void applicaCarattere();
+    void ricollocaFumetto();
 
     // Owned here, also while they are children of the window: the window
     // lives longer than its character.

@@ -97,7 +97,7 @@ void FinestraUguali::leggiConsegna(bool mostraPersonaggio)
         return;
     personaggio->StopAll();
     if (mostraPersonaggio)
-        MostraPersonaggio(*personaggio, *PicMerlino());
+        this->mostraPersonaggio();
     LeggiTesto(*personaggio, Label1()->text());
     personaggio->Hide();
 }

@@ -8,6 +8,7 @@
 #include "layout/PosizioneTwips.h"
 #include "menu/Immagine.h"
 #include "platform/Puntatore.h"
+#include "platform/ShockwaveFlash.h"
 #include "vocabulary/ElementiCasa.h"
 #include "vocabulary/Parole.h"
 
@@ -104,6 +105,15 @@ void FormEs8::evidenziaParte(int parte, bool evidenziata)
 QRect FormEs8::riquadroParte(int parte) const
 {
     return riquadroControllo(Image1(parte - 1), area());
+}
+
+// The scan lights the part pictures and the buttons, never the houses: no
+// frame is drawn round them, and the character may stand closer.
+int FormEs8::spazioAttorno(const QWidget *controllo) const
+{
+    if (controllo == ShockwaveFlash1() || controllo == ShockwaveFlash2())
+        return 4;
+    return FinestraUguali::spazioAttorno(controllo);
 }
 
 void FormEs8::Image1_Click(int indice)

@@ -32,6 +32,7 @@ protected:
     void evidenziaParte(int parte, bool evidenziata) override;
     QRect riquadroParte(int parte) const override;
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
+    int spazioAttorno(const QWidget *controllo) const override;
 
 private:
     // ColoraSelezionato: frame i alone shown; -1 hides them all.

@@ -6,6 +6,7 @@
 #include "TestPaths.h"
 
 #include <QDir>
+#include <QSet>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -47,8 +48,14 @@ private slots:
     void fumettoVisibileSoloConIlBit_data();
     void fumettoVisibileSoloConIlBit();
     // Bit 2 sizes the balloon for the whole text; without it the balloon
-    // keeps two lines and cuts the rest.
+    // keeps two lines and shows the rest in turns of two lines.
     void fumettoContieneTutto();
+    // A balloon kept inside a zone beside the character: the text wraps at
+    // the zone's width, then takes a smaller font, then comes in turns;
+    // with no room for a line the balloon stays hidden. Never a word cut
+    // or lost, never a pixel out of the zone.
+    void fumettoNellaZona_data();
+    void fumettoNellaZona();
     // The engine mode chooses the voice; an unknown one is refused and the
     // character's language chooses instead.
     void modoELingua();
@@ -251,9 +258,20 @@ void TestVoceAgente::fumettoContieneTutto()
     agente.StopAll();
     agente.Speak(kVeloce + kFraseLunga);
     QCOMPARE(agente.finestraFumetto()->height(), altezzaBreve);
-    const QStringList righeFisse = agente.finestraFumetto()->righeVisibili();
-    QCOMPARE(righeFisse.size(), FumettoPersonaggio::kRigheFisse);
-    QVERIFY(righeFisse.last().endsWith(QChar(0x2026)));
+    FumettoPersonaggio *fisso2 = agente.finestraFumetto();
+    QCOMPARE(fisso2->righePerTurno(), FumettoPersonaggio::kRigheFisse);
+    QSet<QString> viste;
+    for (int detti = 0; detti <= kFraseLunga.size(); ++detti) {
+        fisso2->mostraTesto(kFraseLunga, detti, false, false);
+        QVERIFY(fisso2->righeVisibili().size() <= FumettoPersonaggio::kRigheFisse);
+        for (const QString &riga : fisso2->righeVisibili()) {
+            QVERIFY(!riga.contains(QChar(0x2026)));
+            for (const QString &parola : riga.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                viste.insert(parola);
+        }
+    }
+    for (const QString &parola : kFraseLunga.split(QLatin1Char(' ')))
+        QVERIFY2(viste.contains(parola), qPrintable(parola));
 
     agente.StopAll();
     agente.SetBalloonStyle(fisso | Agente::FumettoContieneTesto);
@@ -262,6 +280,58 @@ void TestVoceAgente::fumettoContieneTutto()
     const QStringList righe = agente.finestraFumetto()->righeVisibili();
     QVERIFY(righe.size() > FumettoPersonaggio::kRigheFisse);
     QCOMPARE(righe.join(QLatin1Char(' ')), kFraseLunga);
+}
+
+void TestVoceAgente::fumettoNellaZona_data()
+{
+    QTest::addColumn<QRect>("zona");
+    QTest::addColumn<QString>("esito"); // "intero", "ridotto", "a turni", "nascosto"
+    // The character stands at (20, 300), 150x200; each zone lies right of it.
+    QTest::newRow("wide zone: the asked font, all at once") << QRect(180, 200, 700, 400) << QStringLiteral("intero");
+    QTest::newRow("small zone: a smaller font, all at once") << QRect(180, 300, 300, 120) << QStringLiteral("ridotto");
+    QTest::newRow("thin band: in turns") << QRect(180, 330, 400, 34) << QStringLiteral("a turni");
+    QTest::newRow("no room for a line") << QRect(180, 330, 400, 14) << QStringLiteral("nascosto");
+}
+
+void TestVoceAgente::fumettoNellaZona()
+{
+    QFETCH(QRect, zona);
+    QFETCH(QString, esito);
+    QWidget finestra;
+    finestra.resize(1000, 700);
+    FumettoPersonaggio fumetto;
+    fumetto.setParent(&finestra, Qt::Widget);
+    QFont carattere(QStringLiteral("Liberation Sans"));
+    carattere.setPointSize(14);
+    fumetto.impostaCarattere(carattere);
+    fumetto.impostaZona(zona);
+    const QRect personaggio(20, 300, 150, 200);
+    fumetto.posiziona(personaggio);
+    fumetto.mostraTesto(kFraseLunga, 0, true, false);
+
+    QCOMPARE(fumetto.senzaPosto(), esito == QLatin1String("nascosto"));
+    if (fumetto.senzaPosto())
+        return;
+    QVERIFY(zona.contains(fumetto.geometry()));
+    QCOMPARE(fumetto.coda(), FumettoPersonaggio::Coda::Sinistra);
+    QCOMPARE(fumetto.carattere().pointSizeF() == 14.0, esito == QLatin1String("intero"));
+    QCOMPARE(fumetto.righePerTurno() > 0, esito == QLatin1String("a turni"));
+    QSet<QString> viste;
+    for (int detti = 0; detti <= kFraseLunga.size(); ++detti) {
+        fumetto.mostraTesto(kFraseLunga, detti, true, false);
+        QVERIFY(zona.contains(fumetto.geometry()));
+        const QFontMetrics metrica(fumetto.carattere());
+        const QRect area = fumetto.areaTesto();
+        QVERIFY(fumetto.rect().contains(area));
+        QVERIFY(fumetto.righeVisibili().size() * metrica.lineSpacing() <= area.height());
+        for (const QString &riga : fumetto.righeVisibili()) {
+            QVERIFY(metrica.horizontalAdvance(riga) <= area.width());
+            for (const QString &parola : riga.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                viste.insert(parola);
+        }
+    }
+    for (const QString &parola : kFraseLunga.split(QLatin1Char(' ')))
+        QVERIFY2(viste.contains(parola), qPrintable(parola));
 }
 
 void TestVoceAgente::modoELingua()

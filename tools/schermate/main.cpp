@@ -19,6 +19,7 @@
 #include "exercises/uguali/FormEs8.h"
 #include "framework/Pulsante.h"
 #include "menu/Immagine.h"
+#include "platform/Agente.h"
 #include "platform/ShockwaveFlash.h"
 #include "menu/FineProgramma.h"
 #include "menu/Form1.h"
@@ -723,6 +724,70 @@ void schermateAccesso(const QString &cartella)
     Stato().accesso = salvate;
 }
 
+// Every exercise with the balloon on, the picture taken while the character
+// reads: the character and its balloon stand beside what the child plays
+// with.
+template <typename Finestra>
+void schermataFumetto(const QString &cartella, const QString &nome, int livello,
+                      const std::function<void(Impostazioni &)> &altro = {},
+                      const std::function<void(Finestra &)> &dopo = {})
+{
+    schermataEsercizio<Finestra>(
+        cartella, nome,
+        [&altro](Impostazioni &i) {
+            i.VoceAttiva = true;
+            i.FumettoVisibile = true;
+            i.FumettoContieneTesto = true;
+            if (altro)
+                altro(i);
+        },
+        [livello, &dopo](Finestra &f) {
+            // The whole text at once, so the picture shows how it fits.
+            if (Agente *personaggio = f.personaggio())
+                personaggio->SetBalloonStyle(personaggio->BalloonStyle() & ~Agente::FumettoAPasso);
+            if (livello > 1)
+                f.mnuLiv_Click(livello);
+            if (dopo)
+                dopo(f);
+            attendi(700);
+        });
+}
+
+void schermateFumetto(const QString &cartella)
+{
+    const auto consegna = [](FinestraUguali &f) { f.Command1_Click(1); };
+    const auto manualeConCornice = [](Impostazioni &i) {
+        i.ModoInput = IngressoScansioneManuale;
+        Stato().accesso.spessoreEvidenziazione = 8;
+    };
+    schermataFumetto<FormEs8>(cartella, QStringLiteral("fumetto-es8"), 3, {}, consegna);
+    schermataFumetto<FormEs8>(cartella, QStringLiteral("fumetto-es8-scansione"), 3, manualeConCornice,
+                              [](FormEs8 &f) {
+                                  f.Command1_Click(1);
+                                  f.scansione().vaiA(2);
+                              });
+    schermataFumetto<FormEs3>(cartella, QStringLiteral("fumetto-es3"), 2, {}, consegna);
+    schermataFumetto<FormEs3>(cartella, QStringLiteral("fumetto-es3-scansione"), 2, manualeConCornice,
+                              [](FormEs3 &f) {
+                                  f.Command1_Click(1);
+                                  f.scansione().vaiA(1);
+                              });
+    Stato().accesso = {};
+    schermataFumetto<FormEs4>(cartella, QStringLiteral("fumetto-es4-livello1"), 1);
+    schermataFumetto<FormEs4>(cartella, QStringLiteral("fumetto-es4-livello5"), 5);
+    schermataFumetto<FormEs6>(cartella, QStringLiteral("fumetto-es6"), 5, {}, [](FormEs6 &f) {
+        attendi(3000); // the new item is laid out after its pause
+        emit f.Image1(6)->clicked();
+    });
+    schermataFumetto<FormEs7>(cartella, QStringLiteral("fumetto-es7"), 5, {}, [](FormEs7 &f) {
+        attendi(3000);
+        emit f.Image1(6)->clicked();
+    });
+    schermataFumetto<FormEs1>(cartella, QStringLiteral("fumetto-es1"), 6);
+    schermataFumetto<FormEs2>(cartella, QStringLiteral("fumetto-es2"), 3);
+    schermataFumetto<FormEs5>(cartella, QStringLiteral("fumetto-es5"), 4);
+}
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -814,6 +879,7 @@ int main(int argc, char *argv[])
     schermateEserciziEseguiti(cartella);
     schermateProgressi(cartella);
     schermateAccesso(cartella);
+    schermateFumetto(cartella);
     if (!linguaDiPrima.isEmpty())
         Lingua::scegliLingua(linguaDiPrima);
     return 0;
