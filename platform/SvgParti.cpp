@@ -327,66 +327,158 @@ std::shared_ptr<const SvgParti> SvgParti::per(const std::shared_ptr<const SvgPar
     return parti;
 }
 
+namespace {
+
+// Distances kept in a band's map: 255 thirds of a pixel reach well past the
+// broadest band.
+constexpr int kDistanzaMassima = 255;
+constexpr QRgb kLineaScura = qRgb(40, 40, 40);
+
+// Whether a layer covers a point of the picture at least half.
+bool copreMeta(const SvgParti::StratoDisegnato &strato, QPoint punto)
+{
+    if (strato.forma.isNull() || !strato.rettangolo().contains(punto))
+        return false;
+    const QPoint p = punto - strato.posizione;
+    return strato.forma.constScanLine(p.y())[p.x()] >= 128;
+}
+
+// Chamfer distances (3 along a row or column, 4 across) from the seeds
+// already in d, a w x h grid.
+void propagaDistanze(std::vector<int> &d, int w, int h)
+{
+    const auto at = [&](int x, int y) -> int & { return d[size_t(y) * size_t(w) + size_t(x)]; };
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            int &v = at(x, y);
+            if (x > 0)
+                v = std::min(v, at(x - 1, y) + 3);
+            if (y > 0) {
+                v = std::min(v, at(x, y - 1) + 3);
+                if (x > 0)
+                    v = std::min(v, at(x - 1, y - 1) + 4);
+                if (x + 1 < w)
+                    v = std::min(v, at(x + 1, y - 1) + 4);
+            }
+        }
+    }
+    for (int y = h - 1; y >= 0; --y) {
+        for (int x = w - 1; x >= 0; --x) {
+            int &v = at(x, y);
+            if (x + 1 < w)
+                v = std::min(v, at(x + 1, y) + 3);
+            if (y + 1 < h) {
+                v = std::min(v, at(x, y + 1) + 3);
+                if (x + 1 < w)
+                    v = std::min(v, at(x + 1, y + 1) + 4);
+                if (x > 0)
+                    v = std::min(v, at(x - 1, y + 1) + 4);
+            }
+        }
+    }
+}
+
+} // namespace
+
 const SvgParti::Alone &SvgParti::alone(int parte) const
 {
     const auto trovato = m_aloni.constFind(parte);
     if (trovato != m_aloni.constEnd())
         return *trovato;
     Alone alone;
+    const int interno = m_documento->indiceStrato(ElementiCasa::idInterno(parte));
     const int contorno = m_documento->indiceStrato(ElementiCasa::idContorno(parte));
-    if (contorno >= 0) {
-        QImage tela(m_dimensione, QImage::Format_ARGB32_Premultiplied);
-        const QRect usata = areaUsata(disegnaVariante(*m_documento, contorno, Variante::AloneBordo, tela));
-        if (!usata.isEmpty()) {
-            alone.posizione = usata.topLeft();
-            const auto forma = [&](const QImage &immagine) {
-                return immagine.copy(usata).convertToFormat(QImage::Format_Alpha8);
-            };
-            alone.bordo = forma(tela);
-            alone.banda = forma(disegnaVariante(*m_documento, contorno, Variante::Alone, tela));
-            alone.chiaro = forma(disegnaVariante(*m_documento, contorno, Variante::AloneChiaro, tela));
-            // The part's fill stays uncovered: the band lies outside it.
-            alone.fuori = QImage(usata.size(), QImage::Format_Alpha8);
-            alone.fuori.fill(255);
-            const int interno = m_documento->indiceStrato(ElementiCasa::idInterno(parte));
-            if (interno >= 0 && m_strati[interno].colorabile && !m_strati[interno].forma.isNull()) {
-                const StratoDisegnato &fondo = m_strati[interno];
-                const QRect comune = fondo.rettangolo() & usata;
-                for (int y = comune.top(); y <= comune.bottom(); ++y) {
-                    const uchar *f = fondo.forma.constScanLine(y - fondo.posizione.y());
-                    uchar *r = alone.fuori.scanLine(y - usata.top());
-                    for (int x = comune.left(); x <= comune.right(); ++x)
-                        r[x - usata.left()] = uchar(255 - f[x - fondo.posizione.x()]);
-                }
+    if (interno >= 0 && !m_strati[interno].forma.isNull()) {
+        const StratoDisegnato &fondo = m_strati[interno];
+        const StratoDisegnato *linea =
+            contorno >= 0 && !m_strati[contorno].forma.isNull() ? &m_strati[contorno] : nullptr;
+        // One pixel of margin, so the edge of the part always has an outside.
+        QRect area = fondo.rettangolo();
+        if (linea)
+            area |= linea->rettangolo();
+        area.adjust(-1, -1, 1, 1);
+        const qreal scala = m_dimensione.width() / m_documento->viewBox().width();
+        alone.tratto = linea ? qRound(3 * m_documento->larghezzaTratto(contorno) * scala) : 0;
+        // The parts drawn after this one: where they cover it, its band stops.
+        QList<int> sopra;
+        for (int j = std::max(interno, contorno) + 1; j < m_strati.size(); ++j) {
+            const SvgPartiDocumento::Strato &s = m_documento->strati()[j];
+            if (s.colorabile() && s.parte != parte && !m_strati[j].forma.isNull()
+                && m_strati[j].rettangolo().intersects(area))
+                sopra << j;
+        }
+        const int w = area.width(), h = area.height();
+        std::vector<int> d(size_t(w) * size_t(h), 1 << 28);
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const QPoint punto = area.topLeft() + QPoint(x, y);
+                int &v = d[size_t(y) * size_t(w) + size_t(x)];
+                if (!copreMeta(fondo, punto) && !(linea && copreMeta(*linea, punto)))
+                    v = 0;
+                else if (std::any_of(sopra.cbegin(), sopra.cend(),
+                                     [&](int j) { return copreMeta(m_strati[j], punto); }))
+                    v = alone.tratto;
+            }
+        }
+        propagaDistanze(d, w, h);
+        alone.posizione = fondo.posizione;
+        alone.distanza = QImage(fondo.forma.size(), QImage::Format_Alpha8);
+        for (int y = 0; y < fondo.forma.height(); ++y) {
+            uchar *riga = alone.distanza.scanLine(y);
+            const uchar *copertura = fondo.forma.constScanLine(y);
+            const int dy = fondo.posizione.y() + y - area.top();
+            for (int x = 0; x < fondo.forma.width(); ++x) {
+                const int dx = fondo.posizione.x() + x - area.left();
+                const int v = copertura[x] == 0 ? 0 : std::min(kDistanzaMassima, d[size_t(dy) * size_t(w) + size_t(dx)]);
+                riga[x] = uchar(v);
+                alone.profondita = std::max(alone.profondita, v);
             }
         }
     }
-    restituisciMemoriaLibera();
     return *m_aloni.insert(parte, alone);
 }
 
-QImage coloraAlone(const SvgParti::Alone &alone, qreal rapporto, QRgb colore)
+QImage coloraAlone(const SvgParti &parti, int parte, QRgb colore, int larghezza, std::optional<QRgb> contrasto)
 {
-    QImage risultato(alone.banda.size(), QImage::Format_ARGB32_Premultiplied);
+    const SvgParti::Alone &alone = parti.alone(parte);
+    const int interno = parti.documento().indiceStrato(ElementiCasa::idInterno(parte));
+    if (alone.distanza.isNull() || interno < 0)
+        return {};
+    const QImage &copertura = parti.strati()[interno].forma;
+    // In thirds of a pixel: the band never takes more than half of what the
+    // part shows inside its outline, so its own colour stays in the middle.
+    const int dentro = std::max(0, alone.profondita - alone.tratto);
+    const int banda = std::max(3, std::min(3 * larghezza, dentro / 2));
+    const int fine = alone.tratto + banda;
+    const int linea = std::max(3, banda / 5);
+    const qreal rapporto = parti.rapporto();
+    const int passoStrisce = std::max(2, qRound(3 * rapporto));
+    QImage risultato(alone.distanza.size(), QImage::Format_ARGB32_Premultiplied);
     risultato.setDevicePixelRatio(rapporto);
-    const int rosso = qRed(colore), verde = qGreen(colore), blu = qBlue(colore);
     for (int y = 0; y < risultato.height(); ++y) {
-        const uchar *b = alone.banda.constScanLine(y);
-        const uchar *c = alone.chiaro.constScanLine(y);
-        const uchar *o = alone.bordo.constScanLine(y);
-        const uchar *f = alone.fuori.constScanLine(y);
-        QRgb *d = reinterpret_cast<QRgb *>(risultato.scanLine(y));
+        const uchar *d = alone.distanza.constScanLine(y);
+        const uchar *c = copertura.constScanLine(y);
+        QRgb *r = reinterpret_cast<QRgb *>(risultato.scanLine(y));
+        const int gy = alone.posizione.y() + y;
         for (int x = 0; x < risultato.width(); ++x) {
-            // Black edge, white edge over it, the band in the colour on top
-            // (premultiplied "over"), then only outside the part.
-            const int banda = b[x];
-            const int chiaro = c[x];
-            const int sottoAlfa = chiaro + o[x] * (255 - chiaro) / 255; // white over black
-            const int alfa = banda + sottoAlfa * (255 - banda) / 255;
-            const int bianco = chiaro * (255 - banda) / 255; // the white showing through the band
-            const int resto = f[x];
-            const auto canale = [&](int k) { return ((k * banda + 255 * bianco) * resto + 32512) / 65025; };
-            d[x] = qRgba(canale(rosso), canale(verde), canale(blu), (alfa * resto + 127) / 255);
+            const int v = d[x];
+            // The last pixel of the dark line fades into the fill.
+            if (c[x] == 0 || v > fine + 3) {
+                r[x] = 0;
+                continue;
+            }
+            QRgb tinta;
+            int alfa = c[x];
+            if (v > fine - linea) {
+                tinta = kLineaScura;
+                if (v > fine)
+                    alfa = alfa * (fine + 3 - v) / 3;
+            } else if (contrasto && ((alone.posizione.x() + x + gy) / passoStrisce) % 2 == 1) {
+                tinta = *contrasto;
+            } else {
+                tinta = colore;
+            }
+            r[x] = qPremultiply(qRgba(qRed(tinta), qGreen(tinta), qBlue(tinta), alfa));
         }
     }
     return risultato;

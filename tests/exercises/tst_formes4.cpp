@@ -373,7 +373,7 @@ private slots:
                 for (int p = 0; p <= FormEs4::kRiposo; ++p) {
                     anello.nome(p);
                     anello.riquadro(p);
-                    anello.forma(p);
+                    anello.illuminaDaSe(p);
                 }
             }
         };
