@@ -13,6 +13,7 @@
 #include <malloc.h>
 
 #include <algorithm>
+#include <cmath>
 
 
 namespace {
@@ -343,39 +344,52 @@ bool copreMeta(const SvgParti::StratoDisegnato &strato, QPoint punto)
     return strato.forma.constScanLine(p.y())[p.x()] >= 128;
 }
 
-// Chamfer distances (3 along a row or column, 4 across) from the seeds
-// already in d, a w x h grid.
-void propagaDistanze(std::vector<int> &d, int w, int h)
+// Squared Euclidean distances to the nearest seed (0 in f; every other
+// cell a large value) over a w x h grid, row by row and then column by
+// column, each pass the lower envelope of parabolas of one line.
+std::vector<double> distanzeQuadrate(const std::vector<double> &f, int w, int h)
 {
-    const auto at = [&](int x, int y) -> int & { return d[size_t(y) * size_t(w) + size_t(x)]; };
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            int &v = at(x, y);
-            if (x > 0)
-                v = std::min(v, at(x - 1, y) + 3);
-            if (y > 0) {
-                v = std::min(v, at(x, y - 1) + 3);
-                if (x > 0)
-                    v = std::min(v, at(x - 1, y - 1) + 4);
-                if (x + 1 < w)
-                    v = std::min(v, at(x + 1, y - 1) + 4);
+    constexpr double kInfinito = 1e20;
+    std::vector<double> d(f);
+    const auto passo = [](const double *in, double *out, int n, int salto, std::vector<int> &v,
+                          std::vector<double> &z, std::vector<double> &riga) {
+        for (int q = 0; q < n; ++q)
+            riga[size_t(q)] = in[size_t(q) * size_t(salto)];
+        const auto incrocio = [&](int q, int r) {
+            return ((riga[size_t(q)] + double(q) * q) - (riga[size_t(r)] + double(r) * r)) / (2.0 * (q - r));
+        };
+        int k = 0;
+        v[0] = 0;
+        z[0] = -kInfinito;
+        z[1] = kInfinito;
+        for (int q = 1; q < n; ++q) {
+            double s = incrocio(q, v[size_t(k)]);
+            while (s <= z[size_t(k)]) {
+                --k;
+                s = incrocio(q, v[size_t(k)]);
             }
+            ++k;
+            v[size_t(k)] = q;
+            z[size_t(k)] = s;
+            z[size_t(k) + 1] = kInfinito;
         }
-    }
-    for (int y = h - 1; y >= 0; --y) {
-        for (int x = w - 1; x >= 0; --x) {
-            int &v = at(x, y);
-            if (x + 1 < w)
-                v = std::min(v, at(x + 1, y) + 3);
-            if (y + 1 < h) {
-                v = std::min(v, at(x, y + 1) + 3);
-                if (x + 1 < w)
-                    v = std::min(v, at(x + 1, y + 1) + 4);
-                if (x > 0)
-                    v = std::min(v, at(x - 1, y + 1) + 4);
-            }
+        k = 0;
+        for (int q = 0; q < n; ++q) {
+            while (z[size_t(k) + 1] < q)
+                ++k;
+            const int r = v[size_t(k)];
+            out[size_t(q) * size_t(salto)] = double(q - r) * (q - r) + riga[size_t(r)];
         }
-    }
+    };
+    const int n = std::max(w, h);
+    std::vector<int> v(static_cast<size_t>(n) + 1);
+    std::vector<double> z(static_cast<size_t>(n) + 2);
+    std::vector<double> riga(static_cast<size_t>(n));
+    for (int y = 0; y < h; ++y)
+        passo(d.data() + size_t(y) * size_t(w), d.data() + size_t(y) * size_t(w), w, 1, v, z, riga);
+    for (int x = 0; x < w; ++x)
+        passo(d.data() + x, d.data() + x, h, w, v, z, riga);
+    return d;
 }
 
 } // namespace
@@ -407,20 +421,36 @@ const SvgParti::Alone &SvgParti::alone(int parte) const
                 && m_strati[j].rettangolo().intersects(area))
                 sopra << j;
         }
+        // Two distances, both exact: from outside the part, and from where
+        // a later part covers it (plus one outline width there).
         const int w = area.width(), h = area.height();
-        std::vector<int> d(size_t(w) * size_t(h), 1 << 28);
+        constexpr double kLontano = 1e20;
+        std::vector<double> daFuori(size_t(w) * size_t(h), kLontano);
+        std::vector<double> daSopra(size_t(w) * size_t(h), kLontano);
+        bool coperta = false;
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
                 const QPoint punto = area.topLeft() + QPoint(x, y);
-                int &v = d[size_t(y) * size_t(w) + size_t(x)];
-                if (!copreMeta(fondo, punto) && !(linea && copreMeta(*linea, punto)))
-                    v = 0;
-                else if (std::any_of(sopra.cbegin(), sopra.cend(),
-                                     [&](int j) { return copreMeta(m_strati[j], punto); }))
-                    v = alone.tratto;
+                const size_t i = size_t(y) * size_t(w) + size_t(x);
+                if (!copreMeta(fondo, punto) && !(linea && copreMeta(*linea, punto))) {
+                    daFuori[i] = 0;
+                } else if (std::any_of(sopra.cbegin(), sopra.cend(),
+                                       [&](int j) { return copreMeta(m_strati[j], punto); })) {
+                    daSopra[i] = 0;
+                    coperta = true;
+                }
             }
         }
-        propagaDistanze(d, w, h);
+        daFuori = distanzeQuadrate(daFuori, w, h);
+        if (coperta)
+            daSopra = distanzeQuadrate(daSopra, w, h);
+        std::vector<int> d(size_t(w) * size_t(h));
+        for (size_t i = 0; i < d.size(); ++i) {
+            double v = 3 * std::sqrt(daFuori[i]);
+            if (coperta)
+                v = std::min(v, 3 * std::sqrt(daSopra[i]) + alone.tratto);
+            d[i] = int(std::lround(std::min(v, double(kDistanzaMassima))));
+        }
         alone.posizione = fondo.posizione;
         alone.distanza = QImage(fondo.forma.size(), QImage::Format_Alpha8);
         for (int y = 0; y < fondo.forma.height(); ++y) {
@@ -462,21 +492,21 @@ QImage coloraAlone(const SvgParti &parti, int parte, QRgb colore, int larghezza,
         const int gy = alone.posizione.y() + y;
         for (int x = 0; x < risultato.width(); ++x) {
             const int v = d[x];
-            // The last pixel of the dark line fades into the fill.
             if (c[x] == 0 || v > fine + 3) {
                 r[x] = 0;
                 continue;
             }
-            QRgb tinta;
+            QRgb tinta = contrasto && ((alone.posizione.x() + x + gy) / passoStrisce) % 2 == 1 ? *contrasto : colore;
             int alfa = c[x];
+            // Over one pixel the band turns into the dark line; the line's
+            // last pixel fades into the fill.
             if (v > fine - linea) {
-                tinta = kLineaScura;
+                const int scuro = std::min(3, v - (fine - linea));
+                const auto misto = [scuro](int chiaro, int nero) { return (chiaro * (3 - scuro) + nero * scuro) / 3; };
+                tinta = qRgb(misto(qRed(tinta), qRed(kLineaScura)), misto(qGreen(tinta), qGreen(kLineaScura)),
+                             misto(qBlue(tinta), qBlue(kLineaScura)));
                 if (v > fine)
                     alfa = alfa * (fine + 3 - v) / 3;
-            } else if (contrasto && ((alone.posizione.x() + x + gy) / passoStrisce) % 2 == 1) {
-                tinta = *contrasto;
-            } else {
-                tinta = colore;
             }
             r[x] = qPremultiply(qRgba(qRed(tinta), qGreen(tinta), qBlue(tinta), alfa));
         }

@@ -63,7 +63,7 @@ public:
 
     // What the band of a highlighted part is made from: for every pixel of
     // the part's fill, how far it lies inside what the part shows, in thirds
-    // of a device pixel (a chamfer distance, capped at 255). It is measured
+    // of a device pixel (capped at 255). It is measured
     // from the outer edge of the part's outline and, where a part drawn
     // later covers this one, from that part's edge plus one outline width,
     // so a band of width w beyond the outline (distance tratto + 3w) lies
