@@ -120,8 +120,6 @@ void ShockwaveFlash::Movie(const QString &percorso)
         }
     }
     aggiornaPuntatore();
-    if (isVisible())
-        partiAttuali();
     update();
 }
 
@@ -308,9 +306,10 @@ std::optional<QPoint> ShockwaveFlash::puntoSullaParte(int parte)
     return rettangoloDisegno().topLeft() + (QPointF(*punto) / parti->rapporto()).toPoint();
 }
 
-// Read from the layers made for the picture's size (made ahead, when it
-// is shown or resized); between a resize and that, from the layers of the
-// size before, scaled. Asking makes nothing.
+// Read from the layers the picture was last painted with, scaled to its
+// present size (a resize is followed by a paint at the new size, which
+// makes them again). Asking makes nothing: nothing is rendered, kept or
+// dropped for a question.
 QRect ShockwaveFlash::riquadroParte(int parte) const
 {
     const SvgParti *parti = m_parti.get();
@@ -339,21 +338,6 @@ void ShockwaveFlash::impostaLarghezzaAlone(int pixel)
     m_larghezzaAlone = pixel;
     if (!partiEvidenziate().isEmpty())
         update();
-}
-
-// The layers for a new size are made as soon as the picture is shown at
-// it, so what describes the picture (riquadroParte) finds them made.
-void ShockwaveFlash::showEvent(QShowEvent *evento)
-{
-    QWidget::showEvent(evento);
-    partiAttuali();
-}
-
-void ShockwaveFlash::resizeEvent(QResizeEvent *evento)
-{
-    QWidget::resizeEvent(evento);
-    if (isVisible())
-        partiAttuali();
 }
 
 QSize ShockwaveFlash::sizeHint() const

@@ -97,7 +97,7 @@ public:
     std::optional<QPoint> puntoSullaParte(int parte);
     // The rectangle part 1..8 is drawn in with its outline, in widget
     // coordinates; empty when the picture has no such part, its group is
-    // hidden or the picture has not been shown yet.
+    // hidden or the picture has not been painted yet.
     QRect riquadroParte(int parte) const;
     // How broad the band of a lit part is beyond its outline, in pixels of
     // the widget; the band is never narrower than the outline itself, so 0
@@ -112,8 +112,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *evento) override;
-    void showEvent(QShowEvent *evento) override;
-    void resizeEvent(QResizeEvent *evento) override;
     void mousePressEvent(QMouseEvent *evento) override;
 
 private:

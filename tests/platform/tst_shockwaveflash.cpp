@@ -126,6 +126,7 @@ private slots:
     void lightingAPartChangesOnlyThatPart_data();
     void lightingAPartChangesOnlyThatPart();
     void everyShippedPartCanBePointedAt();
+    void aPartsRectangleFollowsAResizeBeforeThePaint();
     void aPartialRepaintGivesTheWholePicturesPixels();
 
     void smokeAndCloudsShowAndHide_data();
@@ -570,6 +571,37 @@ void TestShockwaveFlash::everyShippedPartCanBePointedAt()
     picture->TSetProperty(QStringLiteral("fumo"), 7, QStringLiteral("0"));
     QCOMPARE(picture->partiEvidenziate(), QList<int>());
     QVERIFY(!picture->puntoSullaParte(ElementiCasa::kFumo));
+}
+
+// A part's rectangle holds the part where the picture draws it; asked
+// between a resize and the paint at the new size, it is the rectangle of
+// the size before scaled, within a pixel or two of the one the paint gives.
+void TestShockwaveFlash::aPartsRectangleFollowsAResizeBeforeThePaint()
+{
+    auto picture = casa(QStringLiteral(PINNOLE_DATA_DIR "/swf/pinnole1.svg"));
+    QCOMPARE(picture->riquadroParte(2), QRect()); // never painted
+    picture->resize(330, 420);
+    picture->grab();
+    QList<QRect> prima;
+    for (int parte = ElementiCasa::kPrimaParte; parte <= ElementiCasa::kUltimaParte; ++parte) {
+        prima << picture->riquadroParte(parte);
+        const std::optional<QPoint> punto = picture->puntoSullaParte(parte);
+        QVERIFY(punto);
+        QVERIFY2(prima.last().contains(*punto), qPrintable(ElementiCasa::nomeParte(parte)));
+    }
+    picture->resize(660, 840);
+    QList<QRect> scalati;
+    for (int parte = ElementiCasa::kPrimaParte; parte <= ElementiCasa::kUltimaParte; ++parte)
+        scalati << picture->riquadroParte(parte);
+    picture->grab();
+    for (int parte = ElementiCasa::kPrimaParte; parte <= ElementiCasa::kUltimaParte; ++parte) {
+        const QRect esatto = picture->riquadroParte(parte);
+        const QRect scalato = scalati.at(parte - 1);
+        QVERIFY2(qAbs(esatto.left() - scalato.left()) <= 2 && qAbs(esatto.top() - scalato.top()) <= 2
+                     && qAbs(esatto.right() - scalato.right()) <= 2 && qAbs(esatto.bottom() - scalato.bottom()) <= 2,
+                 qPrintable(ElementiCasa::nomeParte(parte)));
+        QVERIFY(esatto.width() > prima.at(parte - 1).width() * 3 / 2);
+    }
 }
 
 void TestShockwaveFlash::smokeAndCloudsShowAndHide_data()
