@@ -432,15 +432,19 @@ void TestShockwaveFlash::lightingAPartChangesOnlyThatPart_data()
     QTest::addColumn<int>("parte");
     QTest::addColumn<int>("larghezza");
     QTest::addColumn<bool>("nelColoreDellaLuce");
+    QTest::addColumn<QString>("testoLuce");
 
     for (int parte = ElementiCasa::kPrimaParte; parte <= ElementiCasa::kUltimaParte; ++parte) {
         for (int larghezza : {0, 4, 8, 12}) {
             for (bool nelColore : {false, true}) {
                 QTest::addRow("%s, band %d, %s", qPrintable(ElementiCasa::nomeParte(parte)), larghezza,
                               nelColore ? "painted in the highlight colour" : "own colour")
-                    << parte << larghezza << nelColore;
+                    << parte << larghezza << nelColore << QStringLiteral("FF0000");
             }
         }
+        // A light highlight colour: its stripes are dark.
+        QTest::addRow("%s, band 8, painted in a light highlight colour", qPrintable(ElementiCasa::nomeParte(parte)))
+            << parte << 8 << true << QStringLiteral("FFFF00");
     }
 }
 
@@ -456,14 +460,15 @@ void TestShockwaveFlash::lightingAPartChangesOnlyThatPart()
     QFETCH(int, parte);
     QFETCH(int, larghezza);
     QFETCH(bool, nelColoreDellaLuce);
+    QFETCH(QString, testoLuce);
 
-    const QRgb luce = qRgb(255, 0, 0);
+    const QRgb luce = QColor(QLatin1Char('#') + testoLuce).rgb();
     auto picture = casa(QStringLiteral(PINNOLE_DATA_DIR "/swf/pinnole1.svg"));
     picture->resize(400, 500);
     picture->GotoFrame(2);
     picture->impostaLarghezzaAlone(larghezza);
     if (nelColoreDellaLuce)
-        dipingi(*picture, ElementiCasa::idInterno(parte), QStringLiteral("FF0000"));
+        dipingi(*picture, ElementiCasa::idInterno(parte), testoLuce);
     const QImage spento = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
 
     // Where the part is what the picture shows, grown by one pixel.
@@ -483,7 +488,7 @@ void TestShockwaveFlash::lightingAPartChangesOnlyThatPart()
         }
     }
 
-    dipingi(*picture, ElementiCasa::idContorno(parte), QStringLiteral("FF0000"));
+    dipingi(*picture, ElementiCasa::idContorno(parte), testoLuce);
     QCOMPARE(picture->partiEvidenziate(), QList<int>{parte});
     const QImage acceso = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const auto distanza = [](QRgb a, QRgb b) {
