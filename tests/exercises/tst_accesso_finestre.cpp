@@ -19,9 +19,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
-#include <QTextEdit>
 #include <QSet>
 #include <QTest>
+#include <QTextEdit>
 
 #include <functional>
 #include <memory>
@@ -55,10 +55,10 @@ private:
         return w;
     }
 
-    // What a child or the exercise could tell apart in the window: the
-    // picture of it, every control's text, colours, visibility and state,
-    // the lit position and the frame, the colours given to the house
-    // pictures, and the exercise's own state where it keeps one.
+    // What a child or the exercise could tell apart in the window, beside
+    // its picture: every control's text, colour, visibility and state, the
+    // lit position and the frame, the colours given to the house pictures,
+    // and the exercise's own state where it keeps one.
     static QString stato(QWidget *w, const ControlloScansione &scansione)
     {
         QStringList righe;
@@ -194,8 +194,9 @@ private slots:
     // What the ring says of its positions (a name to speak, where the frame
     // goes, its corners, where Down and Up lead, whether the position lights
     // itself) only describes them: asked about every position, twice, it
-    // changes nothing in the window or its exercise. The mechanism asks at every step and every repaint, so a
-    // describing call that changed the exercise would change it unseen.
+    // changes nothing in the window or its exercise. The mechanism asks at
+    // every step and every repaint, so a describing call that changed the
+    // exercise would change it unseen.
     void descrivereNonCambiaNulla()
     {
         QFETCH(std::function<QWidget *()>, finestra);

@@ -523,7 +523,9 @@ void TestShockwaveFlash::lightingAPartChangesOnlyThatPart()
     QVERIFY2(cambiati >= std::min(150, parteTotale / 5),
              qPrintable(QStringLiteral("%1 of %2 pixels changed plainly").arg(cambiati).arg(parteTotale)));
     QVERIFY2(diLuce >= 30 && contrastanti >= 30,
-             qPrintable(QStringLiteral("%1 in the highlight colour, %2 changed to a contrasting one").arg(diLuce).arg(contrastanti)));
+             qPrintable(QStringLiteral("%1 in the highlight colour, %2 changed to a contrasting one")
+                            .arg(diLuce)
+                            .arg(contrastanti)));
 
     dipingi(*picture, ElementiCasa::idContorno(parte), QStringLiteral("000000"));
     QCOMPARE(picture->partiEvidenziate(), QList<int>());
