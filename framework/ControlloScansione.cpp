@@ -107,8 +107,8 @@ ControlloScansione::ControlloScansione(QWidget *finestra)
     m_automatica->installEventFilter(this);
     m_manuale->installEventFilter(this);
     m_cornice = new CorniceScansione(
-        finestra, [this] { return attivo(); }, [this] { return riquadroCornice(); },
-        [this] { return formaCornice(); },
+        finestra, [this] { return attivo(); },
+        [this] { return illuminataDaSe() ? QRect() : riquadroCornice(); },
         [this] { return m_acceso >= 0 && m_anello.angoliRetti && m_anello.angoliRetti(m_acceso); });
     // The keys go back to the catcher whenever they went elsewhere in the
     // window, or the window comes back to the front.
@@ -158,11 +158,9 @@ QRegion ControlloScansione::zonaCornice() const
     return m_cornice->zona();
 }
 
-QImage ControlloScansione::formaCornice() const
+bool ControlloScansione::illuminataDaSe() const
 {
-    if (!attivo() || m_acceso < 0 || !m_anello.forma)
-        return {};
-    return m_anello.forma(m_acceso);
+    return attivo() && m_acceso >= 0 && m_anello.illuminaDaSe && m_anello.illuminaDaSe(m_acceso);
 }
 
 void ControlloScansione::segna(int p, bool acceso, bool spostamento)

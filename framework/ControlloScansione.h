@@ -49,10 +49,10 @@ public:
         // Where p is, in the coordinates of the window given to the
         // constructor: the thick highlight frame is drawn around it.
         std::function<QRect(int p)> riquadro;
-        // The shape of p, when it is not a rectangle (a house part): an
-        // image the size of riquadro(p) whose alpha is the shape. The frame
-        // then follows the shape.
-        std::function<QImage(int p)> forma;
+        // p shows the highlight in its own drawing, as broad as the frame
+        // (a house part lights a band inside its own outline): no frame is
+        // drawn around it, which would lie over the parts next to it.
+        std::function<bool(int p)> illuminaDaSe;
         // The frame around p has square corners (around something square);
         // without it they are rounded as the program's buttons.
         std::function<bool(int p)> angoliRetti;
@@ -110,8 +110,8 @@ public:
     void impostaFraseInCorso(std::function<bool()> fraseInCorso) { m_fraseInCorso = std::move(fraseInCorso); }
     // The rectangle the highlight frame is drawn around now; empty when none.
     QRect riquadroCornice() const;
-    // The shape the frame follows now; null for a rectangle.
-    QImage formaCornice() const;
+    // The lit position shows the highlight itself: no frame around it.
+    bool illuminataDaSe() const;
     // Where the frame is painted now (window coordinates); empty when none.
     QRegion zonaCornice() const;
 
@@ -122,6 +122,8 @@ public:
     // avvia takes the current user's (Stato().accesso); after one, these.
     void impostaOpzioni(const OpzioniAccesso &opzioni);
     const OpzioniAccesso &opzioni() const { return m_opzioni; }
+    // The ring the window gave, for asking what it says of its positions.
+    const Anello &anello() const { return m_anello; }
     // Presses the acceptance and debounce times kept from acting since the
     // last azzeraPressioniIgnorate.
     int pressioniIgnorate() const;

@@ -5,93 +5,22 @@
 #include "core/Modulo1.h"
 #include "platform/Pannello.h"
 
-#include <QBitmap>
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 
-#include <algorithm>
-#include <vector>
-
 namespace {
 
 constexpr QRgb kLineaScura = qRgb(40, 40, 40);
-// Rows of a shape's frame painted in one call.
-constexpr int kRigheBanda = 16;
-
-// The frame around a shape: every pixel outside it within spessore pixels
-// (a chamfer distance, close to the true one) in the highlight colour, with
-// a one-pixel dark line along the shape and along the outer edge. The
-// image is the shape's size plus spessore + 1 on every side.
-QImage corniceDellaForma(const QImage &forma, int spessore, QColor colore)
-{
-    const int margine = spessore + 1;
-    const int w = forma.width() + 2 * margine;
-    const int h = forma.height() + 2 * margine;
-    constexpr int kLontano = 1 << 28;
-    // Distances in thirds of a pixel: 3 along a row or column, 4 across.
-    std::vector<int> d(size_t(w) * size_t(h), kLontano);
-    const QImage alfa = forma.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < alfa.height(); ++y) {
-        const QRgb *riga = reinterpret_cast<const QRgb *>(alfa.constScanLine(y));
-        for (int x = 0; x < alfa.width(); ++x) {
-            if (qAlpha(riga[x]) >= 128)
-                d[size_t(y + margine) * w + size_t(x + margine)] = 0;
-        }
-    }
-    const auto at = [&](int x, int y) -> int & { return d[size_t(y) * w + size_t(x)]; };
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            int &v = at(x, y);
-            if (x > 0)
-                v = std::min(v, at(x - 1, y) + 3);
-            if (y > 0) {
-                v = std::min(v, at(x, y - 1) + 3);
-                if (x > 0)
-                    v = std::min(v, at(x - 1, y - 1) + 4);
-                if (x + 1 < w)
-                    v = std::min(v, at(x + 1, y - 1) + 4);
-            }
-        }
-    }
-    for (int y = h - 1; y >= 0; --y) {
-        for (int x = w - 1; x >= 0; --x) {
-            int &v = at(x, y);
-            if (x + 1 < w)
-                v = std::min(v, at(x + 1, y) + 3);
-            if (y + 1 < h) {
-                v = std::min(v, at(x, y + 1) + 3);
-                if (x + 1 < w)
-                    v = std::min(v, at(x + 1, y + 1) + 4);
-                if (x > 0)
-                    v = std::min(v, at(x - 1, y + 1) + 4);
-            }
-        }
-    }
-    QImage cornice(w, h, QImage::Format_ARGB32_Premultiplied);
-    cornice.fill(Qt::transparent);
-    const QRgb pieno = colore.rgb();
-    for (int y = 0; y < h; ++y) {
-        QRgb *riga = reinterpret_cast<QRgb *>(cornice.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const int v = at(x, y);
-            if (v == 0 || v > 3 * margine)
-                continue;
-            riga[x] = v <= 3 || v > 3 * spessore ? kLineaScura : pieno;
-        }
-    }
-    return cornice;
-}
 
 } // namespace
 
 CorniceScansione::CorniceScansione(QWidget *finestra, std::function<bool()> attiva, std::function<QRect()> riquadro,
-                                   std::function<QImage()> forma, std::function<bool()> angoliRetti)
+                                   std::function<bool()> angoliRetti)
     : QWidget(finestra)
     , m_attiva(std::move(attiva))
     , m_riquadro(std::move(riquadro))
-    , m_forma(std::move(forma))
     , m_angoliRetti(std::move(angoliRetti))
 {
     setObjectName(QStringLiteral("CorniceScansione"));
@@ -132,25 +61,17 @@ void CorniceScansione::aggiorna()
         update(m_zona);
     m_dipinto = v.riquadro;
     m_raggio = v.raggio;
-    m_formaDipinta = v.forma;
     m_colore = v.colore;
     if (!v.mostrata) {
         hide();
         m_zona = QRegion();
-        m_cornice = QImage();
         return;
     }
     if (v.riquadro.isEmpty()) {
         // Nothing lit to go round: shown, so that it sees the window's
         // repaints, but it paints nothing.
         m_zona = QRegion();
-        m_cornice = QImage();
-    } else if (!v.forma.isNull()) {
-        m_cornice = corniceDellaForma(v.forma, m_spessore, v.colore);
-        m_origine = v.riquadro.topLeft() - QPoint(m_spessore + 1, m_spessore + 1);
-        m_zona = QRegion(QBitmap::fromImage(m_cornice.createAlphaMask())).translated(m_origine);
     } else {
-        m_cornice = QImage();
         // The rounded corners of the frame lie inside the rectangle.
         const int dentro = int(m_raggio) + 1;
         m_zona = QRegion(v.riquadro.adjusted(-m_spessore - 1, -m_spessore - 1, m_spessore + 1, m_spessore + 1))
@@ -183,17 +104,6 @@ void CorniceScansione::paintEvent(QPaintEvent *evento)
         return;
     QPainter pittore(this);
     pittore.setClipRegion(evento->region() & m_zona);
-    if (!m_cornice.isNull()) {
-        // A few rows at a time: the raster engine hands a clipped blend of
-        // many rows to the thread pool, and in automatic scanning the frame
-        // is painted again at every step.
-        const QRect dove = (evento->region() & m_zona).boundingRect() & QRect(m_origine, m_cornice.size());
-        for (int y = dove.top(); y <= dove.bottom(); y += kRigheBanda) {
-            const QRect banda(dove.left(), y, dove.width(), std::min(kRigheBanda, dove.bottom() + 1 - y));
-            pittore.drawImage(banda.topLeft(), m_cornice, banda.translated(-m_origine));
-        }
-        return;
-    }
     // Rounded as the program's buttons are, hugging their corners (or square).
     const qreal s = m_spessore;
     const qreal r = m_raggio;
@@ -219,9 +129,6 @@ CorniceScansione::Voluta CorniceScansione::voluta() const
     v.riquadro = m_riquadro();
     if (v.riquadro.isEmpty())
         return v;
-    v.forma = m_forma();
-    if (v.forma.size() != v.riquadro.size())
-        v.forma = QImage();
     v.colore = coloreVB(Stato().imp.ColorePulsanteSelezionato);
     v.raggio = m_angoliRetti() ? 0.0 : std::min(v.riquadro.width(), v.riquadro.height()) / 6.0;
     return v;
@@ -229,9 +136,6 @@ CorniceScansione::Voluta CorniceScansione::voluta() const
 
 bool CorniceScansione::uguale(const Voluta &v) const
 {
-    // The same shape is mostly the same image; another image with the
-    // same pixels is the same shape too.
-    const bool stessaForma = v.forma.cacheKey() == m_formaDipinta.cacheKey() || v.forma == m_formaDipinta;
-    return v.mostrata == !isHidden() && v.riquadro == m_dipinto && stessaForma && v.colore == m_colore
+    return v.mostrata == !isHidden() && v.riquadro == m_dipinto && v.colore == m_colore
         && v.raggio == m_raggio;
 }

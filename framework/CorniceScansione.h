@@ -1,15 +1,13 @@
 #pragma once
 
 #include <QColor>
-#include <QImage>
 #include <QRegion>
 #include <QWidget>
 
 #include <functional>
 
 // The bold highlight of the scanning mechanism: a frame in the highlight
-// colour around what is lit (its rectangle, or its own shape for a house
-// part), with a thin dark line on both sides so that it shows on any
+// colour around the rectangle of what is lit, with a thin dark line on both sides so that it shows on any
 // background. It is a see-through child over the whole window that lets the
 // mouse through and paints only the frame; a move repaints where the frame
 // was and where it goes.
@@ -18,17 +16,16 @@
 // highlight change, and while it is shown (the mechanism running with a
 // thickness) every repaint of the window passes through its paintEvent,
 // which looks whether what is lit has moved, changed shape or colour since
-// (controls laid out again, a picture resized, a control shown or hidden)
+// (controls laid out again, a control shown or hidden)
 // and then updates the frame once the repaint is over.
 class CorniceScansione : public QWidget
 {
 public:
     // attiva: the mechanism runs; riquadro: where the lit position is, in
-    // the window's coordinates (empty: nothing lit); forma: its shape, an
-    // image the size of riquadro whose alpha is the shape (null: a
-    // rectangle); angoliRetti: a rectangle with square corners.
+    // the window's coordinates (empty: nothing to frame); angoliRetti: a
+    // rectangle with square corners.
     CorniceScansione(QWidget *finestra, std::function<bool()> attiva, std::function<QRect()> riquadro,
-                     std::function<QImage()> forma, std::function<bool()> angoliRetti);
+                     std::function<bool()> angoliRetti);
 
     // The frame's thickness in pixels; 0: no frame.
     void impostaSpessore(int pixel);
@@ -47,7 +44,6 @@ private:
     {
         bool mostrata = false;
         QRect riquadro;
-        QImage forma; // null for a rectangle
         QColor colore;
         qreal raggio = 0;
     };
@@ -57,15 +53,11 @@ private:
 
     std::function<bool()> m_attiva;
     std::function<QRect()> m_riquadro;
-    std::function<QImage()> m_forma;
     std::function<bool()> m_angoliRetti;
     int m_spessore = 0;
     qreal m_raggio = 0; // of the corners, as the program's buttons have them
     QRect m_dipinto;
-    QImage m_formaDipinta; // the shape the frame follows, null for a rectangle
     QColor m_colore;
-    QImage m_cornice; // the frame of a shape, drawn at m_origine
-    QPoint m_origine;
     QRegion m_zona;
     // A repaint found the frame behind what is lit: aggiorna() is on its way.
     bool m_verificaChiesta = false;

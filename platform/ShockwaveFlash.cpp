@@ -15,22 +15,6 @@
 
 namespace {
 
-// A layer's shape in black, as the paint forced to black draws it: the
-// coverage as the alpha of black. Made here rather than by the image
-// conversion, which hands large images to the thread pool.
-QImage neroDaForma(const QImage &forma)
-{
-    QImage nero(forma.size(), QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < forma.height(); ++y) {
-        const uchar *copertura = forma.constScanLine(y);
-        auto *pixel = reinterpret_cast<QRgb *>(nero.scanLine(y));
-        for (int x = 0; x < forma.width(); ++x)
-            pixel[x] = QRgb(copertura[x]) << 24;
-    }
-    nero.setDevicePixelRatio(forma.devicePixelRatio());
-    return nero;
-}
-
 // Rows of a layer blended in one call.
 constexpr int kRigheStriscia = 16;
 
@@ -115,7 +99,6 @@ void ShockwaveFlash::Movie(const QString &percorso)
     m_intero.reset();
     m_colori.clear();
     m_aloniInCache.clear();
-    m_formeInCache.clear();
     m_oggetto.clear();
     m_fotogramma = 0;
     m_documento = percorso.isEmpty() ? nullptr : SvgPartiDocumento::carica(Percorsi::risolvi(percorso));
@@ -187,8 +170,9 @@ QRect ShockwaveFlash::areaElemento(const QString &id, bool conAlone)
         return rect();
     QRectF area(parti->strati()[indice].rettangolo());
     if (conAlone && ElementiCasa::eContorno(id)) {
-        const SvgParti::Alone &alone = parti->alone(ElementiCasa::parteDiElemento(id));
-        area |= QRectF(QRect(alone.posizione, alone.banda.size()));
+        const int interno = parti->documento().indiceStrato(ElementiCasa::idInterno(ElementiCasa::parteDiElemento(id)));
+        if (interno >= 0)
+            area |= QRectF(parti->strati()[interno].rettangolo());
     }
     const qreal k = parti->rapporto();
     return QRectF(QPointF(rettangoloDisegno().topLeft()) + area.topLeft() / k, area.size() / k)
@@ -276,7 +260,6 @@ const SvgParti *ShockwaveFlash::partiAttuali()
         m_stratiInUso.clear(); // before the set whose masks they may show
         m_parti = SvgParti::per(m_documento, dimensione, rapporto, this);
         m_aloniInCache.clear();
-        m_formeInCache.clear();
     }
     return m_parti.get();
 }
@@ -323,54 +306,38 @@ std::optional<QPoint> ShockwaveFlash::puntoSullaParte(int parte)
     return rettangoloDisegno().topLeft() + (QPointF(*punto) / parti->rapporto()).toPoint();
 }
 
-QRect ShockwaveFlash::riquadroParte(int parte)
+// Read from the layers the picture was last painted with, scaled to its
+// present size (a resize is followed by a paint at the new size, which
+// makes them again). Asking makes nothing: nothing is rendered, kept or
+// dropped for a question.
+QRect ShockwaveFlash::riquadroParte(int parte) const
 {
-    const SvgParti *parti = partiAttuali();
-    if (!parti)
+    const SvgParti *parti = m_parti.get();
+    if (!parti || !eCasa() || !m_visibili.mostra(parte))
         return {};
     const int interno = parti->documento().indiceStrato(ElementiCasa::idInterno(parte));
     if (interno < 0)
-        return {};
-    if (!m_visibili.mostra(parte))
         return {};
     // The fill with its dark outline.
     QRectF r(parti->strati()[interno].rettangolo());
     const int contorno = parti->documento().indiceStrato(ElementiCasa::idContorno(parte));
     if (contorno >= 0)
         r |= QRectF(parti->strati()[contorno].rettangolo());
-    const qreal k = parti->rapporto();
-    return QRectF(QPointF(rettangoloDisegno().topLeft()) + r.topLeft() / k, r.size() / k).toAlignedRect();
+    const QRect disegno = rettangoloDisegno();
+    const qreal kx = disegno.width() / qreal(parti->dimensione().width());
+    const qreal ky = disegno.height() / qreal(parti->dimensione().height());
+    return QRectF(disegno.left() + r.left() * kx, disegno.top() + r.top() * ky, r.width() * kx, r.height() * ky)
+        .toAlignedRect();
 }
 
-QImage ShockwaveFlash::formaParte(int parte)
+void ShockwaveFlash::impostaLarghezzaAlone(int pixel)
 {
-    const QRect dove = riquadroParte(parte);
-    if (dove.isEmpty())
-        return {};
-    const SvgParti *parti = partiAttuali();
-    const auto inCache = m_formeInCache.constFind(parte);
-    if (inCache != m_formeInCache.constEnd() && inCache->size() == dove.size())
-        return *inCache;
-    const qreal k = parti->rapporto();
-    QImage forma(dove.size(), QImage::Format_ARGB32_Premultiplied);
-    forma.fill(Qt::transparent);
-    QPainter pittore(&forma);
-    const QPointF origine(dove.topLeft() - rettangoloDisegno().topLeft());
-    for (const QString &id : {ElementiCasa::idInterno(parte), ElementiCasa::idContorno(parte)}) {
-        const int indice = parti->documento().indiceStrato(id);
-        if (indice < 0)
-            continue;
-        const SvgParti::StratoDisegnato &strato = parti->strati()[indice];
-        if (strato.forma.isNull())
-            continue;
-        // The shape in black, as the paint forced to black draws it.
-        const QImage immagine = strato.nero.isNull() ? neroDaForma(strato.forma) : strato.nero;
-        pittore.drawImage(QRectF(QPointF(strato.posizione) / k - origine, QSizeF(strato.forma.size()) / k),
-                          immagine);
-    }
-    pittore.end();
-    m_formeInCache.insert(parte, forma);
-    return forma;
+    pixel = std::max(0, pixel);
+    if (pixel == m_larghezzaAlone)
+        return;
+    m_larghezzaAlone = pixel;
+    if (!partiEvidenziate().isEmpty())
+        update();
 }
 
 QSize ShockwaveFlash::sizeHint() const
@@ -400,29 +367,37 @@ void ShockwaveFlash::paintEvent(QPaintEvent *evento)
         if (devicePixelRatioF() == 1.0)
             pittore.setRenderHint(QPainter::SmoothPixmapTransform, false);
         disegnaCasa(pittore, area, evento->rect());
-        disegnaAloni(pittore, area, evento->rect());
     }
     if (!m_documento->mancanti().isEmpty())
         disegnaCroce(pittore);
 }
 
 // The layers in drawing order; a painted element is mixed in its colour once
-// per colour and size, for every picture of that size.
+// per colour and size, for every picture of that size. The band of a lit
+// part is drawn right over its fill, so its own outline and everything
+// drawn after it (the other parts, the artwork over it) cover the band as
+// they cover the fill: lighting a part changes none of their pixels.
 void ShockwaveFlash::disegnaCasa(QPainter &pittore, QRect area, QRect daRidisegnare)
 {
     const SvgParti *parti = partiAttuali();
     if (!parti)
         return;
+    const QList<int> evidenziate = partiEvidenziate();
+    // A band is kept only while its part is lit.
+    for (auto it = m_aloniInCache.begin(); it != m_aloniInCache.end();)
+        it = evidenziate.contains(it.key()) ? std::next(it) : m_aloniInCache.erase(it);
     const QList<SvgPartiDocumento::Strato> &strati = m_documento->strati();
     for (int i = 0; i < strati.size(); ++i) {
         const SvgPartiDocumento::Strato &strato = strati[i];
         const SvgParti::StratoDisegnato &disegnato = parti->strati()[i];
         if (disegnato.forma.isNull() || !m_visibili.mostra(strato.gruppo))
             continue;
-        const QPointF dove = QPointF(area.topLeft()) + QPointF(disegnato.posizione) / parti->rapporto();
         const auto dipinto = strato.colorabile() ? m_colori.constFind(strato.id) : m_colori.constEnd();
-        const std::optional<QRgb> colore =
-            dipinto == m_colori.constEnd() ? std::nullopt : std::optional<QRgb>(*dipinto);
+        std::optional<QRgb> colore = dipinto == m_colori.constEnd() ? std::nullopt : std::optional<QRgb>(*dipinto);
+        const bool contorno = strato.colorabile() && ElementiCasa::eContorno(strato.id);
+        // A lit part keeps its dark outline: the highlight is the band.
+        if (contorno && evidenziate.contains(strato.parte))
+            colore.reset();
         // Made when the colour changes, not at every paint; a mixed image is
         // shared by every picture of the set that holds it.
         StratoColorato &inUso = m_stratiInUso[i];
@@ -430,41 +405,57 @@ void ShockwaveFlash::disegnaCasa(QPainter &pittore, QRect area, QRect daRidisegn
             inUso.colore = colore;
             inUso.immagine = parti->immagine(i, colore);
         }
-        if (parti->rapporto() == 1.0)
-            disegnaStrato(pittore, dove.toPoint(), inUso.immagine, daRidisegnare);
-        else
-            pittore.drawImage(dove, inUso.immagine);
+        disegnaImmagine(pittore, area, disegnato.posizione, inUso.immagine, daRidisegnare);
+        if (strato.colorabile() && !contorno && evidenziate.contains(strato.parte))
+            disegnaAlone(pittore, area, strato.parte, colore, daRidisegnare);
     }
 }
 
-// The bands of the highlighted parts, over everything else.
-void ShockwaveFlash::disegnaAloni(QPainter &pittore, QRect area, QRect daRidisegnare)
+void ShockwaveFlash::disegnaImmagine(QPainter &pittore, QRect area, QPoint posizione, const QImage &immagine,
+                                     QRect daRidisegnare) const
 {
-    const QList<int> evidenziate = partiEvidenziate();
-    // A band is kept only while its part is lit.
-    for (auto it = m_aloniInCache.begin(); it != m_aloniInCache.end();)
-        it = evidenziate.contains(it.key()) ? std::next(it) : m_aloniInCache.erase(it);
-    if (evidenziate.isEmpty())
-        return;
-    const SvgParti *parti = partiAttuali();
-    if (!parti)
-        return;
-    for (int parte : evidenziate) {
-        const SvgParti::Alone &alone = parti->alone(parte);
-        if (alone.banda.isNull())
-            continue;
-        const QRgb colore = m_colori.value(ElementiCasa::idContorno(parte));
-        StratoColorato &inCache = m_aloniInCache[parte];
-        if (inCache.immagine.isNull() || inCache.colore != colore) {
-            inCache.colore = colore;
-            inCache.immagine = coloraAlone(alone, parti->rapporto(), colore);
-        }
-        const QPointF dove = QPointF(area.topLeft()) + QPointF(alone.posizione) / parti->rapporto();
-        if (parti->rapporto() == 1.0)
-            disegnaStrato(pittore, dove.toPoint(), inCache.immagine, daRidisegnare);
-        else
-            pittore.drawImage(dove, inCache.immagine);
+    const qreal rapporto = m_parti->rapporto();
+    const QPointF dove = QPointF(area.topLeft()) + QPointF(posizione) / rapporto;
+    if (rapporto == 1.0)
+        disegnaStrato(pittore, dove.toPoint(), immagine, daRidisegnare);
+    else
+        pittore.drawImage(dove, immagine);
+}
+
+// The band of a lit part over its fill, in the outline's colour. On a fill
+// of about that colour the band is striped with white, or with dark on a
+// light colour, so the lit part is never one flat patch.
+void ShockwaveFlash::disegnaAlone(QPainter &pittore, QRect area, int parte, std::optional<QRgb> coloreFondo,
+                                  QRect daRidisegnare)
+{
+    const SvgParti *parti = m_parti.get();
+    const QRgb colore = m_colori.value(ElementiCasa::idContorno(parte)) | 0xFF000000u;
+    if (!coloreFondo) {
+        const int interno = parti->documento().indiceStrato(ElementiCasa::idInterno(parte));
+        const SvgParti::StratoDisegnato &fondo = parti->strati()[interno];
+        if (fondo.originale.isNull())
+            coloreFondo = fondo.coloreProprio;
     }
+    const auto vicino = [colore](QRgb altro) {
+        return std::max({qAbs(qRed(altro) - qRed(colore)), qAbs(qGreen(altro) - qGreen(colore)),
+                         qAbs(qBlue(altro) - qBlue(colore))}) < 80;
+    };
+    std::optional<QRgb> contrasto;
+    if (coloreFondo && vicino(*coloreFondo))
+        contrasto = qGray(colore) > 150 ? qRgb(40, 40, 40) : qRgb(255, 255, 255);
+    // As broad as the outline at least, broader when the frame asks for it.
+    const int larghezza = std::max(qRound(parti->alone(parte).tratto / 3.0),
+                                   qRound(m_larghezzaAlone * parti->rapporto()));
+    AloneColorato &inCache = m_aloniInCache[parte];
+    if (inCache.immagine.isNull() || inCache.colore != colore || inCache.larghezza != larghezza
+        || inCache.contrasto != contrasto) {
+        inCache.colore = colore;
+        inCache.larghezza = larghezza;
+        inCache.contrasto = contrasto;
+        inCache.immagine = coloraAlone(*parti, parte, colore, larghezza, contrasto);
+    }
+    if (!inCache.immagine.isNull())
+        disegnaImmagine(pittore, area, parti->alone(parte).posizione, inCache.immagine, daRidisegnare);
 }
 
 // The mark of a picture that is missing or incomplete: a red cross over the

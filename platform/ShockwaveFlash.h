@@ -39,12 +39,14 @@ class QSvgRenderer;
 // the parts of a house): paint its outline in the highlight colour,
 //   SetVariable("QualeOggetto", "tetto.contorno");
 //   SetVariable("TestoColore.QualeColore", "FF0000");
-// and put it out by painting it "000000" again. An outline painted any colour
-// but black is drawn as a broad band of that colour with a dark edge, along
-// the outside of the part and above every other part, so it is seen even
-// where other parts cover the outline and never hides the part's own colours.
-// Several parts may be highlighted at once; a part of a hidden group (smoke,
-// clouds) shows no band. partiEvidenziate() tells which parts show one.
+// and put it out by painting it "000000" again. A part whose outline is
+// painted any colour but black keeps its dark outline and shows a band of
+// that colour along the inside of it, closed by a dark line: drawn over the
+// part's fill and under everything drawn after it, so the band stops where
+// other parts cover the part and no pixel outside the part changes. On a
+// fill of about the band's colour the band is striped. Several parts may be
+// highlighted at once; a part of a hidden group (smoke, clouds) shows no
+// band. partiEvidenziate() tells which parts show one.
 class ShockwaveFlash : public QWidget
 {
     Q_OBJECT
@@ -93,12 +95,15 @@ public:
     // pointing at a part from outside (tests, tools); nothing when the part
     // is hidden, covered or not loaded.
     std::optional<QPoint> puntoSullaParte(int parte);
-    // The rectangle part 1..8 is drawn in with its outline, in widget coordinates; empty when
-    // the picture has no such part or its group is hidden.
-    QRect riquadroParte(int parte);
-    // The shape of part 1..8 with its outline: an image the size of
-    // riquadroParte(parte) whose alpha is the shape; null when there is none.
-    QImage formaParte(int parte);
+    // The rectangle part 1..8 is drawn in with its outline, in widget
+    // coordinates; empty when the picture has no such part, its group is
+    // hidden or the picture has not been painted yet.
+    QRect riquadroParte(int parte) const;
+    // How broad the band of a lit part is beyond its outline, in pixels of
+    // the widget; the band is never narrower than the outline itself, so 0
+    // gives that. A part too narrow for it gets a narrower band.
+    void impostaLarghezzaAlone(int pixel);
+    int larghezzaAlone() const { return m_larghezzaAlone; }
 
     QSize sizeHint() const override;
 
@@ -115,11 +120,21 @@ private:
         std::optional<QRgb> colore; // none: the file's own colours
         QImage immagine;
     };
+    struct AloneColorato
+    {
+        QRgb colore = 0;
+        int larghezza = 0;
+        std::optional<QRgb> contrasto;
+        QImage immagine;
+    };
 
     const SvgParti *partiAttuali();
     QRect areaElemento(const QString &id, bool conAlone);
     void disegnaCasa(QPainter &pittore, QRect area, QRect daRidisegnare);
-    void disegnaAloni(QPainter &pittore, QRect area, QRect daRidisegnare);
+    void disegnaImmagine(QPainter &pittore, QRect area, QPoint posizione, const QImage &immagine,
+                         QRect daRidisegnare) const;
+    void disegnaAlone(QPainter &pittore, QRect area, int parte, std::optional<QRgb> coloreFondo,
+                      QRect daRidisegnare);
     void disegnaCroce(QPainter &pittore);
     void aggiornaPuntatore();
 
@@ -129,10 +144,10 @@ private:
     std::unique_ptr<QSvgRenderer> m_intero; // pictures drawn whole
     QHash<QString, QRgb> m_colori;          // painted elements
     QHash<int, StratoColorato> m_stratiInUso;  // per layer, the image drawn, for m_parti
-    QHash<int, StratoColorato> m_aloniInCache; // per highlighted part, for m_parti
-    QHash<int, QImage> m_formeInCache;         // per part, for m_parti
+    QHash<int, AloneColorato> m_aloniInCache;  // per highlighted part, for m_parti
     VisibilitaGruppi m_visibili;
     QString m_oggetto;
     QColor m_sfondo = Qt::white;
     int m_fotogramma = 0;
+    int m_larghezzaAlone = 0;
 };

@@ -61,20 +61,21 @@ public:
                                                QSize dimensione, qreal rapporto = 1.0,
                                                const QWidget *immagine = nullptr);
 
-    // The band drawn along the outline of a highlighted part, as 8-bit
-    // shapes: the band, a broader light edge drawn in white under it and a
-    // broader still dark edge drawn in black under both (so the band reads on
-    // any colour, its own included), and the mask of what lies outside the
-    // part's own fill, where alone they show, so the part keeps every colour
-    // it shows. Made when the part is first lit and kept with the set; null
-    // images for a part the file does not draw.
+    // What the band of a highlighted part is made from: for every pixel of
+    // the part's fill, how far it lies inside what the part shows, in thirds
+    // of a device pixel (capped at 255). It is measured
+    // from the outer edge of the part's outline and, where a part drawn
+    // later covers this one, from that part's edge plus one outline width,
+    // so a band of width w beyond the outline (distance tratto + 3w) lies
+    // along the inside of the outline and stops where other parts begin.
+    // Made when the part is first lit and kept with the set; a null image
+    // for a part the file does not fill.
     struct Alone
     {
-        QPoint posizione; // top-left of the images in the picture, device pixels
-        QImage banda;     // Alpha8, each of the four
-        QImage chiaro;
-        QImage bordo;
-        QImage fuori;     // 255 outside the part's fill, 0 inside
+        QPoint posizione;  // top-left of the fill's layer, device pixels
+        QImage distanza;   // Alpha8, the fill's size
+        int tratto = 0;    // the outline's width, thirds of a device pixel
+        int profondita = 0; // the largest distance in the fill
     };
     const Alone &alone(int parte) const;
 
@@ -128,9 +129,13 @@ bool contieneElemento(const SvgParti &parti, const QString &id, QPoint punto);
 // of a hidden group are not there to be clicked.
 int parteNelPunto(const SvgParti &parti, QPoint punto, const VisibilitaGruppi &visibili);
 
-// The band of a highlighted part in a colour, with its white and black
-// edges, ready to be drawn at the band's place.
-QImage coloraAlone(const SvgParti::Alone &alone, qreal rapporto, QRgb colore);
+// The band of a highlighted part, drawn over its fill and under its
+// outline and everything drawn after it: the colour from the inner edge of
+// the outline inwards, larghezza device pixels broad (less in a part too
+// narrow to keep its own colour in the middle), closed by a dark line. With
+// a contrast colour the band is striped in the two, for a part whose own
+// colour is the band's. Null when the part has no band.
+QImage coloraAlone(const SvgParti &parti, int parte, QRgb colore, int larghezza, std::optional<QRgb> contrasto);
 
 // A point of the picture where the part is drawn topmost (the middle of its
 // uncovered area), for pointing at a part from outside; nothing when the

@@ -314,6 +314,16 @@ int SvgPartiDocumento::indiceStrato(const QString &id) const
     return -1;
 }
 
+double SvgPartiDocumento::larghezzaTratto(int strato) const
+{
+    if (strato < 0 || strato >= m_strati.size() || !m_strati[strato].colorabile())
+        return 0;
+    const int nodo = int(m_stratoDelNodo.indexOf(strato));
+    if (nodo < 0)
+        return 0;
+    return ::larghezzaTratto(m_testo.mid(m_nodi[nodo].inizio, m_nodi[nodo].fineApertura - m_nodi[nodo].inizio));
+}
+
 void SvgPartiDocumento::scrivi(int indice, int strato, Variante v, QString &uscita) const
 {
     const int proprio = m_stratoDelNodo[indice];
@@ -330,15 +340,6 @@ void SvgPartiDocumento::scrivi(int indice, int strato, Variante v, QString &usci
                                                                    : QStringLiteral("fill");
         tag = aggiungiAttributo(togliProprieta(tag, proprieta), proprieta,
                                 v == Variante::Nero ? QStringLiteral("#000000") : QStringLiteral("#ffffff"));
-        if (proprieta == QLatin1String("stroke")
-            && (v == Variante::Alone || v == Variante::AloneChiaro || v == Variante::AloneBordo)) {
-            const double fattore = v == Variante::Alone         ? kLarghezzaAlone
-                : v == Variante::AloneChiaro ? kLarghezzaAloneChiaro
-                                             : kLarghezzaAloneBordo;
-            const double larghezza = larghezzaTratto(tag) * fattore;
-            tag = aggiungiAttributo(togliProprieta(tag, QStringLiteral("stroke-width")), QStringLiteral("stroke-width"),
-                                    QString::number(larghezza, 'g', 6));
-        }
     }
     uscita += tag;
     int posizione = nodo.fineApertura;

@@ -25,15 +25,8 @@ class QSvgRenderer;
 class SvgPartiDocumento
 {
 public:
-    // Alone, AloneChiaro and AloneBordo draw an outline element in white
-    // with a broader stroke (the band of a highlighted part, its light edge
-    // and its dark edge); for other elements they are Bianco.
-    enum class Variante { Originale, Nero, Bianco, Alone, AloneChiaro, AloneBordo };
-    static constexpr int kVarianti = 6;
-    // How many times the outline's own stroke width the bands are.
-    static constexpr double kLarghezzaAlone = 2.4;
-    static constexpr double kLarghezzaAloneChiaro = 3.0;
-    static constexpr double kLarghezzaAloneBordo = 3.6;
+    enum class Variante { Originale, Nero, Bianco };
+    static constexpr int kVarianti = 3;
 
     struct Strato
     {
@@ -68,6 +61,9 @@ public:
     const QList<Strato> &strati() const { return m_strati; }
     // The layer of a paintable element id, -1 when there is none.
     int indiceStrato(const QString &id) const;
+    // The stroke width the element of a layer is drawn with, in viewBox
+    // units (1 when it gives none, 0 for fixed artwork).
+    double larghezzaTratto(int strato) const;
     // Whether the group of part 7 or 8 is shown when the file is loaded.
     bool visibileAllInizio(int gruppo) const;
 

@@ -3,5 +3,6 @@
 target_sources(pinnole_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SvgPartiDocumento.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SvgParti.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SvgPartiAlone.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ShockwaveFlash.cpp
 )

@@ -198,6 +198,8 @@ void FormEs4::casaCompleta()
 
 void FormEs4::ColoraContorno()
 {
+    // The band inside the part is as broad as the frame the user chose.
+    m_casa->impostaLarghezzaAlone(scansione().opzioni().spessoreEvidenziazione);
     m_casa->SetVariable(kOggetto, ElementiCasa::idContorno(m_esercizio.FraseCorrente()));
     m_casa->SetVariable(kColore, m_coloreScansione);
 }
@@ -289,11 +291,9 @@ ControlloScansione::Anello FormEs4::anelloScansione()
         const QRect r = ShockwaveFlash1()->riquadroParte(parte);
         return r.isEmpty() ? r : r.translated(ShockwaveFlash1()->mapTo(area(), QPoint(0, 0)));
     };
-    anello.forma = [this](int p) {
-        const int parte = m_esercizio.parteDaColorare();
-        if (p == kRiposo || p == 0 || parte <= 0 || !ShockwaveFlash1())
-            return QImage();
-        return ShockwaveFlash1()->formaParte(parte);
+    // On a part, the house draws the highlight inside the part itself.
+    anello.illuminaDaSe = [this](int p) {
+        return p != kRiposo && p != 0 && m_esercizio.parteDaColorare() > 0 && ShockwaveFlash1();
     };
     return anello;
 }

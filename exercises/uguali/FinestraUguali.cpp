@@ -197,7 +197,7 @@ ControlloScansione::Anello FinestraUguali::anelloScansione()
     anello.riquadro = [this](int p) {
         return p == kPosizioneAvanti ? riquadroControllo(Command1(0), area()) : riquadroParte(p + 1);
     };
-    anello.forma = [this](int p) { return p == kPosizioneAvanti ? QImage() : formaParte(p + 1); };
+    anello.illuminaDaSe = [this](int p) { return p != kPosizioneAvanti && partiIlluminateDaSe(); };
     return anello;
 }
 

@@ -59,14 +59,11 @@ protected:
     // The ring's highlight on part 1..8 (shown alone) and its removal.
     virtual void evidenziaParte(int parte, bool evidenziata) = 0;
     // Where the highlight of part 1..8 is shown, in the window's coordinates
-    // (the bold frame is drawn around it).
+    // (the bold frame is drawn around it, unless the part lights itself).
     virtual QRect riquadroParte(int parte) const = 0;
-    // The shape of part 1..8 the frame follows there; null: its rectangle.
-    virtual QImage formaParte(int parte) const
-    {
-        Q_UNUSED(parte);
-        return {};
-    }
+    // The house draws the highlight of a part itself, inside the part's
+    // outline and as broad as the frame: no frame goes around the part.
+    virtual bool partiIlluminateDaSe() const { return false; }
 
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
 

@@ -77,6 +77,8 @@ void FormEs3::ShockwaveFlash_FSCommand(int casa, const QString &comando)
 void FormEs3::ColoraSelezionato(int parte)
 {
     ShockwaveFlash *casa = ShockwaveFlash2();
+    // The band inside the part is as broad as the frame the user chose.
+    casa->impostaLarghezzaAlone(scansione().opzioni().spessoreEvidenziazione);
     for (int p = ElementiCasa::kPrimaParte; p <= ElementiCasa::kUltimaParte; ++p) {
         casa->SetVariable(QStringLiteral("QualeOggetto"), ElementiCasa::idContorno(p));
         casa->SetVariable(QStringLiteral("TestoColore.QualeColore"), QStringLiteral("000000"));
@@ -96,12 +98,6 @@ QRect FormEs3::riquadroParte(int parte) const
         return {};
     const QRect r = casa->riquadroParte(parte);
     return r.isEmpty() ? r : r.translated(casa->mapTo(area(), QPoint(0, 0)));
-}
-
-QImage FormEs3::formaParte(int parte) const
-{
-    ShockwaveFlash *casa = ShockwaveFlash2();
-    return casa && casa->isVisible() ? casa->formaParte(parte) : QImage();
 }
 
 void FormEs3::evidenziaParte(int parte, bool evidenziata)

@@ -28,7 +28,7 @@ protected:
     void fotogrammaCase() override;
     void evidenziaParte(int parte, bool evidenziata) override;
     QRect riquadroParte(int parte) const override;
-    QImage formaParte(int parte) const override;
+    bool partiIlluminateDaSe() const override { return true; }
 
 private:
     void ColoraSelezionato(int parte);

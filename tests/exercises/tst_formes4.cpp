@@ -343,14 +343,18 @@ private slots:
     void coloraConLaCorniceSpessa_data()
     {
         QTest::addColumn<int>("modo");
-        QTest::newRow("two switches") << int(IngressoScansioneManuale);
-        QTest::newRow("keyboard") << int(IngressoTastiera);
-        QTest::newRow("one switch") << int(IngressoScansioneAutomatica);
+        QTest::addColumn<int>("spessore");
+        for (int spessore : {4, 8, 12}) {
+            QTest::addRow("two switches, %d px", spessore) << int(IngressoScansioneManuale) << spessore;
+            QTest::addRow("keyboard, %d px", spessore) << int(IngressoTastiera) << spessore;
+            QTest::addRow("one switch, %d px", spessore) << int(IngressoScansioneAutomatica) << spessore;
+        }
     }
     void coloraConLaCorniceSpessa()
     {
         QFETCH(int, modo);
-        Stato().accesso.spessoreEvidenziazione = 8;
+        QFETCH(int, spessore);
+        Stato().accesso.spessoreEvidenziazione = spessore;
         FormEs4 &f = apri(modo);
         QWidget *automatica = f.findChild<QWidget *>(QStringLiteral("PictureScansioneAutomatica"));
         const auto avanti = [&] {
@@ -373,7 +377,7 @@ private slots:
                 for (int p = 0; p <= FormEs4::kRiposo; ++p) {
                     anello.nome(p);
                     anello.riquadro(p);
-                    anello.forma(p);
+                    anello.illuminaDaSe(p);
                 }
             }
         };
@@ -386,6 +390,11 @@ private slots:
         QCOMPARE(f.testoPannello(1), QStringLiteral("Esatti 1"));
         const int parte = es().FraseCorrente();
         QVERIFY(parte != prima);
+        // The part lights itself, as broad as the frame; no frame goes round it.
+        QCOMPARE(f.ShockwaveFlash1()->partiEvidenziate(), QList<int>{parte});
+        QCOMPARE(f.ShockwaveFlash1()->larghezzaAlone(), spessore);
+        QVERIFY(f.scansione().illuminataDaSe());
+        QVERIFY(f.scansione().zonaCornice().isEmpty());
         descriviTutto();
         QTest::qWait(250); // what the mechanism asks by itself meanwhile
         QCOMPARE(es().ColoreDato(parte), 0);

@@ -123,9 +123,10 @@ private slots:
     void framesChooseThePointer_data();
     void framesChooseThePointer();
 
-    void aHighlightedOutlineIsABandAroundThePart_data();
-    void aHighlightedOutlineIsABandAroundThePart();
+    void lightingAPartChangesOnlyThatPart_data();
+    void lightingAPartChangesOnlyThatPart();
     void everyShippedPartCanBePointedAt();
+    void aPartsRectangleFollowsAResizeBeforeThePaint();
     void aPartialRepaintGivesTheWholePicturesPixels();
 
     void smokeAndCloudsShowAndHide_data();
@@ -170,17 +171,10 @@ void TestShockwaveFlash::paintingAnElementShowsItsColour_data()
     QTest::newRow("step fill") << "gradino.interno" << nelWidget(50, 108) << "#999999";
     QTest::newRow("smoke fill") << "fumo.interno" << nelWidget(25, 18) << "#CCCCCC";
     QTest::newRow("clouds fill over a gradient") << "nuvole.interno" << nelWidget(60, 14) << QString();
-    QTest::newRow("chimney outline") << "comignolo.contorno" << nelWidget(25, 28) << "#000000";
-    QTest::newRow("roof outline") << "tetto.contorno" << nelWidget(29.1, 41.1) << "#000000";
-    QTest::newRow("walls outline") << "pareti.contorno" << nelWidget(15, 80) << "#000000";
-    QTest::newRow("windows outline") << "finestre.contorno" << nelWidget(29, 64) << "#000000";
-    QTest::newRow("door outline set by style") << "porta.contorno" << nelWidget(43, 85) << "#000000";
-    QTest::newRow("step outline") << "gradino.contorno" << nelWidget(50, 111) << "#000000";
-    QTest::newRow("smoke outline") << "fumo.contorno" << nelWidget(25, 12) << "#000000";
-    QTest::newRow("clouds outline") << "nuvole.contorno" << nelWidget(54, 14) << "#000000";
 }
 
-// A colour written for the chosen object shows at once inside it, exactly.
+// A colour written for the chosen fill shows at once inside it, exactly.
+// (An outline painted a colour lights its part: see lightingAPartChangesOnlyThatPart.)
 void TestShockwaveFlash::paintingAnElementShowsItsColour()
 {
     QFETCH(QString, oggetto);
@@ -202,33 +196,33 @@ void TestShockwaveFlash::onlyTheLatestChosenObjectIsPainted_data()
     QTest::addColumn<QStringList>("scritture");
     QTest::addColumn<QString>("tetto");
     QTest::addColumn<QString>("porta");
-    QTest::addColumn<QString>("contornoPareti");
+    QTest::addColumn<QString>("contornoPareti"); // the colour it was given, empty for none
 
     const QString oggetto = QStringLiteral("QualeOggetto=");
     const QString colore = QStringLiteral("TestoColore.QualeColore=");
     QTest::newRow("latest object wins")
         << QStringList{oggetto + "tetto.interno", oggetto + "porta.interno", colore + "00FF00"}
-        << "#CC2222" << "#00FF00" << "#000000";
+        << "#CC2222" << "#00FF00" << "";
     QTest::newRow("the object stays chosen")
         << QStringList{oggetto + "tetto.interno", colore + "00FF00", colore + "0000FF"}
-        << "#0000FF" << "#2255AA" << "#000000";
-    QTest::newRow("no object chosen") << QStringList{colore + "00FF00"} << "#CC2222" << "#2255AA" << "#000000";
+        << "#0000FF" << "#2255AA" << "";
+    QTest::newRow("no object chosen") << QStringList{colore + "00FF00"} << "#CC2222" << "#2255AA" << "";
     QTest::newRow("unknown object")
-        << QStringList{oggetto + "sole.interno", colore + "00FF00"} << "#CC2222" << "#2255AA" << "#000000";
+        << QStringList{oggetto + "sole.interno", colore + "00FF00"} << "#CC2222" << "#2255AA" << "";
     QTest::newRow("a part name alone is no object")
-        << QStringList{oggetto + "tetto", colore + "00FF00"} << "#CC2222" << "#2255AA" << "#000000";
+        << QStringList{oggetto + "tetto", colore + "00FF00"} << "#CC2222" << "#2255AA" << "";
     QTest::newRow("colour text not six hex digits")
         << QStringList{oggetto + "tetto.interno", colore + "12345G", colore + "1234", colore + ""}
-        << "#CC2222" << "#2255AA" << "#000000";
+        << "#CC2222" << "#2255AA" << "";
     QTest::newRow("lower case digits read too")
-        << QStringList{oggetto + "porta.interno", colore + "a0b0c0"} << "#CC2222" << "#A0B0C0" << "#000000";
+        << QStringList{oggetto + "porta.interno", colore + "a0b0c0"} << "#CC2222" << "#A0B0C0" << "";
     QTest::newRow("outline reset to black")
         << QStringList{oggetto + "pareti.contorno", colore + "FF0000", colore + "000000"}
         << "#CC2222" << "#2255AA" << "#000000";
     QTest::newRow("outline highlighted")
         << QStringList{oggetto + "pareti.contorno", colore + "FF8800"} << "#CC2222" << "#2255AA" << "#FF8800";
     QTest::newRow("other variables change nothing")
-        << QStringList{oggetto + "tetto.interno", "Colore=00FF00"} << "#CC2222" << "#2255AA" << "#000000";
+        << QStringList{oggetto + "tetto.interno", "Colore=00FF00"} << "#CC2222" << "#2255AA" << "";
 }
 
 // A colour applies to the object named by the latest "QualeOggetto".
@@ -246,7 +240,8 @@ void TestShockwaveFlash::onlyTheLatestChosenObjectIsPainted()
     }
     QCOMPARE(colore(*picture, nelWidget(50, 40)), tetto);
     QCOMPARE(colore(*picture, nelWidget(50, 85)), porta);
-    QCOMPARE(colore(*picture, nelWidget(15, 80)), contornoPareti);
+    const std::optional<QColor> dato = picture->coloreElemento(QStringLiteral("pareti.contorno"));
+    QCOMPARE(dato ? dato->name().toUpper() : QString(), contornoPareti);
 }
 
 // Artwork without an id (the door knob) keeps its colour and its place in the
@@ -432,51 +427,109 @@ void TestShockwaveFlash::framesChooseThePointer()
     QVERIFY(qAlpha(picture->cursor().pixmap().toImage().pixel(4, 10)) > 200);
 }
 
-void TestShockwaveFlash::aHighlightedOutlineIsABandAroundThePart_data()
+void TestShockwaveFlash::lightingAPartChangesOnlyThatPart_data()
 {
     QTest::addColumn<int>("parte");
-    QTest::addColumn<QPointF>("fuori");   // just outside the part: the band
-    QTest::addColumn<QPointF>("dentro");  // inside the part: its own colour
-    QTest::addColumn<QString>("coloreDentro");
+    QTest::addColumn<int>("larghezza");
+    QTest::addColumn<bool>("nelColoreDellaLuce");
+    QTest::addColumn<QString>("testoLuce");
 
-    QTest::newRow("chimney, band over the roof") << 1 << QPointF(31.5, 40) << QPointF(25, 35) << "#884422";
-    QTest::newRow("walls, band over the step") << 3 << QPointF(46, 106.5) << QPointF(20, 90) << "#FFEE88";
-    QTest::newRow("windows, band on the walls") << 4 << QPointF(37.5, 70) << QPointF(29, 70) << "#88CCFF";
-    QTest::newRow("door") << 5 << QPointF(41.5, 85) << QPointF(50, 85) << "#2255AA";
-    QTest::newRow("clouds") << 8 << QPointF(72, 4) << QPointF(72, 14) << "#EEEEEE";
+    for (int parte = ElementiCasa::kPrimaParte; parte <= ElementiCasa::kUltimaParte; ++parte) {
+        for (int larghezza : {0, 4, 8, 12}) {
+            for (bool nelColore : {false, true}) {
+                QTest::addRow("%s, band %d, %s", qPrintable(ElementiCasa::nomeParte(parte)), larghezza,
+                              nelColore ? "painted in the highlight colour" : "own colour")
+                    << parte << larghezza << nelColore << QStringLiteral("FF0000");
+            }
+        }
+        // A light highlight colour: its stripes are dark.
+        QTest::addRow("%s, band 8, painted in a light highlight colour", qPrintable(ElementiCasa::nomeParte(parte)))
+            << parte << 8 << true << QStringLiteral("FFFF00");
+    }
 }
 
-// The scanning highlight of a part: its outline painted in a colour other
-// than black shows as a band of that colour outside the part, over the other
-// parts, and goes when the outline is painted black again.
-void TestShockwaveFlash::aHighlightedOutlineIsABandAroundThePart()
+// The scanning highlight of a part of the shipped house, at every band
+// width a window asks for: no pixel outside what the part shows (grown by
+// one pixel of antialiasing) changes, so the neighbours keep every colour;
+// the lit part differs plainly from the unlit one and shows the highlight
+// colour, and what changed holds a colour far from it, so a part painted in
+// the highlight colour is no flat patch; putting the light out gives back
+// the very same picture.
+void TestShockwaveFlash::lightingAPartChangesOnlyThatPart()
 {
     QFETCH(int, parte);
-    QFETCH(QPointF, fuori);
-    QFETCH(QPointF, dentro);
-    QFETCH(QString, coloreDentro);
+    QFETCH(int, larghezza);
+    QFETCH(bool, nelColoreDellaLuce);
+    QFETCH(QString, testoLuce);
 
-    auto picture = casa();
-    const QPoint banda = nelWidget(fuori.x(), fuori.y());
-    const QPoint interno = nelWidget(dentro.x(), dentro.y());
-    const QString primaFuori = colore(*picture, banda);
-    QVERIFY(primaFuori != QStringLiteral("#FF0000"));
-    QCOMPARE(picture->partiEvidenziate(), QList<int>());
+    const QRgb luce = QColor(QLatin1Char('#') + testoLuce).rgb();
+    auto picture = casa(QStringLiteral(PINNOLE_DATA_DIR "/swf/pinnole1.svg"));
+    picture->resize(400, 500);
+    picture->GotoFrame(2);
+    picture->impostaLarghezzaAlone(larghezza);
+    if (nelColoreDellaLuce)
+        dipingi(*picture, ElementiCasa::idInterno(parte), testoLuce);
+    const QImage spento = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
 
-    dipingi(*picture, ElementiCasa::idContorno(parte), QStringLiteral("FF0000"));
+    // Where the part is what the picture shows, grown by one pixel.
+    const QSize dimensione = spento.size();
+    QList<bool> dellaParte(dimensione.width() * dimensione.height(), false);
+    for (int y = 0; y < dimensione.height(); ++y) {
+        for (int x = 0; x < dimensione.width(); ++x) {
+            if (picture->comandoNelPunto(QPoint(x, y)) != QString::number(parte))
+                continue;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const QPoint p(x + dx, y + dy);
+                    if (QRect(QPoint(0, 0), dimensione).contains(p))
+                        dellaParte[p.y() * dimensione.width() + p.x()] = true;
+                }
+            }
+        }
+    }
+
+    dipingi(*picture, ElementiCasa::idContorno(parte), testoLuce);
     QCOMPARE(picture->partiEvidenziate(), QList<int>{parte});
-    const QImage acceso = picture->grab().toImage();
-    QCOMPARE(colore(acceso, banda), QStringLiteral("#FF0000"));
-    // A colour with a gradient is compared loosely.
-    const QColor attesoDentro(coloreDentro);
-    const QColor trovatoDentro = acceso.pixelColor((QPointF(interno) * acceso.devicePixelRatio()).toPoint());
-    QVERIFY2(qAbs(trovatoDentro.red() - attesoDentro.red()) < 40 && qAbs(trovatoDentro.green() - attesoDentro.green()) < 40
-                 && qAbs(trovatoDentro.blue() - attesoDentro.blue()) < 40,
-             qPrintable(trovatoDentro.name()));
+    const QImage acceso = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto distanza = [](QRgb a, QRgb b) {
+        return std::max({qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))});
+    };
+    int fuori = 0, parteTotale = 0, cambiati = 0, diLuce = 0, contrastanti = 0;
+    QPoint primoFuori;
+    for (int y = 0; y < dimensione.height(); ++y) {
+        const QRgb *prima = reinterpret_cast<const QRgb *>(spento.constScanLine(y));
+        const QRgb *dopo = reinterpret_cast<const QRgb *>(acceso.constScanLine(y));
+        for (int x = 0; x < dimensione.width(); ++x) {
+            const bool dentro = dellaParte[y * dimensione.width() + x];
+            parteTotale += dentro;
+            if (dentro && distanza(dopo[x], luce) <= 40)
+                ++diLuce;
+            if (prima[x] == dopo[x])
+                continue;
+            if (!dentro) {
+                if (fuori++ == 0)
+                    primoFuori = QPoint(x, y);
+                continue;
+            }
+            if (distanza(prima[x], dopo[x]) < 64)
+                continue;
+            ++cambiati;
+            if (distanza(dopo[x], luce) >= 120)
+                ++contrastanti;
+        }
+    }
+    QVERIFY2(fuori == 0, qPrintable(QStringLiteral("%1 pixels of other parts changed, the first at %2,%3")
+                                        .arg(fuori).arg(primoFuori.x()).arg(primoFuori.y())));
+    QVERIFY2(cambiati >= std::min(150, parteTotale / 5),
+             qPrintable(QStringLiteral("%1 of %2 pixels changed plainly").arg(cambiati).arg(parteTotale)));
+    QVERIFY2(diLuce >= 30 && contrastanti >= 30,
+             qPrintable(QStringLiteral("%1 in the highlight colour, %2 changed to a contrasting one")
+                            .arg(diLuce)
+                            .arg(contrastanti)));
 
     dipingi(*picture, ElementiCasa::idContorno(parte), QStringLiteral("000000"));
     QCOMPARE(picture->partiEvidenziate(), QList<int>());
-    QCOMPARE(colore(*picture, banda), primaFuori);
+    QVERIFY(picture->grab().toImage().convertToFormat(QImage::Format_RGB32) == spento);
 }
 
 // A repaint of part of the picture (as a scanning step makes, around the two
@@ -525,6 +578,37 @@ void TestShockwaveFlash::everyShippedPartCanBePointedAt()
     picture->TSetProperty(QStringLiteral("fumo"), 7, QStringLiteral("0"));
     QCOMPARE(picture->partiEvidenziate(), QList<int>());
     QVERIFY(!picture->puntoSullaParte(ElementiCasa::kFumo));
+}
+
+// A part's rectangle holds the part where the picture draws it; asked
+// between a resize and the paint at the new size, it is the rectangle of
+// the size before scaled, within a pixel or two of the one the paint gives.
+void TestShockwaveFlash::aPartsRectangleFollowsAResizeBeforeThePaint()
+{
+    auto picture = casa(QStringLiteral(PINNOLE_DATA_DIR "/swf/pinnole1.svg"));
+    QCOMPARE(picture->riquadroParte(2), QRect()); // never painted
+    picture->resize(330, 420);
+    picture->grab();
+    QList<QRect> prima;
+    for (int parte = ElementiCasa::kPrimaParte; parte <= ElementiCasa::kUltimaParte; ++parte) {
+        prima << picture->riquadroParte(parte);
+        const std::optional<QPoint> punto = picture->puntoSullaParte(parte);
+        QVERIFY(punto);
+        QVERIFY2(prima.last().contains(*punto), qPrintable(ElementiCasa::nomeParte(parte)));
+    }
+    picture->resize(660, 840);
+    QList<QRect> scalati;
+    for (int parte = ElementiCasa::kPrimaParte; parte <= ElementiCasa::kUltimaParte; ++parte)
+        scalati << picture->riquadroParte(parte);
+    picture->grab();
+    for (int parte = ElementiCasa::kPrimaParte; parte <= ElementiCasa::kUltimaParte; ++parte) {
+        const QRect esatto = picture->riquadroParte(parte);
+        const QRect scalato = scalati.at(parte - 1);
+        QVERIFY2(qAbs(esatto.left() - scalato.left()) <= 2 && qAbs(esatto.top() - scalato.top()) <= 2
+                     && qAbs(esatto.right() - scalato.right()) <= 2 && qAbs(esatto.bottom() - scalato.bottom()) <= 2,
+                 qPrintable(ElementiCasa::nomeParte(parte)));
+        QVERIFY(esatto.width() > prima.at(parte - 1).width() * 3 / 2);
+    }
 }
 
 void TestShockwaveFlash::smokeAndCloudsShowAndHide_data()

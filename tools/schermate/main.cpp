@@ -700,6 +700,55 @@ void schermateEserciziEseguiti(const QString &cartella)
 
 } // namespace
 
+// "Colora la pinnola" with a new item at the level until the sentence being
+// answered is about the part (at most a few dozen tries).
+void sceltaParte(FormEs4 &f, int livello, int parte)
+{
+    for (int i = 0; i < 60; ++i) {
+        f.mnuLiv_Click(livello);
+        if (f.esercizio().FraseCorrente() == parte)
+            return;
+    }
+}
+
+// The part lit by scanning with the 12-pixel band: in "Uguali - 2°" the
+// chimney, the walls, the door and a roof painted in the highlight colour;
+// in "Colora la pinnola", at levels 1 and 5, the chimney, the walls and the
+// door on the scan's colours, the door on red, the highlight colour itself.
+void schermateEvidenza(const QString &cartella)
+{
+    const OpzioniAccesso salvate = Stato().accesso;
+    Stato().accesso.spessoreEvidenziazione = 12;
+    const auto manuale = [](Impostazioni &i) { i.ModoInput = IngressoScansioneManuale; };
+    const std::pair<const char *, int> parti[] = {{"comignolo", 1}, {"pareti", 3}, {"porta", 5}};
+    for (const auto &[nome, parte] : parti) {
+        schermataEsercizio<FormEs3>(cartella, QStringLiteral("evidenza-es3-%1").arg(QLatin1String(nome)), manuale,
+                                    [parte = parte](FormEs3 &f) { f.scansione().vaiA(parte - 1); });
+    }
+    schermataEsercizio<FormEs3>(cartella, QStringLiteral("evidenza-es3-tetto-nel-colore"), manuale, [](FormEs3 &f) {
+        f.ShockwaveFlash2()->SetVariable(QStringLiteral("QualeOggetto"), QStringLiteral("tetto.interno"));
+        f.ShockwaveFlash2()->SetVariable(QStringLiteral("TestoColore.QualeColore"), QStringLiteral("FF0000"));
+        f.scansione().vaiA(1);
+    });
+    for (int livello : {1, 5}) {
+        for (const auto &[nome, parte] : parti) {
+            // Colour 3 (blue) on the part; the door also on colour 2, red.
+            for (int colore : parte == 5 ? std::vector<int>{3, 2} : std::vector<int>{3}) {
+                const QString file = QStringLiteral("evidenza-es4-livello%1-%2%3")
+                                         .arg(livello)
+                                         .arg(QLatin1String(nome), colore == 2 ? QStringLiteral("-rossa") : QString());
+                schermataEsercizio<FormEs4>(cartella, file, manuale,
+                                            [livello, parte = parte, colore](FormEs4 &f) {
+                                                sceltaParte(f, livello, parte);
+                                                for (int i = 0; i < colore; ++i)
+                                                    f.scansione().avanti();
+                                            });
+            }
+        }
+    }
+    Stato().accesso = salvate;
+}
+
 // The bold highlight of switch access (a 12-pixel frame) in the windows
 // that scan: around a button, a house part, a house, the menu buttons.
 void schermateAccesso(const QString &cartella)
@@ -869,6 +918,7 @@ int main(int argc, char *argv[])
                  });
     Stato().accesso = {};
     schermateEs4(cartella);
+    schermateEvidenza(cartella);
     schermateEs5(cartella);
     schermateUguali(cartella);
     schermateCaratteristiche<FormEs6>(cartella, QStringLiteral("es6"));
