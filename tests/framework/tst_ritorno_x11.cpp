@@ -82,10 +82,11 @@ private:
         });
         guida.start();
         azione();
-        // The keys are served, and the modal windows run and end, inside
-        // the wait.
-        QTest::qWaitFor(
-            [&viste] { return !viste.isEmpty() && !pannelloAperto() && !QApplication::activeModalWidget(); }, 10000);
+        // The keys are served, and the dialogs run and end, inside the wait.
+        if (!QTest::qWaitFor(
+                [&viste] { return !viste.isEmpty() && !pannelloAperto() && !QApplication::activeModalWidget(); },
+                10000))
+            viste << QStringLiteral("still open after 10 s");
         return viste;
     }
 
