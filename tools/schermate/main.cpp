@@ -606,7 +606,7 @@ void schermateStampa(const QString &cartella)
             auto *domanda = qobject_cast<QMessageBox *>(aperto);
             if (!domanda || ++visto < 6)
                 return;
-            salva(pannelloAperto() ? static_cast<QWidget *>(&f) : domanda, cartella, QStringLiteral("stampa-domanda"));
+            salva(pannelloAperto() ? f.window() : domanda, cartella, QStringLiteral("stampa-domanda"));
             domanda->reject();
         });
         guida.start(100);
