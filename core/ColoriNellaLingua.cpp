@@ -54,6 +54,13 @@ bool coloriNellaLinguaCorrente(TabellaColoriTipo &tabella)
     const std::optional<TabellaColoriTipo> scelta = coloriPredefinitiDi(Lingua::fileLingua(corrente));
     if (!scelta)
         return false;
+    // Slots already in the chosen language's words (a returning player's,
+    // usually) need no other language file read: a start-up saves reading them.
+    bool tutteInLingua = true;
+    for (size_t slot = 1; slot <= 4; ++slot)
+        tutteInLingua = tutteInLingua && tabella[slot] == (*scelta)[slot];
+    if (tutteInLingua)
+        return false;
     QList<TabellaColoriTipo> conosciute;
     TabellaColoriTipo incorporata;
     ColoriPredefiniti(incorporata);
