@@ -14,7 +14,7 @@ size=${3:-1920x1080}
 source "$(dirname "$0")/comune.sh"
 programmi "$build" bench_avvio bench_pavimento "${4:-}"
 impostazioni_proprie
-exec "$here/tests/con-xvfb.sh" --size="$size" bash -c '
+"$here/tests/con-xvfb.sh" --size="$size" bash -c '
 prog=$1; floor=$2; runs=$3
 "$prog" >/dev/null 2>&1 || true   # a returning player: settings already written
 "$floor" avvio >/dev/null 2>&1 || true

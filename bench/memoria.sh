@@ -13,7 +13,7 @@ secondi=${3:-5}
 source "$(dirname "$0")/comune.sh"
 programmi "$build" bench_memoria bench_pavimento "${4:-}"
 impostazioni_proprie
-exec "$here/tests/con-xvfb.sh" --size="$size" bash -c '
+"$here/tests/con-xvfb.sh" --size="$size" bash -c '
 prog=$1; floor=$2; secondi=$3
 "$prog" 0 1 >/dev/null 2>&1 || true   # a returning player: settings already written
 echo "screen '"$size"'"
