@@ -9,13 +9,11 @@ set -euo pipefail
 build=${1:-build}
 size=${2:-1920x1080}
 secondi=${3:-5}
-prog=${4:-$(find "$build" -name bench_memoria -type f -perm -u+x | head -n1)}
-floor=$(find "$build" -name bench_pavimento -type f -perm -u+x | head -n1)
-[ -n "$prog" ] && [ -n "$floor" ] || { echo "build bench_memoria and bench_pavimento first" >&2; exit 1; }
-here=$(cd "$(dirname "$0")/.." && pwd)
-export XDG_CONFIG_HOME=$(mktemp -d /tmp/pinnole-bench.XXXXXX)
-trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
-exec "$here/tests/con-xvfb.sh" --size="$size" bash -c '
+# shellcheck source=bench/comune.sh
+source "$(dirname "$0")/comune.sh"
+programmi "$build" bench_memoria bench_pavimento "${4:-}"
+impostazioni_proprie
+"$here/tests/con-xvfb.sh" --size="$size" bash -c '
 prog=$1; floor=$2; secondi=$3
 "$prog" 0 1 >/dev/null 2>&1 || true   # a returning player: settings already written
 echo "screen '"$size"'"

@@ -6,9 +6,9 @@ set -euo pipefail
 build=${1:-build}
 size=${2:-1920x1080}
 rounds=${3:-7}
-here=$(cd "$(dirname "$0")/.." && pwd)
-export XDG_CONFIG_HOME=$(mktemp -d /tmp/pinnole-bench.XXXXXX)
-trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
+# shellcheck source=bench/comune.sh
+source "$(dirname "$0")/comune.sh"
+impostazioni_proprie
 export PINNOLE_X_LOGS=$XDG_CONFIG_HOME
 "$here/tests/con-xvfb.sh" --size="$size" "$build/bench_progressi_pavimento" "$rounds"
 "$here/tests/con-xvfb.sh" --size="$size" "$build/bench_progressi" "$rounds"

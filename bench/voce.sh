@@ -13,9 +13,9 @@ set -euo pipefail
 build=${1:-build}
 giri=${2:-4}
 frasi=${3:-8}
-prog=$(find "$build" -name bench_voce -type f -perm -u+x | head -n1)
-floor=$(find "$build" -name bench_voce_pavimento -type f -perm -u+x | head -n1)
-[ -n "$prog" ] && [ -n "$floor" ] || { echo "build bench_voce and bench_voce_pavimento first" >&2; exit 1; }
+# shellcheck source=bench/comune.sh
+source "$(dirname "$0")/comune.sh"
+programmi "$build" bench_voce bench_voce_pavimento
 lavoro=$(mktemp -d /tmp/pinnole-voce.XXXXXX)
 pa_pid=""; rec_pid=""
 fine() {

@@ -1,6 +1,7 @@
 #include "menu/AmbienteMenu.h"
 
 #include "DialoghiFinti.h"
+#include "TastiX11.h"
 
 #include "config/CasellaColorata.h"
 #include "config/FormConfigura.h"
@@ -15,7 +16,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QProcess>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QThread>
@@ -31,16 +31,11 @@ private:
     std::unique_ptr<AmbienteMenu> m_ambiente;
     std::unique_ptr<DialoghiFinti> m_dialoghi;
 
-    static void xdotool(const QStringList &argomenti)
-    {
-        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), argomenti), 0);
-    }
-
     // Keys go to the focused window: wait until the events have been served.
     static void tasto(const QString &tasto, int volte = 1)
     {
         for (int i = 0; i < volte; ++i)
-            xdotool({QStringLiteral("key"), tasto});
+            TastiX11::premi(tasto);
         QTest::qWait(150);
     }
 
@@ -57,7 +52,7 @@ private slots:
     void initTestCase()
     {
         m_ambiente = std::make_unique<AmbienteMenu>();
-        if (QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("version")}) != 0)
+        if (!TastiX11::disponibile())
             QSKIP("xdotool is missing");
     }
     void init()
@@ -85,8 +80,7 @@ private slots:
         FormConfigura *d = AmbienteMenu::aperta<FormConfigura>();
         QVERIFY(d);
         QVERIFY(QTest::qWaitFor([d] { return d->attivata(); }));
-        d->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(d));
+        QVERIFY(TastiX11::attiva(d, 5000));
         QCOMPARE(QApplication::focusWidget(), d->TabStrip1());
 
         tasto(QStringLiteral("Right"), FormConfigura::SchedaSuoniEVoce);
@@ -117,9 +111,7 @@ private slots:
         const int attesa = casellaInPosizione(1, 2);
         QCOMPARE(QApplication::focusWidget(), d->CasellaColorata_(attesa));
         // Held for a second, long enough for the key to repeat.
-        xdotool({QStringLiteral("keydown"), QStringLiteral("Return")});
-        QTest::qWait(1000);
-        xdotool({QStringLiteral("keyup"), QStringLiteral("Return")});
+        TastiX11::tieni(QStringLiteral("Return"), 1000);
         QTest::qWait(300);
         QCOMPARE(m_ambiente->messaggi->domande.size(), 4);
         QCOMPARE(Stato().imp.TabellaColori[1][0], Stato().TavolozzaHex[size_t(attesa)]);
@@ -147,13 +139,10 @@ private slots:
         FormConfigura *d = AmbienteMenu::aperta<FormConfigura>();
         QVERIFY(d);
         QVERIFY(QTest::qWaitFor([d] { return d->attivata(); }));
-        d->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(d));
+        QVERIFY(TastiX11::attiva(d, 5000));
         d->mostraScheda(FormConfigura::SchedaAccessoSensori);
         auto tieni = [](const QString &tasto, int ms) {
-            xdotool({QStringLiteral("keydown"), tasto});
-            QTest::qWait(ms);
-            xdotool({QStringLiteral("keyup"), tasto});
+            TastiX11::tieni(tasto, ms);
             QTest::qWait(250);
         };
         // The window's buttons take the user's acceptance time too.

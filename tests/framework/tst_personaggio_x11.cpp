@@ -5,11 +5,11 @@
 #include "platform/ShockwaveFlash.h"
 #include "vocabulary/Parole.h"
 
+#include "TastiX11.h"
 #include "menu/AmbienteMenu.h"
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <QProcess>
 #include <QScreen>
 
 // The speaking character on a real desktop: an X server with a window
@@ -72,8 +72,7 @@ private slots:
         auto *f = new FormEs1;
         f->setAttribute(Qt::WA_DeleteOnClose);
         f->show();
-        f->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f, 10000));
+        QVERIFY(TastiX11::attiva(f));
         QTRY_VERIFY(!f->Label1()->text().isEmpty());
         auto *agente = qobject_cast<AgenteQt *>(f->personaggio());
         QVERIFY(agente);
@@ -127,7 +126,7 @@ private slots:
         LeggiTesto(*agente, frase);
         QTRY_VERIFY(agente->Speaking());
         QCOMPARE(f->scansione().Posizione(), 0);
-        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Right")}), 0);
+        TastiX11::premi(QStringLiteral("Right"));
         QTRY_COMPARE(f->scansione().Posizione(), 1);
         QVERIFY(agente->Speaking());
         QVERIFY(!figura->hasFocus() && !fumetto->hasFocus());

@@ -6,11 +6,11 @@
 #include "vocabulary/Parole.h"
 
 #include "StampantiFinte.h"
+#include "TastiX11.h"
 #include "menu/AmbienteMenu.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QProcess>
 #include <QTimer>
 
 #include <functional>
@@ -27,14 +27,6 @@ class TestRitornoX11 : public QObject
 private:
     AmbienteMenu m_ambiente;
     std::unique_ptr<StampantiFinte> m_stampanti;
-
-    // Types the keys, separated by spaces, one after the other.
-    static void xdotool(const QString &tasti)
-    {
-        const QStringList argomenti = QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("80")}
-                                      + tasti.split(QLatin1Char(' '));
-        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), argomenti), 0);
-    }
 
     // The dialog now waiting for the child, once it has the keys: a panel
     // inside the exercise's full-screen window (the focus is in it) or a
@@ -134,8 +126,7 @@ private slots:
         auto *f = new FormEs1;
         f->setAttribute(Qt::WA_DeleteOnClose);
         f->show();
-        f->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f, 10000));
+        QVERIFY(TastiX11::attiva(f));
         QTRY_VERIFY(!f->Label1()->text().isEmpty());
 
         // Leaves the picture for colouring as its mode does: the mouse
@@ -146,19 +137,19 @@ private slots:
             if (modo == IngressoMouse)
                 QTest::mouseClick(figure->Command1(), Qt::LeftButton);
             else if (modo == IngressoTastiera)
-                xdotool(QStringLiteral("Left Return"));
+                TastiX11::digita(QStringLiteral("Left Return"));
             else
-                xdotool(QStringLiteral("space space space space Return"));
+                TastiX11::digita(QStringLiteral("space space space space Return"));
         };
-        QCOMPARE(conModali([] { xdotool(QStringLiteral("ctrl+p")); }, esciDaFigura), QStringList{"Form1"});
+        QCOMPARE(conModali([] { TastiX11::digita(QStringLiteral("ctrl+p")); }, esciDaFigura), QStringList{"Form1"});
         QTRY_COMPARE(QApplication::activeWindow(), f);
 
         // The print window from the keys, closed with Escape.
         const auto chiudiStampa = [](QWidget *w) {
             QVERIFY(qobject_cast<frmStampa *>(w));
-            xdotool(QStringLiteral("Escape"));
+            TastiX11::digita(QStringLiteral("Escape"));
         };
-        QCOMPARE(conModali([] { xdotool(QStringLiteral("ctrl+o")); }, chiudiStampa), QStringList{"frmStampa"});
+        QCOMPARE(conModali([] { TastiX11::digita(QStringLiteral("ctrl+o")); }, chiudiStampa), QStringList{"frmStampa"});
         QTRY_COMPARE(QApplication::activeWindow(), f);
 
         // From the picture for colouring into the print window and back: the
@@ -170,22 +161,22 @@ private slots:
                 if (modo == IngressoMouse)
                     QTest::mouseClick(figure->Picture1(0), Qt::LeftButton);
                 else
-                    xdotool(QStringLiteral("Return"));
+                    TastiX11::digita(QStringLiteral("Return"));
             } else if (figure) {
                 esciDaFigura(w);
             } else {
                 QVERIFY(qobject_cast<frmStampa *>(w));
-                xdotool(QStringLiteral("Escape"));
+                TastiX11::digita(QStringLiteral("Escape"));
             }
         };
-        QCOMPARE(conModali([] { xdotool(QStringLiteral("ctrl+p")); }, stampaDaFigura),
+        QCOMPARE(conModali([] { TastiX11::digita(QStringLiteral("ctrl+p")); }, stampaDaFigura),
                  (QStringList{"Form1", "frmStampa", "Form1"}));
         QTRY_COMPARE(QApplication::activeWindow(), f);
 
         // The exercise's own keys still reach it.
         if (modo != IngressoMouse) {
             const int prima = f->scansione().Posizione();
-            xdotool(modo == IngressoTastiera ? QStringLiteral("Right") : QStringLiteral("space"));
+            TastiX11::digita(modo == IngressoTastiera ? QStringLiteral("Right") : QStringLiteral("space"));
             QTRY_VERIFY(f->scansione().Posizione() != prima);
         }
     }

@@ -2,6 +2,7 @@
 #include "menu/FormAvvio.h"
 #include "vocabulary/Parole.h"
 
+#include "TastiX11.h"
 #include "menu/AmbienteMenu.h"
 #include "framework/TastiTenuti.h"
 #include "platform/MessaggiQt.h"
@@ -28,29 +29,13 @@ private:
     AmbienteMenu m_ambiente;
     static constexpr int kTenuta = 2500; // how long a key is held, in ms
 
-    static void xdotool(const QString &azione, const QString &tasto)
-    {
-        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {azione, tasto}), 0);
-    }
-
     // Holds the key for kTenuta ms with the program running; runs
     // duranteLaTenuta just before the release, then waits until the release
     // has surely been served.
     static void tieni(const QString &tasto, const std::function<void()> &duranteLaTenuta = {})
     {
-        xdotool(QStringLiteral("keydown"), tasto);
-        QTest::qWait(kTenuta);
-        if (duranteLaTenuta)
-            duranteLaTenuta();
-        xdotool(QStringLiteral("keyup"), tasto);
+        TastiX11::tieni(tasto, kTenuta, duranteLaTenuta);
         QTest::qWait(600);
-    }
-
-    // The window has the keyboard of the X server.
-    static bool attiva(QWidget *finestra)
-    {
-        finestra->activateWindow();
-        return QTest::qWaitForWindowActive(finestra, 10000);
     }
 
     static int contate() { return int(Stato().RisposteEsatte) + Stato().RisposteErrate; }
@@ -108,7 +93,7 @@ private slots:
         w.setFocusPolicy(Qt::StrongFocus);
         w.resize(200, 200);
         w.show();
-        QVERIFY(attiva(&w));
+        QVERIFY(TastiX11::attiva(&w));
         w.setFocus();
         QTRY_VERIFY(w.hasFocus());
         tieni(QStringLiteral("space"));
@@ -154,7 +139,7 @@ private slots:
         auto *f = new FormEs1;
         f->setAttribute(Qt::WA_DeleteOnClose);
         f->show();
-        QVERIFY(attiva(f));
+        QVERIFY(TastiX11::attiva(f));
         QTRY_VERIFY(!f->Label1()->text().isEmpty());
         if (modo == IngressoScansioneAutomatica) {
             // Press while the highlight is on the first answer.
@@ -222,12 +207,10 @@ private slots:
         auto *f = new FormEs1;
         f->setAttribute(Qt::WA_DeleteOnClose);
         f->show();
-        QVERIFY(attiva(f));
+        QVERIFY(TastiX11::attiva(f));
         QTRY_VERIFY(!f->Label1()->text().isEmpty());
         for (int i = 0; i + 1 < colpi.size(); i += 2) {
-            xdotool(QStringLiteral("keydown"), tasto);
-            QTest::qWait(colpi.at(i));
-            xdotool(QStringLiteral("keyup"), tasto);
+            TastiX11::tieni(tasto, colpi.at(i));
             QTest::qWait(colpi.at(i + 1));
         }
         QTest::qWait(300);
@@ -257,13 +240,11 @@ private slots:
         auto *f = new FormEs1;
         f->setAttribute(Qt::WA_DeleteOnClose);
         f->show();
-        QVERIFY(attiva(f));
+        QVERIFY(TastiX11::attiva(f));
         QTRY_VERIFY(!f->Label1()->text().isEmpty());
         QSignalSpy mossi(&f->scansione(), &ControlloScansione::evidenziazioneSpostata);
         for (int colpo = 0; colpo < 2; ++colpo) {
-            xdotool(QStringLiteral("keydown"), tasto);
-            QTest::qWait(80);
-            xdotool(QStringLiteral("keyup"), tasto);
+            TastiX11::tieni(tasto, 80);
             QTest::qWait(150);
         }
         QTest::qWait(400);
@@ -293,7 +274,7 @@ private slots:
         Stato().imp.ModoInput = static_cast<qint16>(modo);
         Stato().imp.VelocitaScansione = 4; // a step every second
         FormMenu *menu = m_ambiente.apriMenu();
-        QVERIFY(attiva(menu));
+        QVERIFY(TastiX11::attiva(menu));
         if (!muovi.isEmpty()) {
             QCOMPARE(menu->Posizione(), 0);
             QSignalSpy mossi(&menu->scansione(), &ControlloScansione::evidenziazioneSpostata);
@@ -325,7 +306,7 @@ private slots:
         sotto.setFocusPolicy(Qt::StrongFocus);
         sotto.resize(300, 300);
         sotto.show();
-        QVERIFY(attiva(&sotto));
+        QVERIFY(TastiX11::attiva(&sotto));
         sotto.setFocus();
         // The box blocks this thread until answered: the key is held by a
         // process of its own, once the box is on the screen.
@@ -343,8 +324,8 @@ private slots:
         QCOMPARE(sotto.colpi, 0);
         QCOMPARE(sotto.rilasciati, 0);
         // The next stroke is the child's own and reaches the window.
-        QVERIFY(attiva(&sotto));
-        xdotool(QStringLiteral("key"), QStringLiteral("Return"));
+        QVERIFY(TastiX11::attiva(&sotto));
+        TastiX11::premi(QStringLiteral("Return"));
         QTRY_COMPARE(sotto.colpi, 1);
         QTRY_COMPARE(sotto.rilasciati, 1);
     }
@@ -355,7 +336,7 @@ private slots:
         auto *avvio = new FormAvvio;
         avvio->setAttribute(Qt::WA_DeleteOnClose);
         avvio->show();
-        QVERIFY(attiva(avvio));
+        QVERIFY(TastiX11::attiva(avvio));
         QTRY_VERIFY(avvio->Command1()->hasFocus());
         QSignalSpy premuto(avvio->Command1(), &QAbstractButton::clicked);
         tieni(QStringLiteral("space"), [&] { QCOMPARE(premuto.count(), 0); });

@@ -1,8 +1,4 @@
-#include "../menu/AmbienteMenu.h"
-
-#include "DialoghiFinti.h"
-#include "StampaPdf.h"
-#include "platform/StampantiCups.h"
+#include "UsciteCups.h"
 #include "users/FormEserciziEseguiti.h"
 #include "users/GrigliaEsercizi.h"
 #include "users/RegistroAttivita.h"
@@ -18,14 +14,10 @@ class TestEseguitiCups : public QObject
 private slots:
     void laGrigliaArrivaAllaStampante()
     {
-        CartellaPdf uscite;
-        QVERIFY2(uscite.disponibile(), "run through scripts/test.sh or scripts/cups-privato.sh");
-        AmbienteMenu ambiente;
-        ambiente.azzera();
-        DialoghiFinti dialoghi;
-        StampantiCups cups;
-        impostaStampanti(&cups);
-        QVERIFY(cups.predefinita() != Stampanti::nomeFilePdf());
+        UsciteCups stampa;
+        QVERIFY2(stampa.uscite.disponibile(), UsciteCups::senzaServer);
+        QVERIFY(stampa.pdfPredefinita());
+        AmbienteMenu &ambiente = stampa.ambiente;
 
         StatoProgramma &s = Stato();
         s.IntestazioneLivello = MLSGetText(QStringLiteral("0105")) + QLatin1Char(' ');
@@ -47,9 +39,9 @@ private slots:
         ambiente.messaggi->risposteSiNo << RispostaDomanda::Si;
         vista->mnuStampa()->trigger();
         QCOMPARE(ambiente.messaggi->mostrati, QStringList {MLSGetText(QStringLiteral("0080"))});
-        QVERIFY(dialoghi.richiesteFile.isEmpty());
+        QVERIFY(stampa.dialoghi.richiesteFile.isEmpty());
 
-        const QStringList pdf = uscite.nuovi(1);
+        const QStringList pdf = stampa.uscite.nuovi(1);
         QCOMPARE(pdf.size(), 1);
         const CartellaPdf::Info info = CartellaPdf::info(pdf.first());
         QCOMPARE(info.pagine, 1);
@@ -80,8 +72,6 @@ private slots:
             }
         }
         QVERIFY(letto.simplified().contains(QStringLiteral("3 %1 2 11 1").arg(MLSGetText(QStringLiteral("0066")))));
-        impostaStampanti(nullptr);
-        ambiente.chiudiFinestre();
     }
 };
 

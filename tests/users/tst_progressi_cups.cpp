@@ -1,10 +1,6 @@
-#include "../menu/AmbienteMenu.h"
-
-#include "DialoghiFinti.h"
-#include "StampaPdf.h"
 #include "StoriaGenerata.h"
+#include "UsciteCups.h"
 #include "core/StoriaProgressi.h"
-#include "platform/StampantiCups.h"
 #include "users/FormProgressi.h"
 
 #include <QAction>
@@ -21,14 +17,10 @@ class TestProgressiCups : public QObject
 private slots:
     void iProgressiArrivanoAllaStampante()
     {
-        CartellaPdf uscite;
-        QVERIFY2(uscite.disponibile(), "run through scripts/test.sh or scripts/cups-privato.sh");
-        AmbienteMenu ambiente;
-        ambiente.azzera();
-        DialoghiFinti dialoghi;
-        StampantiCups cups;
-        impostaStampanti(&cups);
-        QVERIFY(cups.predefinita() != Stampanti::nomeFilePdf());
+        UsciteCups stampa;
+        QVERIFY2(stampa.uscite.disponibile(), UsciteCups::senzaServer);
+        QVERIFY(stampa.pdfPredefinita());
+        AmbienteMenu &ambiente = stampa.ambiente;
 
         const QDate oggi(2026, 12, 11);
         const QList<SegmentoStoria> trimestre = annoGenerato(5, QDate(2026, 9, 14), QDate(2026, 12, 10));
@@ -56,9 +48,9 @@ private slots:
 
         QTest::mouseClick(f->cmdStampa(), Qt::LeftButton);
         QVERIFY2(ambiente.messaggi->mostrati.isEmpty(), qPrintable(ambiente.messaggi->mostrati.join(QLatin1Char('\n'))));
-        QVERIFY(dialoghi.richiesteFile.isEmpty());
+        QVERIFY(stampa.dialoghi.richiesteFile.isEmpty());
 
-        const QStringList pdf = uscite.nuovi(1);
+        const QStringList pdf = stampa.uscite.nuovi(1);
         QCOMPARE(pdf.size(), 1);
         const ProgressiDaStampare pagine = f->progressiDaStampare();
         QCOMPARE(pagine.esercizi.size(), 8);
@@ -84,8 +76,6 @@ private slots:
                          qPrintable(riga));
             }
         }
-        impostaStampanti(nullptr);
-        ambiente.chiudiFinestre();
     }
 };
 

@@ -10,11 +10,11 @@
 
 #include "Copione.h"
 #include "SuoniFinti.h"
+#include "TastiX11.h"
 #include "TestPaths.h"
 #include "framework/AgenteFinto.h"
 
 #include <QLabel>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,11 +29,6 @@ private:
     QTemporaryDir m_casa;
     std::unique_ptr<SuoniFinti> m_suoni;
     std::unique_ptr<Copione> m_fonte;
-
-    static void xdotool(const QStringList &argomenti)
-    {
-        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), argomenti), 0);
-    }
 
     template <typename Finestra>
     std::unique_ptr<Finestra> apri(int modo, const QList<double> &copione)
@@ -81,8 +76,8 @@ private slots:
         const std::optional<QPoint> punto = f->ShockwaveFlash2()->puntoSullaParte(Porta);
         QVERIFY(punto);
         const QPoint schermo = f->ShockwaveFlash2()->mapToGlobal(*punto);
-        xdotool({QStringLiteral("mousemove"), QString::number(schermo.x()), QString::number(schermo.y())});
-        xdotool({QStringLiteral("click"), QStringLiteral("1")});
+        TastiX11::puntaA(schermo);
+        TastiX11::xdotool({QStringLiteral("click"), QStringLiteral("1")});
         QVERIFY(QTest::qWaitFor([&f] { return f->gioco().completo(); }, 3000));
         QCOMPARE(f->testoPannello(1), QStringLiteral("Esatti 1"));
         QCOMPARE(f->ShockwaveFlash2()->coloreElemento(QStringLiteral("porta.interno")), QColor(0x00FF00));
@@ -95,14 +90,12 @@ private slots:
                               parte(Tetto), colore(4)};
         auto f = apri<FormEs8>(IngressoScansioneManuale, r);
         const QPoint centro = f->mapToGlobal(f->rect().center());
-        xdotool({QStringLiteral("mousemove"), QString::number(centro.x()), QString::number(centro.y())});
+        TastiX11::puntaA(centro);
         f->activateWindow();
         QVERIFY(QTest::qWaitFor([&f] { return f->isActiveWindow(); }, 3000));
         f->scansione().Timer1_Timer(); // the catcher takes the focus
         QVERIFY(f->Shape1(0)->isVisible());
-        xdotool({QStringLiteral("keydown"), QStringLiteral("space")});
-        QTest::qWait(1200);
-        xdotool({QStringLiteral("keyup"), QStringLiteral("space")});
+        TastiX11::tieni(QStringLiteral("space"), 1200);
         QVERIFY(QTest::qWaitFor([&f] { return f->Shape1(1)->isVisible(); }, 2000));
         QTest::qWait(200);
         QCOMPARE(f->scansione().Posizione(), 1);
