@@ -10,22 +10,70 @@
 
 namespace {
 
-// Watches the keys of the whole program while a dialog is open, then holds
-// back what is left of the strokes still down when it closed: their repeats
-// and their release. A repeat is told by the key being still down, not by
-// how the server marks it: where the server sends a held key's repeats as
-// presses alone (detectable auto-repeat), nothing marks them as repeats.
+// The keys that are down now, by key code, as the program has seen them.
+// Kept by every filter below and by one that stays for the program's life,
+// whichever sees an event first: a filter that holds a release back hides it
+// from the filters installed before it (those of the dialogs below, still
+// open), which would otherwise take the key for still held.
+QSet<int> &tastiGiu()
+{
+    static QSet<int> giu;
+    return giu;
+}
+
+void aggiornaTastiGiu(const QEvent *evento)
+{
+    const auto *tasto = static_cast<const QKeyEvent *>(evento);
+    if (evento->type() == QEvent::KeyPress)
+        tastiGiu().insert(tasto->key());
+    else if (evento->type() == QEvent::KeyRelease && !tasto->isAutoRepeat())
+        tastiGiu().remove(tasto->key());
+}
+
+class OsservaTasti : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::KeyPress || evento->type() == QEvent::KeyRelease)
+            aggiornaTastiGiu(evento);
+        // A key let go while another program had the keyboard sends its
+        // release there: none is down for this program any more.
+        else if (evento->type() == QEvent::ApplicationDeactivate)
+            tastiGiu().clear();
+        return false;
+    }
+};
+
+void osservaTasti()
+{
+    static OsservaTasti *osservatore = nullptr;
+    if (!osservatore) {
+        osservatore = new OsservaTasti(qApp);
+        qApp->installEventFilter(osservatore);
+    }
+}
+
+// Once a dialog has closed, holds back what is left of the strokes still
+// down at that moment: their repeats and their release. A repeat is told by
+// the key being still down, not by how the server marks it: where the server
+// sends a held key's repeats as presses alone (detectable auto-repeat),
+// nothing marks them as repeats.
 class TrattieniRilasci : public QObject
 {
 public:
     TrattieniRilasci() { qApp->installEventFilter(this); }
 
-    // The dialog has closed: from now on the strokes still down are held
+    // The dialog has closed: from now on the strokes down now are held
     // back; the filter goes once none is left.
     void dialogoChiuso()
     {
         m_aperto = false;
-        if (m_giu.isEmpty()) {
+        m_trattenuti = tastiGiu();
+        if (m_trattenuti.isEmpty()) {
             deleteLater();
             return;
         }
@@ -38,22 +86,17 @@ protected:
         if (evento->type() != QEvent::KeyPress && evento->type() != QEvent::KeyRelease
             && evento->type() != QEvent::ShortcutOverride)
             return false;
+        if (evento->type() != QEvent::ShortcutOverride)
+            aggiornaTastiGiu(evento);
         const auto *tasto = static_cast<QKeyEvent *>(evento);
         const int codice = tasto->key();
-        if (m_aperto) {
-            if (evento->type() == QEvent::KeyPress)
-                m_giu.insert(codice);
-            else if (evento->type() == QEvent::KeyRelease && !tasto->isAutoRepeat())
-                m_giu.remove(codice);
-            return false;
-        }
-        if (!m_giu.contains(codice))
+        if (m_aperto || !m_trattenuti.contains(codice))
             return false;
         const auto rilascio = m_rilasci.constFind(codice);
         if (evento->type() != QEvent::KeyRelease) {
             if (rilascio == m_rilasci.constEnd()) {
-                // Still down: a repeat of the stroke that closed the dialog,
-                // neither a key for the window nor a shortcut.
+                // Still down: a repeat of a stroke the dialog had, neither
+                // a key for the window nor a shortcut.
                 if (evento->type() == QEvent::ShortcutOverride)
                     evento->accept();
                 return true;
@@ -78,14 +121,14 @@ protected:
 private:
     void lascia(int codice)
     {
-        m_giu.remove(codice);
+        m_trattenuti.remove(codice);
         m_rilasci.remove(codice);
-        if (m_giu.isEmpty())
+        if (m_trattenuti.isEmpty())
             deleteLater();
     }
 
     bool m_aperto = true;
-    QSet<int> m_giu;
+    QSet<int> m_trattenuti;
     QHash<int, quint64> m_rilasci; // the release held back for each key
 };
 
@@ -96,6 +139,7 @@ int eseguiModale(QDialog &dialogo)
     QPointer<QWidget> sotto = QApplication::activeWindow();
     if (!sotto && dialogo.parentWidget())
         sotto = dialogo.parentWidget()->window();
+    osservaTasti();
     auto *filtro = new TrattieniRilasci;
     // The dialog takes the keys as soon as it shows: without a window
     // manager a new window does not get them by itself, and the window
