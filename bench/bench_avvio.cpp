@@ -4,6 +4,7 @@
 // and ends, so the caller times the whole run. Its floor is
 // bench_pavimento, a program of its own. Not a test.
 
+#include "Memoria.h"
 #include "core/Avvio.h"
 #include "framework/Navigazione.h"
 #include "menu/Form1.h"
@@ -18,10 +19,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
-
-#include <sys/resource.h>
-
-#include <cstdio>
 
 namespace {
 
@@ -40,12 +37,7 @@ protected:
             m_fatto = true;
             QTimer::singleShot(0, qApp, [] {
                 QGuiApplication::sync();
-                rusage uso{};
-                getrusage(RUSAGE_SELF, &uso);
-                const double cpu = (uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) * 1e3
-                    + (uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e3;
-                std::printf("cpu %.1f maxrss %ld\n", cpu, uso.ru_maxrss);
-                std::fflush(stdout);
+                stampaCpuEPicco();
                 QCoreApplication::quit();
             });
         }

@@ -21,7 +21,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -56,11 +55,7 @@ protected:
         } else if (m_modo == Modo::Avvio) {
             QTimer::singleShot(0, qApp, [] {
                 QGuiApplication::sync();
-                rusage uso{};
-                getrusage(RUSAGE_SELF, &uso);
-                const double cpu = (uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) * 1e3
-                    + (uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e3;
-                std::printf("cpu %.1f maxrss %ld\n", cpu, uso.ru_maxrss);
+                stampaCpuEPicco();
                 QCoreApplication::quit();
             });
         }
