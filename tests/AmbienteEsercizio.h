@@ -2,6 +2,7 @@
 
 #include "SuoniFinti.h"
 #include "TestPaths.h"
+#include "TestiItaliani.h"
 #include "core/Casuale.h"
 #include "core/Impostazioni.h"
 #include "core/Lingua.h"
@@ -27,13 +28,7 @@ struct AmbienteEsercizio
     void prepara()
     {
         qputenv("XDG_CONFIG_HOME", casa.path().toUtf8());
-        Percorsi::impostaCartellaProgramma(QStringLiteral(PINNOLE_PROGRAM_DIR));
-        LinguaCorrente() = QStringLiteral("Italiano");
-        CaricaParole(Stato().TabellaParole);
-        Stato().IntestazioneEsatti = QStringLiteral("Esatti ");
-        Stato().IntestazioneErrati = QStringLiteral("Errati ");
-        Stato().IntestazioneLivello = QStringLiteral("Livello ");
-        Stato().IntestazioneIgnorate = QStringLiteral("Ignorate ");
+        preparaTestiItaliani();
     }
 
     // Before each test.

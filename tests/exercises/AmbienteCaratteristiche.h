@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestiItaliani.h"
 #include "core/Casuale.h"
 #include "core/Impostazioni.h"
 #include "core/Lingua.h"
@@ -34,12 +35,7 @@ public:
     AmbienteCaratteristiche()
     {
         qputenv("XDG_CONFIG_HOME", m_casa.path().toUtf8());
-        Percorsi::impostaCartellaProgramma(QStringLiteral(PINNOLE_PROGRAM_DIR));
-        LinguaCorrente() = QStringLiteral("Italiano");
-        CaricaParole(Stato().TabellaParole);
-        Stato().IntestazioneEsatti = QStringLiteral("Esatti ");
-        Stato().IntestazioneErrati = QStringLiteral("Errati ");
-        Stato().IntestazioneLivello = QStringLiteral("Livello ");
+        preparaTestiItaliani();
     }
 
     void init()

@@ -1,3 +1,4 @@
+#include "TestiItaliani.h"
 #include "exercises/es1/FormEs1.h"
 #include "framework/Personaggio.h"
 #include "framework/Pulsante.h"
@@ -48,10 +49,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"), "this test needs a real X server");
-        CaricaParole(Stato().TabellaParole);
-        Stato().IntestazioneEsatti = QStringLiteral("Esatti ");
-        Stato().IntestazioneErrati = QStringLiteral("Errati ");
-        Stato().IntestazioneLivello = QStringLiteral("Livello ");
+        preparaTestiItaliani();
     }
 
     void init()

@@ -1,3 +1,4 @@
+#include "TestiItaliani.h"
 #include "exercises/es1/FormEs1.h"
 #include "menu/Form1.h"
 #include "platform/Pannello.h"
@@ -86,11 +87,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"), "this test needs a real X server");
-        CaricaParole(Stato().TabellaParole);
-        Stato().IntestazioneEsatti = QStringLiteral("Esatti ");
-        Stato().IntestazioneErrati = QStringLiteral("Errati ");
-        Stato().IntestazioneLivello = QStringLiteral("Livello ");
-        Stato().IntestazioneIgnorate = QStringLiteral("Ignorate ");
+        preparaTestiItaliani();
         registraStampaEsercizi();
     }
 

@@ -1,3 +1,4 @@
+#include "TestiItaliani.h"
 #include "exercises/es1/FormEs1.h"
 #include "menu/FormAvvio.h"
 #include "vocabulary/Parole.h"
@@ -65,11 +66,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"), "this test needs a real X server");
-        CaricaParole(Stato().TabellaParole);
-        Stato().IntestazioneEsatti = QStringLiteral("Esatti ");
-        Stato().IntestazioneErrati = QStringLiteral("Errati ");
-        Stato().IntestazioneLivello = QStringLiteral("Livello ");
-        Stato().IntestazioneIgnorate = QStringLiteral("Ignorate ");
+        preparaTestiItaliani();
         // The server must repeat held keys, or this test proves nothing.
         QProcess xset;
         xset.start(QStringLiteral("xset"), {QStringLiteral("q")});

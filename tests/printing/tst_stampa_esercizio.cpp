@@ -1,3 +1,4 @@
+#include "TestiItaliani.h"
 #include "core/Lingua.h"
 #include "core/Modulo1.h"
 #include "core/Percorsi.h"
@@ -96,12 +97,7 @@ private slots:
     {
         QVERIFY2(CartellaPdf().disponibile(), "run through scripts/test.sh or scripts/cups-privato.sh");
         qputenv("XDG_CONFIG_HOME", m_casa.path().toUtf8());
-        Percorsi::impostaCartellaProgramma(QStringLiteral(PINNOLE_PROGRAM_DIR));
-        LinguaCorrente() = QStringLiteral("Italiano");
-        CaricaParole(Stato().TabellaParole);
-        Stato().IntestazioneEsatti = QStringLiteral("Esatti ");
-        Stato().IntestazioneErrati = QStringLiteral("Errati ");
-        Stato().IntestazioneLivello = QStringLiteral("Livello ");
+        preparaTestiItaliani();
         ImpostazioniPredefinite(Stato().imp, QStringLiteral("{it}"));
         Stato().imp.VoceAttiva = false;
         registraStampaEsercizi();

@@ -1,3 +1,4 @@
+#include "TestiItaliani.h"
 #include "core/Casuale.h"
 #include "core/Lingua.h"
 #include "core/Modulo1.h"
@@ -49,12 +50,7 @@ private slots:
     void initTestCase()
     {
         qputenv("XDG_CONFIG_HOME", m_casa.path().toUtf8());
-        Percorsi::impostaCartellaProgramma(QStringLiteral(PINNOLE_PROGRAM_DIR));
-        LinguaCorrente() = QStringLiteral("Italiano");
-        CaricaParole(Stato().TabellaParole);
-        Stato().IntestazioneEsatti = QStringLiteral("Esatti ");
-        Stato().IntestazioneErrati = QStringLiteral("Errati ");
-        Stato().IntestazioneLivello = QStringLiteral("Livello ");
+        preparaTestiItaliani();
         ImpostazioniPredefinite(Stato().imp, QStringLiteral("{it}"));
         AgenteFinto::installa();
         m_suoni = std::make_unique<SuoniFinti>();
