@@ -2,7 +2,7 @@
 # "Progressi" window over a generated year; bench_progressi_pavimento, its
 # floor, does the same work with Qt alone. bench/progressi.sh runs both. Not tests.
 add_executable(bench_progressi ${CMAKE_CURRENT_LIST_DIR}/bench_progressi.cpp)
-target_link_libraries(bench_progressi PRIVATE pinnole_ui pinnole_testsupport)
+target_link_libraries(bench_progressi PRIVATE pinnole_progressi pinnole_ui pinnole_testsupport)
 set_target_properties(bench_progressi PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PINNOLE_PROGRAM_DIR})
 add_dependencies(bench_progressi program_folder)
 add_executable(bench_progressi_pavimento ${CMAKE_CURRENT_LIST_DIR}/bench_progressi_pavimento.cpp)

@@ -8,6 +8,7 @@
 //   bench_voce scrivi <folder>   writes the sentences' sound for the floor
 // Not a test.
 
+#include "platform/AudioQt.h"
 #include "platform/Voce.h"
 #include "platform/VoceEspeak.h"
 
@@ -62,6 +63,7 @@ int main(int argc, char *argv[])
     }
     const int numero = argc > 1 ? std::atoi(argv[1]) : 12;
 
+    installaAudioQt();
     Voce voce;
     Voce::preparaMotore();
     int i = 0;

@@ -9,8 +9,14 @@
 #include "exercises/es7/FormEs7.h"
 #include "exercises/uguali/FormEs3.h"
 #include "exercises/uguali/FormEs8.h"
+#include "core/Lingua.h"
+#include "platform/Messaggi.h"
+#include "platform/Moduli.h"
 #include "users/FormEserciziEseguiti.h"
-#include "users/FormProgressi.h"
+
+namespace {
+CreaFinestra g_finestraProgressi = nullptr;
+}
 
 FabbricaFinestra finestraEsercizio(int indice)
 {
@@ -50,5 +56,17 @@ FabbricaFinestra finestraEserciziEseguiti()
 
 FabbricaFinestra finestraProgressi()
 {
-    return [] { return new FormProgressi; };
+    return []() -> QWidget * {
+        if (!g_finestraProgressi && !apriModulo("progressi")) {
+            messaggi().mostra(MLSGetText(QStringLiteral("0551")).arg(cartellaModuli() + QStringLiteral("/pinnole-progressi.so")),
+                              titoloProgramma(), IconaMessaggio::Critico);
+            return nullptr;
+        }
+        return g_finestraProgressi ? g_finestraProgressi() : nullptr;
+    };
+}
+
+void impostaFinestraProgressi(CreaFinestra crea)
+{
+    g_finestraProgressi = crea;
 }

@@ -16,3 +16,10 @@ FabbricaFinestra finestraEsercizio(int indice);
 FabbricaFinestra finestraConfigurazione();
 FabbricaFinestra finestraEserciziEseguiti();
 FabbricaFinestra finestraProgressi();
+
+// The "Progressi" window comes with its module (platform/Moduli.h): its
+// factory is installed when the module is opened, the first time the window
+// is chosen. Should the module be missing, the factory says so in a message
+// and opens nothing.
+using CreaFinestra = QWidget *(*)();
+void impostaFinestraProgressi(CreaFinestra crea);

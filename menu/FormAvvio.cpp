@@ -10,6 +10,7 @@
 #include "menu/Immagine.h"
 #include "menu/LogicaMenu.h"
 #include "menu/TastiPulsante.h"
+#include "platform/Moduli.h"
 #include "platform/Voce.h"
 
 #include <QLabel>
@@ -161,10 +162,14 @@ void FormAvvio::paintEvent(QPaintEvent *)
         p.fillRect(banda.intersected(QRectF(QPointF(), interno)), coloreBanda(i));
     }
     if (!m_motorePreparato) {
-        // With the splash on the screen the speech engine gets ready in the
-        // background, so the first item's voice starts as promptly as the next.
+        // With the splash on the screen the sound output is opened and the
+        // speech engine gets ready in the background, so the first answer
+        // sound and the first item's voice start as promptly as the next.
         m_motorePreparato = true;
-        QTimer::singleShot(0, this, &Voce::preparaMotore);
+        QTimer::singleShot(0, this, [] {
+            apriModulo("audio");
+            Voce::preparaMotore();
+        });
     }
 }
 

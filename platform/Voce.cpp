@@ -1,10 +1,5 @@
 #include "platform/Voce.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
-#include <QMediaDevices>
 #include <QPromise>
 #include <QThreadPool>
 
@@ -31,27 +26,20 @@ QThreadPool &lavoratoreVoce()
     return lavoratore;
 }
 
-QVector<float> livelliDi(const QByteArray &pcm)
+// The loudness of one 10 ms stretch of samples.
+float livelloDi(const qint16 *campioni, qsizetype numero)
 {
-    const auto *campioni = reinterpret_cast<const qint16 *>(pcm.constData());
-    const qsizetype numero = pcm.size() / 2;
-    QVector<float> livelli;
-    livelli.reserve(numero / kCampioniPerLivello + 1);
-    float massimo = 0;
-    for (qsizetype inizio = 0; inizio < numero; inizio += kCampioniPerLivello) {
-        const qsizetype fine = std::min(numero, inizio + kCampioniPerLivello);
-        double somma = 0;
-        for (qsizetype i = inizio; i < fine; ++i)
-            somma += double(campioni[i]) * campioni[i];
-        const float rms = float(std::sqrt(somma / double(fine - inizio)));
-        livelli.append(rms);
-        massimo = std::max(massimo, rms);
-    }
-    if (massimo > 0)
-        for (float &l : livelli)
-            l /= massimo;
-    return livelli;
+    double somma = 0;
+    for (qsizetype i = 0; i < numero; ++i)
+        somma += double(campioni[i]) * campioni[i];
+    return numero > 0 ? float(std::sqrt(somma / double(numero))) : 0.f;
 }
+
+// The mouth opens with the loudness against the loudest stretch received so
+// far, but never against less than 7000: the loudest stretch of an ordinary
+// sentence of the engine is 7500 to 9500, so the first sounds of a text open
+// the mouth about as wide as they would against the whole text.
+constexpr float kLivelloMinimo = 7000.f;
 
 } // namespace
 
@@ -60,14 +48,13 @@ Voce::Voce(QObject *parent)
 {
     m_ticchettio.setInterval(kPassoMs);
     connect(&m_ticchettio, &QTimer::timeout, this, &Voce::aggiorna);
-    connect(&m_osservatore, &QFutureWatcherBase::finished, this, &Voce::audioPronto);
+    connect(&m_osservatore, &QFutureWatcherBase::resultsReadyAt, this, &Voce::partiPronte);
+    connect(&m_osservatore, &QFutureWatcherBase::finished, this, &Voce::sintesiFinita);
 }
 
 Voce::~Voce()
 {
     ferma();
-    if (m_uscita)
-        m_uscita->deleteLater();
 }
 
 void Voce::preparaMotore()
@@ -81,14 +68,19 @@ void Voce::parla(const QString &testo, const ParametriVoce &parametri)
     m_testo = testo;
     m_parlando = true;
     m_inSintesi = true;
+    if (!m_uscita)
+        m_uscita = creaUscitaVoce();
+    m_sonoro = m_uscita && m_uscita->avvia();
 
+    // Each block the engine makes is a result of the future, handed to this
+    // thread as soon as it is there.
     auto promessa = std::make_shared<QPromise<AudioVoce>>();
     m_futuro = promessa->future();
     promessa->start();
     lavoratoreVoce().start([promessa, testo, parametri] {
-        AudioVoce audio = sintetizzaVoce(testo, parametri, [&promessa] { return promessa->isCanceled(); });
-        if (!promessa->isCanceled())
-            promessa->addResult(std::move(audio));
+        sintetizzaVoce(
+            testo, parametri, [&promessa] { return promessa->isCanceled(); },
+            [&promessa](const AudioVoce &parte) { promessa->addResult(parte); });
         promessa->finish();
     });
     m_osservatore.setFuture(m_futuro);
@@ -101,11 +93,14 @@ void Voce::ferma()
         m_osservatore.setFuture(QFuture<AudioVoce>());
         m_inSintesi = false;
     }
-    fermaUscita();
+    if (m_uscita)
+        m_uscita->ferma();
+    m_sonoro = false;
     m_ticchettio.stop();
     m_parlando = false;
     m_audio = AudioVoce();
     m_livelli.clear();
+    m_livelloMassimo = 0;
     m_detti = 0;
     if (m_apertura != 0) {
         m_apertura = 0;
@@ -115,66 +110,64 @@ void Voce::ferma()
 
 bool Voce::suonoAttivo() const
 {
-    return m_uscita && (m_uscita->state() == QAudio::ActiveState || m_uscita->state() == QAudio::IdleState);
+    return m_sonoro && m_uscita->attiva();
 }
 
-void Voce::audioPronto()
+void Voce::partiPronte(int inizio, int fine)
+{
+    if (!m_inSintesi || m_futuro.isCanceled())
+        return;
+    for (int i = inizio; i < fine; ++i)
+        accogli(m_futuro.resultAt(i));
+}
+
+void Voce::accogli(const AudioVoce &parte)
+{
+    const bool primaParte = m_audio.pcm.isEmpty();
+    m_audio.pcm.append(parte.pcm);
+    m_audio.parole.append(parte.parole);
+    aggiungiLivelli(false);
+    if (m_sonoro)
+        m_uscita->aggiungi(parte.pcm);
+    if (primaParte && !m_audio.pcm.isEmpty()) {
+        m_orologio.start();
+        m_ticchettio.start();
+        aggiorna();
+    }
+}
+
+void Voce::sintesiFinita()
 {
     if (!m_inSintesi)
         return;
     m_inSintesi = false;
     if (m_futuro.isCanceled())
         return;
-    if (m_futuro.resultCount() == 0) {
-        concludi();
+    if (m_sonoro)
+        m_uscita->chiudi();
+    aggiungiLivelli(true);
+    if (m_audio.pcm.isEmpty()) {
+        concludi(); // nothing to say (or no engine)
         return;
     }
-    m_audio = m_futuro.result();
-    m_livelli = livelliDi(m_audio.pcm);
-    m_orologio.start();
-    avviaUscita();
-    m_ticchettio.start();
     aggiorna();
 }
 
-void Voce::avviaUscita()
+void Voce::aggiungiLivelli(bool finoAllaFine)
 {
-    if (m_audio.pcm.isEmpty())
-        return;
-    const QAudioDevice dispositivo = QMediaDevices::defaultAudioOutput();
-    if (m_uscita && dispositivo != m_dispositivo) {
-        m_uscita->deleteLater(); // the default device changed: a new output for it
-        m_uscita = nullptr;
-        m_flusso = nullptr;
+    const auto *campioni = reinterpret_cast<const qint16 *>(m_audio.pcm.constData());
+    const qsizetype numero = m_audio.campioni();
+    for (qsizetype inizio = qsizetype(m_livelli.size()) * kCampioniPerLivello;
+         inizio + kCampioniPerLivello <= numero || (finoAllaFine && inizio < numero); inizio += kCampioniPerLivello) {
+        const float livello = livelloDi(campioni + inizio, std::min<qsizetype>(kCampioniPerLivello, numero - inizio));
+        m_livelli.append(livello);
+        m_livelloMassimo = std::max(m_livelloMassimo, livello);
     }
-    if (dispositivo.isNull())
-        return;
-    if (!m_uscita) {
-        QAudioFormat formato;
-        formato.setSampleRate(AudioVoce::kFrequenza);
-        formato.setChannelCount(1);
-        formato.setSampleFormat(QAudioFormat::Int16);
-        m_dispositivo = dispositivo;
-        m_uscita = new QAudioSink(dispositivo, formato);
-        m_flusso = new QBuffer(m_uscita);
-    }
-    m_flusso->close();
-    m_flusso->setData(m_audio.pcm);
-    m_flusso->open(QIODevice::ReadOnly);
-    m_uscita->start(m_flusso);
-    if (m_uscita->error() != QAudio::NoError)
-        fermaUscita(); // no sound after all: go on silently
-}
-
-void Voce::fermaUscita()
-{
-    if (m_uscita && m_uscita->state() != QAudio::StoppedState)
-        m_uscita->stop();
 }
 
 void Voce::aggiorna()
 {
-    if (!m_parlando || m_inSintesi)
+    if (!m_parlando || m_audio.pcm.isEmpty())
         return;
     const qint64 trascorsi = m_orologio.elapsed();
     const qint64 campione = trascorsi * AudioVoce::kFrequenza / 1000;
@@ -182,7 +175,7 @@ void Voce::aggiorna()
     int apertura = 0;
     const qsizetype indice = trascorsi / kMsPerLivello;
     if (indice < m_livelli.size()) {
-        const float livello = m_livelli.at(indice);
+        const float livello = m_livelli.at(indice) / std::max(m_livelloMassimo, kLivelloMinimo);
         apertura = livello < 0.15f ? 0 : (livello < 0.45f ? 1 : 2);
     }
     if (apertura != m_apertura) {
@@ -190,7 +183,11 @@ void Voce::aggiorna()
         emit aperturaCambiata(apertura);
     }
 
-    int detti = trascorsi >= m_audio.durataMs() ? m_testo.size() : 0;
+    // The text is over once all of it is made, its time has passed and the
+    // device has played all of it (or there is no device).
+    const bool tuttoFatto = !m_inSintesi;
+    const bool tempoPassato = tuttoFatto && trascorsi >= m_audio.durataMs();
+    int detti = tempoPassato ? int(m_testo.size()) : 0;
     for (const ParolaDetta &parola : std::as_const(m_audio.parole))
         if (parola.campione <= campione)
             detti = std::max(detti, parola.inizio + parola.lunghezza);
@@ -199,18 +196,16 @@ void Voce::aggiorna()
         emit avanzamento(detti);
     }
 
-    // The text is over once its time has passed and the device has taken
-    // all of it (or there is no device).
-    const bool tempoPassato = trascorsi >= m_audio.durataMs();
-    const bool uscitaFinita = !m_uscita || m_uscita->state() == QAudio::IdleState
-        || m_uscita->state() == QAudio::StoppedState;
-    if ((tempoPassato && uscitaFinita) || trascorsi >= m_audio.durataMs() + kMargineFineMs)
+    const bool uscitaFinita = !m_sonoro || m_uscita->finita();
+    if ((tempoPassato && uscitaFinita) || (tuttoFatto && trascorsi >= m_audio.durataMs() + kMargineFineMs))
         concludi();
 }
 
 void Voce::concludi()
 {
-    fermaUscita();
+    if (m_uscita)
+        m_uscita->ferma();
+    m_sonoro = false;
     m_ticchettio.stop();
     m_parlando = false;
     if (m_apertura != 0) {
@@ -218,4 +213,18 @@ void Voce::concludi()
         emit aperturaCambiata(0);
     }
     emit finito();
+}
+
+namespace {
+FabbricaUscitaVoce g_fabbricaUscita = nullptr;
+}
+
+void impostaUscitaVoce(FabbricaUscitaVoce fabbrica)
+{
+    g_fabbricaUscita = fabbrica;
+}
+
+std::unique_ptr<UscitaVoce> creaUscitaVoce()
+{
+    return g_fabbricaUscita ? g_fabbricaUscita() : nullptr;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/UscitaVoce.h"
 #include "platform/VoceEspeak.h"
 
-#include <QAudioDevice>
 #include <QElapsedTimer>
 #include <QFuture>
 #include <QFutureWatcher>
@@ -10,11 +10,9 @@
 #include <QTimer>
 #include <QVector>
 
-class QAudioSink;
-class QBuffer;
-
 // Says one text at a time: synthesised on the speech worker thread (never on
-// the user-interface thread), then played through the default sound device.
+// the user-interface thread) and heard through the default sound device
+// block by block as it is made, so a long text starts as soon as a short one.
 // With no sound device the text is "said" silently in the time it would take,
 // so the mouth and the balloon behave the same and nothing waits or fails.
 class Voce : public QObject
@@ -51,25 +49,23 @@ signals:
     void finito();
 
 private:
-    void audioPronto();
+    void partiPronte(int inizio, int fine);
+    void accogli(const AudioVoce &parte);
+    void sintesiFinita();
+    void aggiungiLivelli(bool finoAllaFine);
     void aggiorna();
     void concludi();
-    void avviaUscita();
-    void fermaUscita();
 
     QString m_testo;
-    QFuture<AudioVoce> m_futuro;
+    QFuture<AudioVoce> m_futuro; // one result per block of the text
     QFutureWatcher<AudioVoce> m_osservatore;
-    AudioVoce m_audio;
-    QVector<float> m_livelli; // loudness per 10 ms, 1 = the loudest of the text
-    // One output for the voice's whole life, started again for each text:
-    // deleting an output serves pending events from inside its destructor,
-    // which must not happen in the middle of the voice's own work.
-    QAudioSink *m_uscita = nullptr;
-    QAudioDevice m_dispositivo;
-    QBuffer *m_flusso = nullptr; // owned by m_uscita
+    AudioVoce m_audio;          // the blocks received so far
+    QVector<float> m_livelli;   // loudness per 10 ms
+    float m_livelloMassimo = 0; // the loudest 10 ms so far
+    std::unique_ptr<UscitaVoce> m_uscita; // null: no sound output installed
+    bool m_sonoro = false;      // this text goes to a sound device
     QTimer m_ticchettio;
-    QElapsedTimer m_orologio;
+    QElapsedTimer m_orologio;   // from the first block of the text
     bool m_parlando = false;
     bool m_inSintesi = false;
     int m_apertura = 0;

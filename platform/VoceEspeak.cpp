@@ -27,6 +27,7 @@ struct Raccolta
     QVector<ParolaDetta> *parole = nullptr;
     const QVector<int> *indiciTesto = nullptr; // code point -> QString index
     const std::function<bool()> *annullata = nullptr;
+    const std::function<void(const AudioVoce &)> *aOgniParte = nullptr;
 };
 
 int richiamoSintesi(short *campioni, int numero, espeak_EVENT *eventi)
@@ -36,6 +37,7 @@ int richiamoSintesi(short *campioni, int numero, espeak_EVENT *eventi)
     auto *raccolta = static_cast<Raccolta *>(eventi->user_data);
     if (!raccolta)
         return 0;
+    const qsizetype paroleDa = raccolta->parole->size();
     for (espeak_EVENT *e = eventi; e->type != espeakEVENT_LIST_TERMINATED; ++e) {
         if (e->type != espeakEVENT_WORD)
             continue;
@@ -50,10 +52,17 @@ int richiamoSintesi(short *campioni, int numero, espeak_EVENT *eventi)
         parola.lunghezza = indici.value(ultimo) - parola.inizio;
         raccolta->parole->append(parola);
     }
-    if (campioni && numero > 0)
-        raccolta->pcm->append(reinterpret_cast<const char *>(campioni), numero * int(sizeof(short)));
     if (*raccolta->annullata && (*raccolta->annullata)())
         return 1; // stops the synthesis
+    const qsizetype pcmDa = raccolta->pcm->size();
+    if (campioni && numero > 0)
+        raccolta->pcm->append(reinterpret_cast<const char *>(campioni), numero * int(sizeof(short)));
+    if (*raccolta->aOgniParte && (raccolta->pcm->size() > pcmDa || raccolta->parole->size() > paroleDa)) {
+        AudioVoce parte;
+        parte.pcm = raccolta->pcm->mid(pcmDa);
+        parte.parole = raccolta->parole->mid(paroleDa);
+        (*raccolta->aOgniParte)(parte);
+    }
     return 0;
 }
 
@@ -171,7 +180,8 @@ const QList<VoceMotore> &vociMotore()
 } // namespace
 
 AudioVoce sintetizzaVoce(const QString &testo, const ParametriVoce &parametri,
-                         const std::function<bool()> &annullata)
+                         const std::function<bool()> &annullata,
+                         const std::function<void(const AudioVoce &parte)> &aOgniParte)
 {
     AudioVoce audio;
     if (testo.trimmed().isEmpty())
@@ -194,6 +204,7 @@ AudioVoce sintetizzaVoce(const QString &testo, const ParametriVoce &parametri,
     raccolta.parole = &audio.parole;
     raccolta.indiciTesto = &indici;
     raccolta.annullata = &annullata;
+    raccolta.aOgniParte = &aOgniParte;
 
     QMutexLocker blocco(&bloccoMotore());
     if (!motorePronto())

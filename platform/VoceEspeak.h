@@ -39,9 +39,13 @@ struct AudioVoce
 
 // Synthesises the text whole. When annullata() turns true the synthesis
 // stops early and what was made so far is returned. An empty result when the
-// engine or its data cannot be loaded.
+// engine or its data cannot be loaded. aOgniParte, when given, gets each
+// block as the engine makes it (about 60 ms of samples, and the words whose
+// first sample is in it, counted from the start of the text), so that the
+// text can be heard while the rest is still being synthesised.
 AudioVoce sintetizzaVoce(const QString &testo, const ParametriVoce &parametri,
-                         const std::function<bool()> &annullata = {});
+                         const std::function<bool()> &annullata = {},
+                         const std::function<void(const AudioVoce &parte)> &aOgniParte = {});
 
 // Sets the engine up ahead of the first text: its data, its list of voices
 // and a voice's dictionary (an empty name: Italian), which the first text

@@ -57,7 +57,7 @@ if grep -E '^(E|W): ' "$lavoro/lintian.log"; then errore "lintian reports errors
 
 # --- What the package declares and holds ------------------------------------
 dipendenze=$(dpkg-deb -f "$deb" Depends)
-for pacchetto in libqt6widgets6 libqt6svg6 libqt6multimedia6 libqt6printsupport6 libespeak-ng1 libcups2 \
+for pacchetto in libqt6widgets6 libqt6svg6 libqt6multimedia6 libqt6charts6 libqt6printsupport6 libespeak-ng1 libcups2 \
     espeak-ng-data fonts-ecolier-court fonts-liberation2 fonts-urw-base35 fonts-dejavu-core \
     qt6-translations-l10n libqt6sql6-sqlite; do
   grep -qE "(^|, )$pacchetto( |,|$)" <<<"$dipendenze" || errore "Depends lacks $pacchetto: $dipendenze"
@@ -77,7 +77,8 @@ for file in usr/bin/pinnole usr/share/pinnole/lngpinnole/Italiano.lng usr/share/
     usr/share/doc/pinnole/copyright usr/share/applications/example.vermilo.pinnole.desktop \
     usr/share/metainfo/example.vermilo.pinnole.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/example.vermilo.pinnole.svg \
-    usr/share/icons/hicolor/48x48/apps/example.vermilo.pinnole.png; do
+    usr/share/icons/hicolor/48x48/apps/example.vermilo.pinnole.png \
+    usr/lib/x86_64-linux-gnu/pinnole/pinnole-audio.so usr/lib/x86_64-linux-gnu/pinnole/pinnole-progressi.so; do
   [ -s "$radice/$file" ] || errore "the package lacks $file"
 done
 [ ! -e "$radice/usr/share/pinnole/indis1.ttf" ] || errore "the package carries a copy of the cursive font"
@@ -152,6 +153,12 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -n "$menu" ] || errore "the menu did not open"
+# Once the splash is up the installed program opens its sound module, and
+# the module links against the installed, stripped program.
+for _ in $(seq 50); do grep -q pinnole-audio.so "/proc/$pinnole_pid/maps" && break; sleep 0.1; done
+grep -q "$radice/usr/lib/x86_64-linux-gnu/pinnole/pinnole-audio.so" "/proc/$pinnole_pid/maps" \
+  || { cat "$lavoro/pinnole-root.log" >&2; errore "the installed program did not open its sound module"; }
+! grep -q "Module" "$lavoro/pinnole-root.log" || errore "a module failed: $(grep Module "$lavoro/pinnole-root.log")"
 scelta=$casa_root/.config/ImpostazioniProgrammiVermilo/pinnole/lngpinnole/LangSetting.ini
 # From the keyboard, wherever the captions put it: Alt enters the menu bar,
 # Left wraps round to its last menu, "Lingua", Down opens it on its first

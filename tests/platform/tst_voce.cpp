@@ -1,3 +1,4 @@
+#include "platform/AudioQt.h"
 #include "platform/Voce.h"
 #include "platform/VoceEspeak.h"
 
@@ -32,12 +33,18 @@ class TestVoce : public QObject
 {
     Q_OBJECT
 private slots:
+    // The voice is heard on the sound output that the program opens as a
+    // module; this test links it and installs it itself.
+    void initTestCase() { installaAudioQt(); }
     // A faster speed gives shorter audio (output is not bit-stable: compare lengths).
     void piuVeloceEPiuBreve();
     // Word events point at the words of the text, accents included, in order of time.
     void paroleNelTesto();
     // A synthesis told to stop returns early with less audio.
     void sintesiAnnullata();
+    // Block by block the engine hands over exactly the whole text's samples
+    // and words, the first block long before the synthesis ends.
+    void sintesiABlocchi();
     // Every engine voice is a mode "{id}" with a name; Italian is there.
     void modiDelMotore();
     void voceDalModo_data();
@@ -48,6 +55,8 @@ private slots:
     void fermaSubito();
     // A new text replaces the one being said: only the new one ends.
     void nuovoTestoSostituisce();
+    // A long text starts to be said while the rest is still synthesised.
+    void testoLungoIniziaSubito();
 };
 
 void TestVoce::piuVeloceEPiuBreve()
@@ -83,6 +92,32 @@ void TestVoce::sintesiAnnullata()
     QVERIFY(interrotta.campioni() < intera.campioni() / 2);
     // The engine is usable again right after.
     QVERIFY(sintetizzaVoce(kFrase, italiano()).campioni() > 0);
+}
+
+void TestVoce::sintesiABlocchi()
+{
+    QElapsedTimer orologio;
+    orologio.start();
+    qint64 primoBlocco = -1;
+    AudioVoce unite;
+    int blocchi = 0;
+    const AudioVoce intera = sintetizzaVoce(kFraseLunga, italiano(), {}, [&](const AudioVoce &parte) {
+        if (primoBlocco < 0)
+            primoBlocco = orologio.nsecsElapsed();
+        unite.pcm.append(parte.pcm);
+        unite.parole.append(parte.parole);
+        ++blocchi;
+    });
+    const qint64 tutto = orologio.nsecsElapsed();
+    QVERIFY(intera.campioni() > 0);
+    QVERIFY2(blocchi > 10, qPrintable(QString::number(blocchi)));
+    QCOMPARE(unite.pcm, intera.pcm);
+    QCOMPARE(unite.parole.size(), intera.parole.size());
+    for (qsizetype i = 0; i < intera.parole.size(); ++i) {
+        QCOMPARE(unite.parole.at(i).campione, intera.parole.at(i).campione);
+        QCOMPARE(unite.parole.at(i).inizio, intera.parole.at(i).inizio);
+    }
+    QVERIFY2(primoBlocco * 4 < tutto, qPrintable(QStringLiteral("first block %1 us of %2 us").arg(primoBlocco / 1000).arg(tutto / 1000)));
 }
 
 void TestVoce::modiDelMotore()
@@ -176,6 +211,31 @@ void TestVoce::nuovoTestoSostituisce()
     QCOMPARE(voce.caratteriDetti(), 5);
     QTest::qWait(300);
     QCOMPARE(fine.count(), 1);
+}
+
+void TestVoce::testoLungoIniziaSubito()
+{
+    // Five times the long text: well over a hundred milliseconds to make.
+    QString lungo;
+    for (int i = 0; i < 5; ++i)
+        lungo += kFraseLunga + QLatin1Char(' ');
+    Voce::preparaMotore();
+    sintetizzaVoce(kFrase, italiano());
+    QElapsedTimer orologio;
+    orologio.start();
+    sintetizzaVoce(lungo, italiano());
+    const qint64 sintesi = orologio.elapsed();
+
+    Voce voce;
+    QSignalSpy avanza(&voce, &Voce::avanzamento);
+    orologio.restart();
+    voce.parla(lungo, italiano());
+    QVERIFY(avanza.wait(5000));
+    const qint64 primaParola = orologio.elapsed();
+    QVERIFY2(primaParola * 2 < sintesi, qPrintable(QStringLiteral("first word after %1 ms, synthesis %2 ms").arg(primaParola).arg(sintesi)));
+    if (conServerAudio())
+        QTRY_VERIFY_WITH_TIMEOUT(voce.suonoAttivo(), 1000);
+    voce.ferma();
 }
 
 QTEST_MAIN(TestVoce)

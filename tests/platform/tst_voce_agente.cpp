@@ -2,6 +2,7 @@
 #include "platform/AgenteFigura.h"
 #include "platform/AgenteFumetto.h"
 #include "platform/AgenteQt.h"
+#include "platform/AudioQt.h"
 
 #include "TestPaths.h"
 
@@ -24,6 +25,9 @@ class TestVoceAgente : public QObject
 {
     Q_OBJECT
 private slots:
+    // The voice is heard on the sound output that the program opens as a
+    // module; this test links it and installs it itself.
+    void initTestCase() { installaAudioQt(); }
     void init();
 
     // Every character shipped with the program holds the agreed parts.

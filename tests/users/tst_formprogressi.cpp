@@ -4,6 +4,8 @@
 #include "StoriaGenerata.h"
 #include "core/StoriaProgressi.h"
 #include "framework/FinestraEsercizio.h"
+#include "menu/FinestreMenu.h"
+#include "users/FinestraProgressi.h"
 #include "users/FormProgressi.h"
 
 #include <QAction>
@@ -160,6 +162,8 @@ class TestFormProgressi : public QObject
     }
 
 private slots:
+    // The window comes with its module in the program; this test links it.
+    void initTestCase() { installaFinestraProgressi(); }
     void init()
     {
         m_ambiente.azzera();
@@ -177,6 +181,29 @@ private slots:
         QTRY_VERIFY(menu->mnuEserciziEseguiti()->isVisible() == Stato().imp.TracciaAttivita);
         QVERIFY(!menu->mnuProgressi()->isVisible());
         QCOMPARE(menu->mnuProgressi()->text(), MLSGetText(QStringLiteral("0430")));
+    }
+
+    // Without its module (a file of the program missing or damaged) the menu
+    // item says so and the menu stays; the window opens once it is there.
+    void moduloMancanteDettoInUnMessaggio()
+    {
+        impostaFinestraProgressi(nullptr);
+        FormMenu *menu = m_ambiente.apriMenu();
+        QVERIFY(menu);
+        Stato().imp.TracciaAttivita = true;
+        menu->mnuProgressi()->trigger();
+        QCOMPARE(m_ambiente.messaggi->mostrati.size(), 1);
+        const QString testo = MLSGetText(QStringLiteral("0551"));
+        QVERIFY(testo.contains(QStringLiteral("%1")));
+        QVERIFY2(m_ambiente.messaggi->mostrati.first().startsWith(testo.left(testo.indexOf(QStringLiteral("%1")))),
+                 qPrintable(m_ambiente.messaggi->mostrati.first()));
+        QVERIFY(m_ambiente.messaggi->mostrati.first().contains(QStringLiteral("pinnole-progressi.so")));
+        QVERIFY(!AmbienteMenu::aperta<FormProgressi>());
+        QVERIFY(menu->isVisible());
+
+        installaFinestraProgressi();
+        menu->mnuProgressi()->trigger();
+        QVERIFY(AmbienteMenu::aperta<FormProgressi>());
     }
 
     // A generated year of three players: for every exercise and every

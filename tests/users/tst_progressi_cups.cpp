@@ -1,6 +1,7 @@
 #include "StoriaGenerata.h"
 #include "UsciteCups.h"
 #include "core/StoriaProgressi.h"
+#include "users/FinestraProgressi.h"
 #include "users/FormProgressi.h"
 
 #include <QAction>
@@ -15,6 +16,8 @@ class TestProgressiCups : public QObject
     Q_OBJECT
 
 private slots:
+    // The window comes with its module in the program; this test links it.
+    void initTestCase() { installaFinestraProgressi(); }
     void iProgressiArrivanoAllaStampante()
     {
         UsciteCups stampa;

@@ -9,7 +9,7 @@
 #include "framework/Personaggio.h"
 #include "platform/Agente.h"
 #include "platform/ShockwaveFlash.h"
-#include "platform/SuoniQt.h"
+#include "platform/AudioQt.h"
 #include "vocabulary/ElementiCasa.h"
 #include "tools/comune/AvvioStrumento.h"
 
@@ -37,6 +37,7 @@ int main(int argc, char *argv[])
     AvvioStrumento avvio;
     if (!avvio.pronto())
         return 1;
+    installaAudioQt();
     Stato().imp.FumettoVisibile = true;
 
     QWidget finestra;
