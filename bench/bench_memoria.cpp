@@ -8,6 +8,8 @@
 //                                                  process (3 = "Uguali - 2°")
 // Not a test.
 
+#include "platform/Moduli.h"
+#include "platform/Voce.h"
 #include "Memoria.h"
 
 #include "core/Avvio.h"
@@ -90,6 +92,9 @@ int main(int argc, char *argv[])
         return 1;
     impostaApriMenu([] { FormMenu::apri(); });
     registraStampaEsercizi();
+    // As after the splash: the sound module is opened and the voice readied.
+    apriModulo("audio");
+    Voce::preparaMotore();
     FormMenu::apri();
     attendi(1500);
     stampaMemoria("menu", misuraMemoria());
