@@ -54,6 +54,9 @@ FormAvvio::FormAvvio(QWidget *parent)
 
     m_image1 = new Immagine(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
+    // The first picture of the program: kept rendered, so a returning
+    // player's splash copies it instead of drawing it again.
+    m_image1->setConservato(true);
     m_image1->setFile(Percorsi::programma(QStringLiteral("immagini/avvio.svg")));
     posizionaTwips(m_image1, 5760, 1440, 3480, 3600);
 

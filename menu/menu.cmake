@@ -5,6 +5,7 @@ target_sources(pinnole_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FineProgramma.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FinestreMenu.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DisegnoConservato.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormAvvio.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormInfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormMenu.cpp

@@ -48,6 +48,7 @@ public:
     {
         qputenv("XDG_CONFIG_HOME", m_casa.filePath(QStringLiteral("config")).toUtf8());
         qputenv("XDG_DATA_HOME", m_casa.filePath(QStringLiteral("dati")).toUtf8());
+        qputenv("XDG_CACHE_HOME", m_casa.filePath(QStringLiteral("cache")).toUtf8());
         Percorsi::impostaCartellaProgramma(QStringLiteral(PINNOLE_PROGRAM_DIR));
         impostaApriMenu([] { FormMenu::apri(); });
         impostaTerminaProgramma([this] { ++fini; });
