@@ -54,24 +54,31 @@ QString valore(const QString &grezzo)
 
 void analizza(FileIni &f, const QString &testo)
 {
-    f.righe = TestoFile::righe(testo);
+    const QStringList righe = TestoFile::righe(testo);
+    // Only the large-file rule looks at the lines themselves.
+    f.righe = f.dimensione > kLimiteFilePiccolo ? righe : QStringList();
     f.valori.clear();
-    QString sezione;
-    for (const QString &grezza : f.righe) {
-        const QString riga = grezza.trimmed();
-        if (riga.isEmpty() || riga.startsWith(QLatin1Char(';')))
+    // The section being read; a new section is the last thing added to
+    // f.valori, so the pointer stays valid until the next one.
+    QHash<QString, QString> *sez = nullptr;
+    QString nomeSezione;
+    for (const QString &grezza : righe) {
+        const QStringView riga = QStringView(grezza).trimmed();
+        if (riga.isEmpty() || riga.startsWith(u';'))
             continue;
-        if (riga.startsWith(QLatin1Char('[')) && riga.contains(QLatin1Char(']'))) {
-            sezione = riga.mid(1, riga.indexOf(QLatin1Char(']')) - 1).trimmed().toLower();
+        if (riga.startsWith(u'[') && riga.contains(u']')) {
+            nomeSezione = riga.mid(1, riga.indexOf(u']') - 1).trimmed().toString().toLower();
+            sez = nullptr;
             continue;
         }
-        const int uguale = riga.indexOf(QLatin1Char('='));
+        const qsizetype uguale = riga.indexOf(u'=');
         if (uguale <= 0)
             continue;
-        const QString chiave = riga.left(uguale).trimmed().toLower();
-        auto &sez = f.valori[sezione];
-        if (!sez.contains(chiave)) // the first occurrence wins, as INI readers do
-            sez.insert(chiave, riga.mid(uguale + 1));
+        if (!sez)
+            sez = &f.valori[nomeSezione];
+        QString chiave = riga.left(uguale).trimmed().toString().toLower();
+        if (!sez->contains(chiave)) // the first occurrence wins, as INI readers do
+            sez->insert(std::move(chiave), riga.mid(uguale + 1).toString());
     }
 }
 

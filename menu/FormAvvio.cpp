@@ -51,6 +51,10 @@ FormAvvio::FormAvvio(QWidget *parent)
     QPalette tavolozza = palette();
     tavolozza.setColor(QPalette::Window, kSfondoProgetto);
     setPalette(tavolozza);
+    // The bands cover every pixel (the first starts above the top, the last
+    // reaches the bottom), so nothing is filled under them first: at full
+    // screen each fill is a whole screen of pixels.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 
     m_image1 = new Immagine(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
@@ -154,7 +158,6 @@ void FormAvvio::adattaTitolo()
 void FormAvvio::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), palette().color(QPalette::Window));
     const QSizeF interno = size();
     for (int i = 0; i < kBandeAvvio; ++i) {
         QRectF banda = rettangoloBanda(i, interno);
