@@ -19,6 +19,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <cmath>
+
 namespace {
 
 constexpr int kLarghezzaTwips = 9600;
@@ -165,7 +167,15 @@ void FormAvvio::paintEvent(QPaintEvent *)
         // covers it, so no stripe of the design yellow shows at the bottom.
         if (i == kBandeAvvio - 1)
             banda.setBottom(interno.height());
-        p.fillRect(banda.intersected(QRectF(QPointF(), interno)), coloreBanda(i));
+        // In whole rows of pixels, the rows whose centres lie in the band (as
+        // the band would be filled anyway): a fractional rectangle goes
+        // through the path rasteriser, which hands every band to helper
+        // threads.
+        const int alto = int(std::ceil(banda.top() - 0.5));
+        const int basso = int(std::ceil(banda.bottom() - 0.5));
+        const QRect righe = QRect(0, alto, width(), basso - alto).intersected(rect());
+        if (!righe.isEmpty())
+            p.fillRect(righe, coloreBanda(i));
     }
     if (!m_motorePreparato) {
         // With the splash on the screen the sound output is opened and the
