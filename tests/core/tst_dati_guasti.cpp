@@ -1,3 +1,4 @@
+#include "DiscoPieno.h"
 #include "core/Avvio.h"
 #include "core/Impostazioni.h"
 #include "core/Lingua.h"
@@ -199,7 +200,7 @@ private slots:
     void discoPieno()
     {
         QFETCH(QString, tipo);
-        const QString disco = qEnvironmentVariable("PINNOLE_DISCO_PIENO");
+        const QString disco = cartellaDiscoPieno();
         if (disco.isEmpty())
             QSKIP("needs the small file system of tests/con-disco-pieno.sh");
         const QString cartella = disco + QLatin1Char('/') + tipo;
@@ -213,17 +214,7 @@ private slots:
 
         // Fill the disk to the last byte.
         const QString riempitivo = disco + QStringLiteral("/riempitivo");
-        {
-            const int fd = ::open(QFile::encodeName(riempitivo).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            QVERIFY(fd >= 0);
-            const QByteArray blocco(4096, 'x');
-            while (::write(fd, blocco.constData(), blocco.size()) > 0) {
-            }
-            while (::write(fd, "x", 1) > 0) {
-            }
-            QCOMPARE(errno, ENOSPC);
-            ::close(fd);
-        }
+        QVERIFY(riempiDisco(riempitivo));
         const bool scritto = scrivi(tipo, percorso, true);
         QFile::remove(riempitivo);
         QVERIFY(!scritto);

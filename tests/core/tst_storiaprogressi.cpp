@@ -1,3 +1,4 @@
+#include "DiscoPieno.h"
 #include "core/StoriaProgressi.h"
 
 #include <QCoreApplication>
@@ -9,11 +10,6 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 
 #include <csignal>
 #include <cstdio>
@@ -183,24 +179,12 @@ private slots:
     // history (still open) and a reopened one take segments again.
     void discoPieno()
     {
-        const QString disco = qEnvironmentVariable("PINNOLE_DISCO_PIENO");
+        const QString disco = cartellaDiscoPieno();
         if (disco.isEmpty())
             QSKIP("needs the small file system of tests/con-disco-pieno.sh");
         const QString percorso = disco + QStringLiteral("/Marco.storia.sqlite");
         const QString riempitivo = disco + QStringLiteral("/riempitivo");
-        auto riempi = [&riempitivo]() {
-            const int fd = ::open(QFile::encodeName(riempitivo).constData(), O_WRONLY | O_CREAT | O_APPEND, 0600);
-            if (fd < 0)
-                return false;
-            const QByteArray blocco(4096, 'x');
-            while (::write(fd, blocco.constData(), blocco.size()) > 0) {
-            }
-            while (::write(fd, "x", 1) > 0) {
-            }
-            const bool pieno = errno == ENOSPC;
-            ::close(fd);
-            return pieno;
-        };
+        auto riempi = [&riempitivo]() { return riempiDisco(riempitivo); };
         int confermati = 0;
         {
             StoriaProgressi storia(percorso);
