@@ -92,9 +92,10 @@ std::optional<Disegno> leggi(const QString &fileSvg, const QSize &controllo, qre
     const QFileInfo svg(fileSvg);
     if (controllo.isEmpty() || !svg.isFile())
         return std::nullopt;
-    // Only a regular file whose size the header accounts for exactly; opened
+    // Only a regular file whose size the header accounts for exactly, never
+    // a link (an entry is always written as a file of its own); opened
     // without blocking, so a FIFO in its place cannot hold the program.
-    const int fd = ::open(QFile::encodeName(voce(svg)).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(voce(svg)).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
     struct stat info {};

@@ -12,8 +12,8 @@
 // picture, without reading or rendering the drawing. Each drawing file (by
 // its absolute path) has one entry, holding one size, valid only while the
 // drawing file keeps its size and modification time. Anything else found in
-// its place (short, long, of another size or another file) is ignored, and
-// replaced at the next write.
+// its place (short, long, of another size or another file, a link) is
+// ignored, and replaced at the next write.
 namespace DisegnoConservato {
 
 struct Disegno

@@ -2,12 +2,14 @@
 // next time, rendered again whenever the entry does not fit, and shown in
 // any case.
 
+#include "DiscoPieno.h"
 #include "TestPaths.h"
 #include "menu/DisegnoConservato.h"
 #include "menu/Immagine.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -109,6 +111,7 @@ private slots:
         QTest::newRow("header of a huge picture") << "enorme";
         QTest::newRow("a folder in its place") << "cartella";
         QTest::newRow("a FIFO in its place") << "fifo";
+        QTest::newRow("a link in its place") << "collegamento";
     }
     void voceCheNonVa()
     {
@@ -117,6 +120,7 @@ private slots:
         falsifica();
         const QString file = voce();
         QVERIFY(!file.isEmpty());
+        const QString fuori = m_cartella.filePath(QStringLiteral("fuori.disegno"));
         QSize dimensione = kControllo;
         if (guasto == QLatin1String("disegno")) {
             QFile svg(m_svg);
@@ -134,6 +138,11 @@ private slots:
             QVERIFY(voce.seek(36)); // the picture's size in pixels, after the magic, the control, the ratio and the area
             const qint32 enorme[2] = {1 << 30, 1 << 30};
             voce.write(reinterpret_cast<const char *>(enorme), sizeof enorme);
+        } else if (guasto == QLatin1String("collegamento")) {
+            // A good entry elsewhere, red: neither shown through the link nor
+            // written through it.
+            QVERIFY(QFile::rename(file, fuori));
+            QVERIFY(QFile::link(fuori, file));
         } else {
             QVERIFY(QFile::remove(file));
             if (guasto == QLatin1String("cartella"))
@@ -147,6 +156,46 @@ private slots:
             QVERIFY(pixelDiversi(visto, vero) < vero.width() * vero.height() / 50);
         if (guasto != QLatin1String("cartella") && guasto != QLatin1String("fifo"))
             QVERIFY(DisegnoConservato::leggi(m_svg, dimensione, 1.0));
+        if (guasto == QLatin1String("collegamento")) {
+            QVERIFY(!QFileInfo(file).isSymLink());
+            QFile::remove(file);
+            QVERIFY(QFile::rename(fuori, file));
+            QVERIFY(rossoAlCentro(mostra(true))); // the entry the link led to is as it was
+        }
+    }
+
+    // On a full disk the new entry is not written and the one there stays
+    // whole: the picture still shows, and the entry of the size before is
+    // still read back. Once there is room the new one is stored.
+    void discoPieno()
+    {
+        const QString disco = cartellaDiscoPieno();
+        if (disco.isEmpty())
+            QSKIP("needs the small file system of tests/con-disco-pieno.sh");
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(disco + QStringLiteral("/cache")));
+        const QSize piccola(60, 45), altra(80, 60); // entries of about 11 and 19 KB
+        const QImage prima = mostra(true, piccola);
+        const QString file = voce();
+        QVERIFY(!file.isEmpty());
+        QFile letto(file);
+        QVERIFY(letto.open(QIODevice::ReadOnly));
+        const QByteArray byte = letto.readAll();
+        letto.close();
+
+        const QString riempitivo = disco + QStringLiteral("/riempitivo");
+        QVERIFY(riempiDisco(riempitivo));
+        QCOMPARE(mostra(true, altra), mostra(false, altra));
+        QVERIFY(!DisegnoConservato::leggi(m_svg, altra, 1.0));
+        QVERIFY(DisegnoConservato::leggi(m_svg, piccola, 1.0));
+        QVERIFY(letto.open(QIODevice::ReadOnly));
+        QCOMPARE(letto.readAll(), byte);
+        letto.close();
+        QCOMPARE(QDir(DisegnoConservato::cartella()).entryList(QDir::Files).size(), 1); // nothing half-written left
+        QCOMPARE(mostra(true, piccola), prima);
+
+        QVERIFY(QFile::remove(riempitivo));
+        mostra(true, altra);
+        QVERIFY(DisegnoConservato::leggi(m_svg, altra, 1.0));
     }
 
     // Where nothing can be stored the picture still shows, rendered each time.
