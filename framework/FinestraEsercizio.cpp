@@ -656,7 +656,7 @@ PostoPersonaggio FinestraEsercizio::postoPersonaggio() const
     // smallest font, tight margins round it; at ease it holds four lines
     // of two dozen letters in its own font.
     const Impostazioni &imp = Stato().imp;
-    const qreal scala = std::max(1.0, height() / 768.0);
+    const qreal scala = scalaFumetto(*this);
     QFont carattere(imp.FontFumetto);
     carattere.setPointSizeF(std::max(1.0, imp.DimensioneFontFumetto * scala));
     QFont piccolo(imp.FontFumetto);

@@ -122,14 +122,10 @@ QRect postoDelMarcatore(const QWidget &PicMerlino)
     return QRect(angolo, QSize(std::max(1, PicMerlino.width() - terzo.x()), std::max(1, PicMerlino.height() - terzo.y())));
 }
 
-namespace {
-
 qreal scalaFumetto(const QWidget &finestra)
 {
     return finestra.height() > 0 ? std::max(1.0, finestra.height() / 768.0) : 1.0;
 }
-
-} // namespace
 
 void PosizionaPersonaggio(Agente &personaggio, const QWidget &PicMerlino, const QRect &zonaFumetto)
 {

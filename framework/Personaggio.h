@@ -51,6 +51,10 @@ void MostraPersonaggio(Agente &personaggio, const QWidget &PicMerlino, const QRe
 // height against 768 pixels. Run again when the marker is rescaled.
 void PosizionaPersonaggio(Agente &personaggio, const QWidget &PicMerlino, const QRect &zonaFumetto = {});
 
+// How much the balloon's font grows in a window: its height against 768
+// pixels, never less than 1.
+qreal scalaFumetto(const QWidget &finestra);
+
 // Where the marker puts the character, in its window's coordinates: from a
 // third of the way into the marker across and down (each third taken in
 // twips and rounded to the nearest pixel) to the marker's bottom right.
