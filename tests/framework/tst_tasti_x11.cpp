@@ -8,6 +8,7 @@
 #include "framework/TastiTenuti.h"
 #include "platform/MessaggiQt.h"
 #include "platform/RipetizioneTasti.h"
+#include "platform/Suoni.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -327,7 +328,8 @@ private slots:
         QTRY_COMPARE(sotto.rilasciati, 1);
     }
 
-    // The splash: its button held with Space opens one menu.
+    // The splash: its button held with Space opens one menu, with the sound
+    // module opened right after the first paint, as in the program.
     void avvioUnaVolta()
     {
         auto *avvio = new FormAvvio;
@@ -342,6 +344,9 @@ private slots:
         for (QWidget *w : QApplication::topLevelWidgets())
             menu += qobject_cast<FormMenu *>(w) ? 1 : 0;
         QCOMPARE(menu, 1);
+        auto *giocatore = dynamic_cast<QObject *>(&suoni());
+        QVERIFY(giocatore);
+        QCOMPARE(giocatore->metaObject()->className(), "SuoniQt");
     }
 };
 
