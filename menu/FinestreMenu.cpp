@@ -58,7 +58,7 @@ FabbricaFinestra finestraProgressi()
 {
     return []() -> QWidget * {
         if (!g_finestraProgressi && !apriModulo("progressi")) {
-            messaggi().mostra(MLSGetText(QStringLiteral("0551")).arg(cartellaModuli() + QStringLiteral("/pinnole-progressi.so")),
+            messaggi().mostra(MLSGetText(QStringLiteral("0551")).arg(fileModulo("progressi")),
                               titoloProgramma(), IconaMessaggio::Critico);
             return nullptr;
         }

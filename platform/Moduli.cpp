@@ -30,6 +30,11 @@ QString cartellaModuli()
                            + QStringLiteral(PINNOLE_MODULI_DA_ESEGUIBILE));
 }
 
+QString fileModulo(const char *nome)
+{
+    return cartellaModuli() + QStringLiteral("/pinnole-") + QString::fromLatin1(nome) + QStringLiteral(".so");
+}
+
 bool apriModulo(const char *nome)
 {
     // Each module is tried once: true once open, false once it failed.
@@ -44,7 +49,7 @@ bool apriModulo(const char *nome)
         esiti.insert(chiave, false);
         return false;
     }
-    const QString file = cartellaModuli() + QStringLiteral("/pinnole-") + QString::fromLatin1(nome) + QStringLiteral(".so");
+    const QString file = fileModulo(nome);
     const QFileInfo info(file);
     if (!info.isFile() || info.isSymLink()) {
         qWarning("Module %s missing: %s", nome, qPrintable(file));

@@ -18,3 +18,6 @@ bool apriModulo(const char *nome);
 // Where the modules are: "moduli" in the program folder of a build, the
 // program's own library folder once installed.
 QString cartellaModuli();
+
+// The file of the module "nome" there.
+QString fileModulo(const char *nome);
