@@ -366,6 +366,29 @@ void schermateMenu(const QString &cartella)
 {
     const auto nessuna = [](Impostazioni &) {};
     schermataFinestra(cartella, QStringLiteral("avvio"), nessuna, [] { return new FormAvvio; });
+    // "Progressi" chosen where its module cannot be opened (this tool opens
+    // none): the message the program shows, as its own message box.
+    schermataMenu(cartella, QStringLiteral("menu-progressi"), [](Impostazioni &i) { i.TracciaAttivita = true; },
+                  [&cartella](FormMenu &m) {
+                      Messaggi *silenzio = &messaggi();
+                      MessaggiQt veri;
+                      impostaMessaggi(&veri);
+                      QTimer guida;
+                      int visto = 0;
+                      // Looked for as a window or as a panel inside the menu.
+                      QObject::connect(&guida, &QTimer::timeout, [&cartella, &visto, &m] {
+                          QWidget *aperto = pannelloAperto() ? pannelloAperto() : QApplication::activeModalWidget();
+                          auto *avviso = qobject_cast<QMessageBox *>(aperto);
+                          if (!avviso || ++visto < 6)
+                              return;
+                          salva(pannelloAperto() ? m.window() : avviso, cartella,
+                                QStringLiteral("progressi-modulo-mancante"));
+                          avviso->reject();
+                      });
+                      guida.start(100);
+                      m.mnuProgressi()->trigger();
+                      impostaMessaggi(silenzio);
+                  });
     schermataMenu(cartella, QStringLiteral("menu-mouse"), nessuna, [](FormMenu &m) {
         QEvent entra(QEvent::Enter);
         QCoreApplication::sendEvent(m.Command1(4), &entra);
